@@ -1,0 +1,37 @@
+# Entry points: make run, make test, make bench.
+# FAST=1 skips the second, sanitized build of the test suite.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all setup build run test bench clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/cli/tovalo-cli convert --height 8 data/sample.txt
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+ifneq ($(FAST),1)
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTOVALO_SANITIZE=ON -DTOVALO_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+endif
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,55 @@
+// Throughput of the conversion engine on a generated text of about 500,000
+// characters (about 1 MB), with columns 100 cells tall.
+
+#include "engine/layout.h"
+#include "sample_text.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tovalo::engine;
+
+const std::u16string &bigText() {
+    static const std::u16string text = tovalo::bench::sampleText(500'000);
+    return text;
+}
+
+// The longest text the fixed-line-count layout takes.
+const std::u16string &fixedText() {
+    static const std::u16string text = tovalo::bench::sampleText(32'000);
+    return text;
+}
+
+void setRate(benchmark::State &state, const std::u16string &text) {
+    state.counters["chars/s"] = benchmark::Counter(
+        static_cast<double>(text.size()) * state.iterations(), benchmark::Counter::kIsRate);
+}
+
+void BM_FreeLayout(benchmark::State &state) {
+    const ConvOptions options;
+    const std::int16_t lines = countColumns(bigText(), 100, options).count;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FreeLayout(bigText(), {100, lines, 0, true, false}, options));
+    setRate(state, bigText());
+}
+
+void BM_CountLines(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countColumns(bigText(), 100, {}));
+    setRate(state, bigText());
+}
+
+void BM_FixedLines(benchmark::State &state) {
+    const ConvOptions options;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FixedLines(fixedText(), {100, 30, 0, true, true}, options));
+    setRate(state, fixedText());
+}
+
+} // namespace
+
+BENCHMARK(BM_FreeLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CountLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FixedLines)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

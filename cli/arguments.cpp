@@ -1,0 +1,48 @@
+#include "arguments.h"
+
+namespace tovalo::cli {
+
+std::optional<std::string> Arguments::value(const std::string &name) const {
+    auto it = values.find(name);
+    if (it == values.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::optional<Arguments> parseArguments(const std::vector<std::string> &args,
+                                        const OptionSpec &spec, std::string &error) {
+    Arguments parsed;
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && arg != "-") {
+            const size_t eq = arg.find('=');
+            const std::string name = arg.substr(0, eq);
+            if (spec.flags.count(name) && eq == std::string::npos) {
+                parsed.flags.insert(name);
+            } else if (spec.valued.count(name)) {
+                if (eq != std::string::npos) {
+                    parsed.values[name] = arg.substr(eq + 1);
+                } else if (i + 1 < args.size()) {
+                    parsed.values[name] = args[++i];
+                } else {
+                    error = "option " + name + " needs a value";
+                    return std::nullopt;
+                }
+            } else {
+                error = "unknown option " + arg;
+                return std::nullopt;
+            }
+        } else if (!parsed.file) {
+            parsed.file = arg;
+        } else {
+            error = "more than one input file";
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+} // namespace tovalo::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tovalo::cli {
+
+// The options one subcommand accepts: flags stand alone, valued options take the
+// next argument (or the text after '=').
+struct OptionSpec {
+    std::set<std::string> flags;
+    std::set<std::string> valued;
+};
+
+struct Arguments {
+    std::set<std::string> flags;
+    std::map<std::string, std::string> values;
+    std::optional<std::string> file; // absent or "-": standard input
+
+    bool has(const std::string &flag) const { return flags.count(flag) != 0; }
+    std::optional<std::string> value(const std::string &name) const;
+};
+
+// Parses args against spec; on a bad option, returns nothing and sets error.
+std::optional<Arguments> parseArguments(const std::vector<std::string> &args,
+                                        const OptionSpec &spec, std::string &error);
+
+} // namespace tovalo::cli

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/text/cp932.h"
+#include "platform/text/full_width.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tovalo::engine {
+
+// The small text functions with which the layouts prepare characters.
+// A character here is a Unicode code point: a surrogate pair counts as one.
+
+// The character as it goes into a cell: "ー" becomes "｜", and with chkChg1 every
+// character is then converted to its full-width form.
+inline char32_t CharChange(char32_t ch, bool chkChg1) {
+    if (ch == u'ー')
+        ch = u'｜';
+    return chkChg1 ? text::toFullWidth(ch) : ch;
+}
+
+// True for the one-byte characters that get a filler space to fill a whole cell.
+inline bool needsFiller(char32_t ch) {
+    return text::isOneByte(ch);
+}
+
+// What is written for a cell or a hanging-row character: with maruFix the four
+// full-width marks 。、．， move into the right half of their cell.
+std::u16string_view MaruShape(std::u16string_view cell, bool maruFix);
+
+// The text without its leading line breaks and its trailing blanks and line breaks.
+std::u16string_view TrimText(std::u16string_view text);
+
+// True when the cell is exactly one of the eight full stops and commas.
+inline bool isMaruChar(char32_t ch) {
+    switch (ch) {
+    case u'.':
+    case u',':
+    case u'。':
+    case u'．':
+    case u'｡':
+    case u'、':
+    case u'，':
+    case u'､':
+        return true;
+    default:
+        return false;
+    }
+}
+inline bool IsMaru(std::u16string_view cell) {
+    return cell.size() == 1 && isMaruChar(cell[0]);
+}
+
+// Replaces the n-th character from the right of s by c. False, with s unchanged,
+// when n is outside 1 to the length of s.
+bool PutFromRight(std::u16string &s, std::int32_t n, std::u16string_view c);
+
+// s with sep before each of its characters; nothing when s has 32767 characters or
+// more and sep is not empty (the count is 16-bit).
+std::optional<std::u16string> SepChars(std::u16string_view s, std::u16string_view sep);
+
+// Reads the character at s[i] (a surrogate pair as one) and moves i past it.
+inline char32_t nextChar(std::u16string_view s, std::size_t &i) {
+    char32_t ch = s[i++];
+    if (ch >= 0xD800 && ch < 0xDC00 && i < s.size() && s[i] >= 0xDC00 && s[i] < 0xE000)
+        ch = 0x10000 + ((ch - 0xD800) << 10) + (s[i++] - 0xDC00);
+    return ch;
+}
+
+// Appends a character as UTF-16.
+inline void appendChar(std::u16string &out, char32_t ch) {
+    if (ch < 0x10000) {
+        out += static_cast<char16_t>(ch);
+    } else {
+        out += static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
+        out += static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
+    }
+}
+
+} // namespace tovalo::engine

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "layout.h"
+
+#include <optional>
+#include <string>
+
+namespace tovalo::engine {
+
+// The parameter controls as texts and check states, as the window holds them.
+struct ParamTexts {
+    std::u16string height = u"10";
+    std::u16string lines = u"5";
+    std::u16string margin = u"0";
+    bool gapOn = true;
+    bool fixedLines = false;
+};
+
+struct Command {
+    // The trimmed source, once the command has come as far as trimming it (height
+    // and lines were read); the source pane then shows it even when the layout fails.
+    std::optional<std::u16string> trimmed;
+    std::u16string vertical;
+    Fault fault = Fault::None;
+    bool ok() const { return fault == Fault::None; }
+};
+
+// The convert command without a window: reads the height and the number of lines,
+// trims the source, reads the margin, and runs the layout.
+Command Convert(std::u16string_view source, const ParamTexts &texts, const ConvOptions &options);
+
+// What the vertical pane shows when a conversion fails.
+inline constexpr std::u16string_view kFailureText = u"\r\nえらー";
+
+} // namespace tovalo::engine

@@ -1,0 +1,40 @@
+#include "layout.h"
+#include "walk.h"
+
+#include <limits>
+
+namespace tovalo::engine {
+namespace {
+
+// The estimate keeps no cells: the walk itself needs only the cell just placed.
+struct CountingGrid {
+    void place(const CellPos &, PackedCell) {}
+    Fault hang(const CellPos &, char32_t) { return Fault::None; }
+};
+
+} // namespace
+
+LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
+                       const ConvOptions &options) {
+    if (colHeight < 1)
+        return {0, Fault::HeightBelowOne};
+    CountingGrid grid;
+    const WalkEnd end =
+        walkCells(trimmed, colHeight, options, false, std::numeric_limits<std::int32_t>::max(),
+                  Fault::CursorOverflow, grid);
+    if (end.fault != Fault::None)
+        return {0, end.fault};
+    const std::int64_t count = end.cursor / colHeight + 1;
+    if (count > std::numeric_limits<std::int16_t>::max())
+        return {0, Fault::ColumnCountOverflow};
+    return {static_cast<std::int16_t>(count), Fault::None};
+}
+
+Estimate CountLines(std::u16string_view source, std::int32_t colHeight,
+                    const ConvOptions &options) {
+    const std::u16string_view trimmed = TrimText(source);
+    const LineCount count = countColumns(trimmed, colHeight, options);
+    return {std::u16string(trimmed), count.count, count.fault};
+}
+
+} // namespace tovalo::engine

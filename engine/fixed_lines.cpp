@@ -1,0 +1,138 @@
+#include "cell_output.h"
+#include "layout.h"
+#include "walk.h"
+
+#include <limits>
+#include <vector>
+
+namespace tovalo::engine {
+namespace {
+
+constexpr std::int64_t kMax16 = std::numeric_limits<std::int16_t>::max();
+
+// The grid of the fixed-line-count layout: packed cells (cell 0 unused) and one
+// hanging row per page, each `width` characters of U+3000 until a mark hangs in it.
+struct PageGrid {
+    std::vector<PackedCell> cells;
+    std::vector<std::u16string> hanging;
+    std::int64_t colHeight;
+    std::int64_t width;
+
+    void place(const CellPos &pos, PackedCell cell) {
+        if (static_cast<std::size_t>(pos.k) >= cells.size())
+            cells.resize(pos.k + 1);
+        cells[pos.k] = cell;
+    }
+
+    std::u16string &rowOfPage(std::int64_t page) {
+        while (hanging.size() <= static_cast<std::size_t>(page))
+            hanging.emplace_back(width, u'\u3000');
+        return hanging[page];
+    }
+
+    // A mark opening a column hangs under the previous column, which may be the last
+    // (leftmost) column of the page before.
+    Fault hang(const CellPos &pos, char32_t mark) {
+        const std::int64_t page = (pos.k - 2) / (width * colHeight);
+        const std::int64_t column = pos.column - page * width;
+        const char16_t c[1] = {static_cast<char16_t>(mark)};
+        PutFromRight(rowOfPage(page), static_cast<std::int32_t>(column), std::u16string_view(c, 1));
+        return Fault::None;
+    }
+};
+
+} // namespace
+
+LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
+                        const ConvOptions &options) {
+    if (params.colHeight < 1)
+        return {{}, Fault::HeightBelowOne};
+    if (params.lineCount < 1)
+        return {{}, Fault::LinesBelowOne};
+    if (params.margin < 0)
+        return {{}, Fault::MarginNegative};
+    if (params.colHeight > kMax16)
+        return {{}, Fault::HeightTooLarge};
+    std::int64_t length = 0;
+    for (std::size_t i = 0; i < trimmed.size(); ++length)
+        nextChar(trimmed, i);
+    if (length >= kMax16)
+        return {{}, Fault::SourceTooLong};
+
+    // A text that needs fewer columns than asked for gives one page just as wide as the text.
+    const LineCount estimate = countColumns(trimmed, params.colHeight, options);
+    if (!estimate.ok())
+        return {{}, estimate.fault};
+    const std::int64_t H = params.colHeight;
+    const std::int64_t W = std::min<std::int64_t>(params.lineCount, estimate.count);
+    const bool maruFix = options.maruFix;
+    const std::u16string_view sep = separatorOf(params, options);
+
+    PageGrid grid{{}, {}, H, W};
+    grid.cells.reserve(length + 1);
+    const WalkEnd end =
+        walkCells(trimmed, params.colHeight, options, true, kMax16, Fault::CellIndexOverflow, grid);
+    if (end.fault != Fault::None)
+        return {{}, end.fault};
+
+    const std::int64_t lastPage = end.cursor / H / W;
+    const std::int64_t pageCells = W * H;
+    grid.cells.resize((lastPage + 1) * pageCells + 1);
+    if (maruFix) {
+        grid.rowOfPage(lastPage);
+        for (std::int64_t pg = 0; pg <= lastPage; ++pg) {
+            std::optional<std::u16string> separated = SepChars(grid.hanging[pg], sep);
+            if (!separated)
+                return {{}, Fault::RowTooLong};
+            grid.hanging[pg] = std::move(*separated);
+        }
+    }
+
+    // The rule line: W times the separator and the rule text, then an empty line.
+    std::u16string rule;
+    for (std::int64_t c = 0; c < W; ++c) {
+        rule += sep;
+        rule += options.MpTsep;
+    }
+    rule += u"\r\n\r\n";
+
+    const std::int64_t pages = lastPage + 1;
+    const std::int64_t rowsPerPage = H + (maruFix ? 1 : 0);
+    std::int64_t total = (pages + 1) * static_cast<std::int64_t>(rule.size()) +
+                         pages * rowsPerPage * params.margin + pages * (H + 1) * 2 +
+                         pages * pageCells * static_cast<std::int64_t>(sep.size());
+    if (total > kMaxResultUnits)
+        return {{}, Fault::ResultTooLarge};
+    for (std::int64_t i = 1; i <= pages * pageCells; ++i)
+        total += cellUnits(grid.cells[i], maruFix);
+    if (maruFix)
+        for (std::int64_t pg = 0; pg < pages; ++pg)
+            for (char16_t c : grid.hanging[pg])
+                total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
+    if (total > kMaxResultUnits)
+        return {{}, Fault::ResultTooLarge};
+
+    std::u16string text(total, u'\0');
+    char16_t *out = text.data();
+    writeRepeated(out, rule, 1);
+    for (std::int64_t pg = 0; pg < pages; ++pg) {
+        for (std::int64_t r = 1; r <= H; ++r) {
+            writeRepeated(out, u" ", params.margin);
+            for (std::int64_t c = 1; c <= W; ++c) {
+                writeRepeated(out, sep, 1);
+                writeCell(out, grid.cells[pg * pageCells + (W - c) * H + r], maruFix);
+            }
+            writeRepeated(out, u"\r\n", 1);
+        }
+        if (maruFix) {
+            writeRepeated(out, u" ", params.margin);
+            for (char16_t c : grid.hanging[pg])
+                writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
+        }
+        writeRepeated(out, u"\r\n", 1);
+        writeRepeated(out, rule, 1);
+    }
+    return {std::u16string(TrimText(text)), Fault::None};
+}
+
+} // namespace tovalo::engine

@@ -1,0 +1,160 @@
+#include "cell_output.h"
+#include "layout.h"
+#include "walk.h"
+
+#include <algorithm>
+#include <cassert>
+#include <limits>
+#include <vector>
+
+namespace tovalo::engine {
+namespace {
+
+// The grid of the free layout. Every column is filled from its top without gaps
+// (a line break moves on to the next column), so the store keeps only the cells
+// that were placed, in order, and for each column where its cells start and how
+// many there are; every other cell is empty. The hanging row grows on its left
+// when a mark hangs beyond its length.
+struct FreeGrid {
+    struct Column {
+        std::size_t start = 0; // index of the column's top cell in `placed`
+        std::int64_t fill = 0; // cells placed from the top
+    };
+    std::int64_t colHeight;
+    std::vector<PackedCell> placed;
+    std::vector<Column> columns;
+    std::u16string hanging;
+    std::int64_t last = 0; // index of the cell placed last
+    std::int64_t row = 0;  // its row, counted from 0
+
+    [[gnu::always_inline]] void place(const CellPos &pos, PackedCell cell) {
+        if (pos.k == last) { // a line break's blank, or the character after a hung mark
+            placed.back() = cell;
+            return;
+        }
+        if (pos.row == 0) {
+            columns.resize(pos.column, Column{placed.size(), 0});
+            columns.push_back({placed.size(), 0});
+        }
+        assert(static_cast<std::int64_t>(columns.size()) == pos.column + 1 &&
+               columns.back().fill == pos.row);
+        ++columns.back().fill;
+        last = pos.k;
+        placed.push_back(cell);
+    }
+
+    Fault hang(const CellPos &pos, char32_t mark) {
+        const std::int64_t t = pos.column; // the column the mark hangs under, from 1
+        if (t > std::numeric_limits<std::int16_t>::max())
+            return Fault::ColumnCountOverflow;
+        if (static_cast<std::size_t>(t) > hanging.size())
+            hanging.insert(0, t - hanging.size(), u'\u3000');
+        const char16_t c[1] = {static_cast<char16_t>(mark)};
+        PutFromRight(hanging, static_cast<std::int32_t>(t), std::u16string_view(c, 1));
+        return Fault::None;
+    }
+};
+
+Fault checkParams(const ConvParams &params) {
+    if (params.colHeight < 1)
+        return Fault::HeightBelowOne;
+    if (params.lineCount < 1)
+        return Fault::LinesBelowOne;
+    if (params.margin < 0)
+        return Fault::MarginNegative;
+    if (std::int64_t{2} * params.colHeight * params.lineCount >
+        std::numeric_limits<std::int32_t>::max())
+        return Fault::CellStoreOverflow;
+    return Fault::None;
+}
+
+} // namespace
+
+LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
+                        const ConvOptions &options) {
+    if (Fault f = checkParams(params); f != Fault::None)
+        return {{}, f};
+    const std::int64_t H = params.colHeight;
+    const bool maruFix = options.maruFix;
+    const std::u16string_view sep = separatorOf(params, options);
+
+    FreeGrid grid{H, {}, {}, {}, 0};
+    grid.placed.reserve(trimmed.size());
+    grid.columns.reserve(params.lineCount);
+    if (maruFix)
+        grid.hanging.assign(params.lineCount, u'\u3000');
+
+    const WalkEnd end = walkCells(trimmed, params.colHeight, options, true, kMaxResultUnits,
+                                  Fault::ResultTooLarge, grid);
+    if (end.fault != Fault::None)
+        return {{}, end.fault};
+
+    const std::int64_t n = end.cursor / H + 1; // columns written
+    if (n > std::numeric_limits<std::int16_t>::max())
+        return {{}, Fault::ColumnCountOverflow};
+    const std::int64_t rowOverhead = params.margin + 2; // margin and CR LF
+    if (n * H > kMaxResultUnits || H * rowOverhead > kMaxResultUnits)
+        return {{}, Fault::ResultTooLarge};
+    grid.columns.resize(n, FreeGrid::Column{grid.placed.size(), 0});
+
+    std::u16string hanging;
+    if (maruFix) {
+        std::optional<std::u16string> separated = SepChars(grid.hanging, sep);
+        if (!separated)
+            return {{}, Fault::RowTooLong};
+        hanging = std::move(*separated);
+    }
+
+    // Measure every row (empty cells are two spaces), then fill all rows at once,
+    // column by column from the leftmost, each row through its own write position.
+    const PackedCell *placed = grid.placed.data();
+    std::vector<std::int64_t> rowUnits(H, rowOverhead + n * (2 + std::int64_t(sep.size())));
+    for (const FreeGrid::Column &column : grid.columns)
+        for (std::int64_t r = 0; r < column.fill; ++r)
+            rowUnits[r] += cellUnits(placed[column.start + r], maruFix) - 2;
+    std::vector<std::int64_t> rowStart(H + 1);
+    std::int64_t total = 0;
+    for (std::int64_t r = 0; r < H; ++r) {
+        rowStart[r] = total;
+        total += rowUnits[r];
+    }
+    rowStart[H] = total;
+    for (char16_t c : hanging)
+        total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
+    if (total > kMaxResultUnits)
+        return {{}, Fault::ResultTooLarge};
+
+    LayoutResult result;
+    result.text.resize(total);
+    char16_t *const text = result.text.data();
+    std::vector<char16_t *> rowOut(H);
+    const std::u16string emptyPiece = std::u16string(sep) + u"  "; // an empty cell
+    for (std::int64_t r = 0; r < H; ++r) {
+        rowOut[r] = text + rowStart[r];
+        writeRepeated(rowOut[r], u" ", params.margin);
+    }
+    for (std::int64_t c = n - 1; c >= 0; --c) {
+        const FreeGrid::Column column = grid.columns[c];
+        for (std::int64_t r = 0; r < column.fill; ++r) {
+            char16_t *out = rowOut[r];
+            writeShort(out, sep);
+            writeCell(out, placed[column.start + r], maruFix);
+            rowOut[r] = out;
+        }
+        for (std::int64_t r = column.fill; r < H; ++r) {
+            char16_t *out = rowOut[r];
+            std::copy_n(emptyPiece.data(), emptyPiece.size(), out);
+            rowOut[r] = out + emptyPiece.size();
+        }
+    }
+    for (std::int64_t r = 0; r < H; ++r) {
+        *rowOut[r]++ = u'\r';
+        *rowOut[r]++ = u'\n';
+    }
+    char16_t *out = text + rowStart[H];
+    for (char16_t c : hanging)
+        writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
+    return result;
+}
+
+} // namespace tovalo::engine

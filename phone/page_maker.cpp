@@ -1,0 +1,134 @@
+#include "phone/page_maker.h"
+
+#include "engine/char_rules.h"
+#include "engine/layout.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace tovalo::phone {
+namespace {
+
+// Rows and cells are counted in 8-bit counters that must also hold the count one
+// past the last row or cell.
+constexpr int kMaxSide = 254;
+// Text positions and cell numbers are 16-bit.
+constexpr std::int64_t kMax16 = 32767;
+
+// What a line break of the source leaves in the flow of cells.
+constexpr char32_t kBreakCell = U'　';
+
+struct Cells {
+    std::vector<char32_t> chars; // one changed character per cell, in reading order
+    std::int64_t consumed = 0;   // characters read, those skipped after a CR included
+};
+
+// Reads the trimmed text into cells: every character after CharChange takes one
+// cell, a surrogate pair included; a line break takes a single blank cell.
+Cells readCells(std::u16string_view text, bool chkChg1) {
+    Cells cells;
+    cells.chars.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        char32_t ch = engine::CharChange(engine::nextChar(text, i), chkChg1);
+        ++cells.consumed;
+        if (ch == U'\r') {
+            ch = kBreakCell;
+            // The character after the break (normally its LF) is skipped: it takes
+            // no cell but still counts towards the pages.
+            if (i < text.size()) {
+                engine::nextChar(text, i);
+                ++cells.consumed;
+            }
+        }
+        cells.chars.push_back(ch);
+    }
+    return cells;
+}
+
+void appendCell(std::u16string &out, const Cells &cells, std::size_t n) {
+    if (n >= cells.chars.size()) {
+        out += u"  ";
+        return;
+    }
+    engine::appendChar(out, cells.chars[n]);
+    if (engine::needsFiller(cells.chars[n]))
+        out += u' ';
+}
+
+void appendRule(std::u16string &out, std::u16string_view rule, int width) {
+    out += u' ';
+    for (int c = 1; c < width; ++c)
+        out += rule;
+    out += u"\r\n";
+}
+
+PhonePages failure(PageFault fault) {
+    return {std::u16string(kFailureText), fault};
+}
+
+} // namespace
+
+const char *describe(PageFault fault) {
+    switch (fault) {
+    case PageFault::None:
+        return "no error";
+    case PageFault::HeightOutOfRange:
+        return "the page height must be 1 to 254 rows";
+    case PageFault::WidthOutOfRange:
+        return "the page width must be 1 to 254 cells (2 to 255 with line breaks)";
+    case PageFault::SourceTooLong:
+        return "the text must be shorter than 32767 characters";
+    case PageFault::TooManyCells:
+        return "the pages would hold more than 32767 cells";
+    case PageFault::ResultTooLarge:
+        return "the pages would be too large";
+    }
+    return "unknown error";
+}
+
+PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
+    const int height = params.H;
+    const int width = params.Rtn ? params.W - 1 : params.W;
+    if (height < 1 || height > kMaxSide)
+        return failure(PageFault::HeightOutOfRange);
+    if (width < 1 || width > kMaxSide)
+        return failure(PageFault::WidthOutOfRange);
+
+    const std::u16string_view text = engine::TrimText(source);
+    if (static_cast<std::int64_t>(text.size()) >= kMax16)
+        return failure(PageFault::SourceTooLong);
+    const Cells cells = readCells(text, params.ChkChg1);
+
+    // Columns are filled strictly `height` cells at a time. Every character read
+    // counts towards the pages, even an LF that took no cell, and a text that fills
+    // its last page exactly still gets one more, blank page.
+    const std::int64_t perPage = height * width;
+    const std::int64_t pages = cells.consumed / perPage + 1;
+    if (pages * perPage > kMax16)
+        return failure(PageFault::TooManyCells);
+
+    const std::int64_t ruleUnits =
+        3 + static_cast<std::int64_t>(params.MpTsep.size()) * (width - 1);
+    const std::int64_t rowUnits = 3 * width + (params.Rtn ? 2 : 0);
+    const std::int64_t maxUnits = (pages + 1) * ruleUnits + pages * height * rowUnits;
+    if (maxUnits > engine::kMaxResultUnits)
+        return failure(PageFault::ResultTooLarge);
+
+    std::u16string out;
+    out.reserve(static_cast<std::size_t>(maxUnits));
+    appendRule(out, params.MpTsep, width);
+    for (std::int64_t page = 0; page < pages; ++page) {
+        for (int row = 0; row < height; ++row) {
+            // From the leftmost column of the page to the rightmost, where the text begins.
+            for (int column = width - 1; column >= 0; --column)
+                appendCell(out, cells,
+                           static_cast<std::size_t>((page * width + column) * height + row));
+            if (params.Rtn)
+                out += u"\r\n";
+        }
+        appendRule(out, params.MpTsep, width);
+    }
+    return {std::move(out), PageFault::None};
+}
+
+} // namespace tovalo::phone

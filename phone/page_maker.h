@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tovalo::phone {
+
+// What the page maker returns in place of the pages when it fails.
+inline constexpr std::u16string_view kFailureText = u"えらー";
+
+// Why a page build failed. None means it succeeded.
+enum class PageFault : std::uint8_t {
+    None,
+    HeightOutOfRange, // the page height is not 1 to 254 rows
+    WidthOutOfRange,  // the page width, one less with line breaks, is not 1 to 254 cells
+    SourceTooLong,    // the trimmed text has 32767 code units or more
+    TooManyCells,     // the pages would hold more than 32767 cells
+    ResultTooLarge,   // the rule text is so long that the pages would not fit in memory
+};
+
+// A one-line English description of the fault, for messages on the command line.
+const char *describe(PageFault fault);
+
+// One build of the phone pages, as the phone dialog asks for it.
+struct PhoneParams {
+    std::int16_t H = 6;            // rows per page
+    std::int16_t W = 8;            // cells per row, one less when Rtn is set
+    bool Rtn = true;               // a line break after every row
+    std::u16string MpTsep = u"＊"; // rule text, repeated along the rule lines
+    bool ChkChg1 = false;          // convert every character to its full-width form
+};
+
+struct PhonePages {
+    std::u16string text; // the pages, or the failure text
+    PageFault fault = PageFault::None;
+    bool ok() const { return fault == PageFault::None; }
+};
+
+// Cuts the trimmed source into pages of H rows by W cells of vertical writing: the
+// text runs down the rightmost column of the first page, then down the column to its
+// left, page after page. A rule line stands above the first page and under every
+// page. Each line break of the source takes one blank cell.
+PhonePages MpMaker(std::u16string_view source, const PhoneParams &params);
+
+} // namespace tovalo::phone

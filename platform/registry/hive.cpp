@@ -1,0 +1,91 @@
+#include "platform/registry/hive.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tovalo::platform {
+namespace {
+
+char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool holdsLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+} // namespace
+
+bool NoCaseLess::operator()(std::string_view a, std::string_view b) const {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(lowerAscii(x)) <
+               static_cast<unsigned char>(lowerAscii(y));
+    });
+}
+
+bool equalNoCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+bool isValidKeyPath(std::string_view path) {
+    if (path.empty())
+        return true;
+    return !holdsLineBreakOrNul(path) && path.front() != '\\' && path.back() != '\\' &&
+           path.find("\\\\") == std::string_view::npos;
+}
+
+bool isValidValueName(std::string_view name) {
+    return !holdsLineBreakOrNul(name);
+}
+
+std::string numberBytes(std::uint32_t number) {
+    std::string bytes(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+std::uint32_t numberFromBytes(std::string_view bytes) {
+    std::uint32_t number = 0;
+    for (std::size_t i = bytes.size(); i-- > 0;)
+        number = (number << 8) | static_cast<unsigned char>(bytes[i]);
+    return number;
+}
+
+Hive::Hive() {
+    keys_.try_emplace(std::string());
+}
+
+bool Hive::hasKey(std::string_view path) const {
+    return keys_.find(path) != keys_.end();
+}
+
+void Hive::addKey(std::string_view path) {
+    for (std::size_t end = path.find('\\'); end != std::string_view::npos;
+         end = path.find('\\', end + 1))
+        keys_.try_emplace(std::string(path.substr(0, end)));
+    keys_.try_emplace(std::string(path));
+}
+
+const StoredValue *Hive::find(std::string_view path, std::string_view name) const {
+    auto key = keys_.find(path);
+    if (key == keys_.end())
+        return nullptr;
+    auto value = std::ranges::find_if(
+        key->second, [&](const NamedValue &v) { return equalNoCase(v.name, name); });
+    return value == key->second.end() ? nullptr : &value->value;
+}
+
+void Hive::set(std::string_view path, std::string_view name, StoredValue value) {
+    auto key = keys_.find(path);
+    assert(key != keys_.end());
+    auto &values = key->second;
+    auto found = std::ranges::find_if(
+        values, [&](const NamedValue &v) { return equalNoCase(v.name, name); });
+    if (found != values.end())
+        found->value = std::move(value);
+    else
+        values.push_back({std::string(name), std::move(value)});
+}
+
+} // namespace tovalo::platform

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/registry/registry.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tovalo::platform {
+
+// Orders names as the registry compares them: ASCII letters without regard to case.
+struct NoCaseLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+};
+bool equalNoCase(std::string_view a, std::string_view b);
+
+// True for the empty path (the root) and for non-empty parts joined by single
+// backslashes, without line breaks or NULs, which a store file could not hold.
+bool isValidKeyPath(std::string_view path);
+// True for a value name without line breaks or NULs; the empty name is the default value.
+bool isValidValueName(std::string_view name);
+
+struct StoredValue {
+    ValueType type;
+    std::string bytes;
+    friend bool operator==(const StoredValue &, const StoredValue &) = default;
+};
+
+// The four bytes of a 32-bit number value, least significant first, and back.
+std::string numberBytes(std::uint32_t number);
+std::uint32_t numberFromBytes(std::string_view bytes);
+
+struct NamedValue {
+    std::string name;
+    StoredValue value;
+};
+
+// The keys and values of one root, held in memory. Values keep the order in which
+// they were first stored. The root (the empty path) always exists.
+class Hive {
+public:
+    using Keys = std::map<std::string, std::vector<NamedValue>, NoCaseLess>;
+
+    Hive();
+
+    bool hasKey(std::string_view path) const;
+    // Adds the key and every missing parent.
+    void addKey(std::string_view path);
+    // The value, or nullptr when the key or the value does not exist.
+    const StoredValue *find(std::string_view path, std::string_view name) const;
+    // Stores the value, replacing one of the same name; the key must exist.
+    void set(std::string_view path, std::string_view name, StoredValue value);
+
+    const Keys &keys() const { return keys_; }
+
+private:
+    Keys keys_;
+};
+
+} // namespace tovalo::platform

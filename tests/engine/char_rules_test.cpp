@@ -1,0 +1,98 @@
+#include "engine/char_rules.h"
+#include "engine/options.h"
+
+#include <gtest/gtest.h>
+
+namespace tovalo::engine {
+namespace {
+
+struct CharCase {
+    char32_t in;
+    bool fullWidth;
+    char32_t out;
+};
+
+class CharChangeTest : public testing::TestWithParam<CharCase> {};
+
+TEST_P(CharChangeTest, GivesTheCellCharacter) {
+    EXPECT_EQ(CharChange(GetParam().in, GetParam().fullWidth), GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CharChangeTest,
+    testing::Values(CharCase{U'ー', false, U'｜'}, CharCase{U'ー', true, U'｜'},
+                    CharCase{U'A', false, U'A'}, CharCase{U'A', true, U'Ａ'},
+                    CharCase{U' ', true, U'\u3000'}, CharCase{U'\r', true, U'\r'},
+                    CharCase{U'~', true, U'～'}, CharCase{U'"', true, U'＂'},
+                    CharCase{U'｡', true, U'。'}, CharCase{U'､', true, U'、'},
+                    CharCase{U'ｱ', true, U'ア'}, CharCase{U'ｰ', true, U'ー'},
+                    CharCase{U'ﾞ', true, U'\u3099'}, CharCase{U'𠮷', true, U'𠮷'}));
+
+TEST(NeedsFiller, OneByteOrUnrepresentableCharactersGetAFiller) {
+    for (char32_t ch : {U'a', U'\r', U'\n', U'｡', U'ﾟ', U'\u00E9', U'😀', char32_t{0xD800}})
+        EXPECT_TRUE(needsFiller(ch)) << static_cast<unsigned>(ch);
+    for (char32_t ch : {U'あ', U'｜', U'\u3000', U'。', U'Ａ', U'漢'})
+        EXPECT_FALSE(needsFiller(ch)) << static_cast<unsigned>(ch);
+}
+
+TEST(MaruShape, MovesFullWidthMarksIntoTheRightHalf) {
+    EXPECT_EQ(MaruShape(u"。", true), u" ｡");
+    EXPECT_EQ(MaruShape(u"、", true), u" ､");
+    EXPECT_EQ(MaruShape(u"．", true), u" .");
+    EXPECT_EQ(MaruShape(u"，", true), u" ,");
+    EXPECT_EQ(MaruShape(u"。", false), u"。");
+    EXPECT_EQ(MaruShape(u". ", true), u". ");
+    EXPECT_EQ(MaruShape(u"あ", true), u"あ");
+}
+
+TEST(TrimText, DropsLeadingBreaksAndTrailingBlanks) {
+    EXPECT_EQ(TrimText(u"\r\n\r\n\u3000あ い \u3000\r\n"), u"\u3000あ い");
+    EXPECT_EQ(TrimText(u"\r\n"), u"");
+    EXPECT_EQ(TrimText(u"   "), u"");
+    EXPECT_EQ(TrimText(u""), u"");
+    EXPECT_EQ(TrimText(u"あ"), u"あ");
+    EXPECT_EQ(TrimText(u"\n \r\nあ"), u" \r\nあ");
+}
+
+TEST(IsMaru, OnlyTheEightMarksAlone) {
+    for (std::u16string_view cell : {u".", u",", u"。", u"．", u"｡", u"、", u"，", u"､"})
+        EXPECT_TRUE(IsMaru(cell));
+    for (std::u16string_view cell : {u"､ ", u"。。", u"", u"あ", u". "})
+        EXPECT_FALSE(IsMaru(cell));
+}
+
+TEST(PutFromRight, ReplacesTheNthCharacterFromTheRight) {
+    std::u16string s = u"\u3000\u3000\u3000";
+    ASSERT_TRUE(PutFromRight(s, 1, u"。"));
+    EXPECT_EQ(s, u"\u3000\u3000。");
+    s = u"\u3000\u3000\u3000";
+    ASSERT_TRUE(PutFromRight(s, 3, u"。"));
+    EXPECT_EQ(s, u"。\u3000\u3000");
+    for (int n : {0, 4, -32768}) {
+        s = u"\u3000\u3000\u3000";
+        EXPECT_FALSE(PutFromRight(s, n, u"。"));
+        EXPECT_EQ(s, u"\u3000\u3000\u3000");
+    }
+}
+
+TEST(SepChars, PutsTheSeparatorBeforeEachCharacter) {
+    EXPECT_EQ(SepChars(u"ab", u"|"), u"|a|b");
+    EXPECT_EQ(SepChars(u"ab", u""), u"ab");
+    EXPECT_EQ(SepChars(u"a𠮷", u"|"), u"|a|𠮷");
+    EXPECT_EQ(SepChars(std::u16string(32766, u'a'), u" ")->size(), 2u * 32766);
+    EXPECT_FALSE(SepChars(std::u16string(32767, u'a'), u" "));
+    EXPECT_TRUE(SepChars(std::u16string(32767, u'a'), u""));
+}
+
+TEST(SeparatorFor, ChoosesByKind) {
+    EXPECT_EQ(separatorFor(1), u" ");
+    EXPECT_EQ(separatorFor(2), u"  ");
+    EXPECT_EQ(separatorFor(3), u"\u3000");
+    EXPECT_EQ(separatorFor(4), u"|");
+    EXPECT_EQ(separatorFor(5), u"｜");
+    EXPECT_EQ(separatorFor(0), u"");
+    EXPECT_EQ(separatorFor(6), u"");
+}
+
+} // namespace
+} // namespace tovalo::engine

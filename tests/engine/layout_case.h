@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/char_rules.h"
+#include "engine/layout.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tovalo::engine {
+
+// One layout run: the source, the parameters and options that matter, and either
+// the expected text or the expected fault.
+struct LayoutCase {
+    std::string name;
+    std::u16string source;
+    std::int32_t height;
+    std::int16_t lines;
+    std::u16string expected;
+    Fault fault = Fault::None;
+    bool maruFix = true;
+    bool gapOn = false;
+    std::int16_t spc12A = 1;
+    std::int32_t margin = 0;
+    bool chkChg1 = false;
+    std::u16string rule = u"＊";
+
+    ConvParams params(bool fixed) const { return {height, lines, margin, gapOn, fixed}; }
+    ConvOptions options() const { return {spc12A, false, chkChg1, maruFix, rule}; }
+};
+
+inline void PrintTo(const LayoutCase &c, std::ostream *os) { *os << c.name; }
+
+inline std::string caseName(const testing::TestParamInfo<LayoutCase> &info) {
+    return info.param.name;
+}
+
+inline void expectLayout(const LayoutCase &c, const LayoutResult &result) {
+    EXPECT_EQ(result.fault, c.fault) << describe(result.fault);
+    if (c.fault == Fault::None) {
+        EXPECT_EQ(result.text, c.expected);
+    }
+}
+
+} // namespace tovalo::engine
