@@ -12,24 +12,24 @@ namespace {
 
 // The grid of the free layout. Every column is filled from its top without gaps
 // (a line break moves on to the next column), so the store keeps only the cells
-// that were placed, in order, and for each column where its cells start and how
-// many there are; every other cell is empty. The hanging row grows on its left
-// when a mark hangs beyond its length.
+// that were placed, in order and already in the form they are written in, and for
+// each column where its cells start and how many there are; every other cell is
+// empty. The hanging row grows on its left when a mark hangs beyond its length.
 struct FreeGrid {
     struct Column {
         std::size_t start = 0; // index of the column's top cell in `placed`
         std::int64_t fill = 0; // cells placed from the top
     };
     std::int64_t colHeight;
-    std::vector<PackedCell> placed;
+    bool maruFix;
+    std::vector<Piece> placed;
     std::vector<Column> columns;
     std::u16string hanging;
     std::int64_t last = 0; // index of the cell placed last
-    std::int64_t row = 0;  // its row, counted from 0
 
     [[gnu::always_inline]] void place(const CellPos &pos, PackedCell cell) {
         if (pos.k == last) { // a line break's blank, or the character after a hung mark
-            placed.back() = cell;
+            placed.back() = cellPiece(cell, maruFix);
             return;
         }
         if (pos.row == 0) {
@@ -40,7 +40,7 @@ struct FreeGrid {
                columns.back().fill == pos.row);
         ++columns.back().fill;
         last = pos.k;
-        placed.push_back(cell);
+        placed.push_back(cellPiece(cell, maruFix));
     }
 
     Fault hang(const CellPos &pos, char32_t mark) {
@@ -78,7 +78,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     const bool maruFix = options.maruFix;
     const std::u16string_view sep = separatorOf(params, options);
 
-    FreeGrid grid{H, {}, {}, {}, 0};
+    FreeGrid grid{H, maruFix, {}, {}, {}, 0};
     grid.placed.reserve(trimmed.size());
     grid.columns.reserve(params.lineCount);
     if (maruFix)
@@ -107,11 +107,12 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
 
     // Measure every row (empty cells are two spaces), then fill all rows at once,
     // column by column from the leftmost, each row through its own write position.
-    const PackedCell *placed = grid.placed.data();
-    std::vector<std::int64_t> rowUnits(H, rowOverhead + n * (2 + std::int64_t(sep.size())));
+    const Piece *placed = grid.placed.data();
+    const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
+    std::vector<std::int64_t> rowUnits(H, rowOverhead + n * (2 + sepUnits));
     for (const FreeGrid::Column &column : grid.columns)
         for (std::int64_t r = 0; r < column.fill; ++r)
-            rowUnits[r] += cellUnits(placed[column.start + r], maruFix) - 2;
+            rowUnits[r] += pieceUnits(placed[column.start + r]) - 2;
     std::vector<std::int64_t> rowStart(H + 1);
     std::int64_t total = 0;
     for (std::int64_t r = 0; r < H; ++r) {
@@ -128,23 +129,30 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     result.text.resize(total);
     char16_t *const text = result.text.data();
     std::vector<char16_t *> rowOut(H);
-    const std::u16string emptyPiece = std::u16string(sep) + u"  "; // an empty cell
     for (std::int64_t r = 0; r < H; ++r) {
         rowOut[r] = text + rowStart[r];
         writeRepeated(rowOut[r], u" ", params.margin);
     }
+    // Every column but the rightmost is written with 8-byte stores whose garbage
+    // tail the next cells of the row, or its last cell and CR LF, write over; the
+    // rightmost column is written exactly.
+    const Piece sepPiece = pieceOf(sep);
+    const Piece blankPiece = pieceOf(u"  ");
     for (std::int64_t c = n - 1; c >= 0; --c) {
         const FreeGrid::Column column = grid.columns[c];
-        for (std::int64_t r = 0; r < column.fill; ++r) {
+        for (std::int64_t r = 0; r < H; ++r) {
             char16_t *out = rowOut[r];
-            writeShort(out, sep);
-            writeCell(out, placed[column.start + r], maruFix);
+            const bool filled = r < column.fill;
+            const Piece piece = filled ? placed[column.start + r] : blankPiece;
+            if (c > 0) {
+                writePiece(out, sepPiece);
+                writePiece(out, piece);
+            } else {
+                writeShort(out, sep);
+                for (std::int64_t i = 0; i < pieceUnits(piece); ++i)
+                    *out++ = static_cast<char16_t>(piece >> (16 * i));
+            }
             rowOut[r] = out;
-        }
-        for (std::int64_t r = column.fill; r < H; ++r) {
-            char16_t *out = rowOut[r];
-            std::copy_n(emptyPiece.data(), emptyPiece.size(), out);
-            rowOut[r] = out + emptyPiece.size();
         }
     }
     for (std::int64_t r = 0; r < H; ++r) {

@@ -12,7 +12,9 @@ struct CountCase {
     std::int16_t count;
 };
 
-void PrintTo(const CountCase &c, std::ostream *os) { *os << testing::PrintToString(c.source); }
+void PrintTo(const CountCase &c, std::ostream *os) {
+    *os << testing::PrintToString(c.source);
+}
 
 class CountLinesTest : public testing::TestWithParam<CountCase> {};
 
@@ -25,13 +27,14 @@ TEST_P(CountLinesTest, CountsTheColumnsOfTheFreeLayout) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CountLinesTest,
-    testing::Values(CountCase{u"あいうえおかき", 3, false, 3}, CountCase{u"あいう。えお", 3, false, 2},
-                    CountCase{u"あい\r\nう", 3, false, 3}, CountCase{u"あいう\r\nえお", 3, false, 3},
-                    CountCase{u"", 3, false, 1}, CountCase{u"\r\n \r\n", 3, false, 1},
+    testing::Values(CountCase{u"あいうえおかき", 3, false, 3},
+                    CountCase{u"あいう。えお", 3, false, 2}, CountCase{u"あい\r\nう", 3, false, 3},
+                    CountCase{u"あいう\r\nえお", 3, false, 3}, CountCase{u"", 3, false, 1},
+                    CountCase{u"\r\n \r\n", 3, false, 1},
                     // The half-width stop hangs here although the layout never hangs it.
                     CountCase{u"abc.de", 3, false, 2}, CountCase{u"abc.de", 3, true, 2},
-                    CountCase{u"あいうえおか", 3, false, 3},
-                    CountCase{u"。あ", 3, false, 1}, CountCase{u"𠮷𠮷𠮷𠮷", 2, false, 3},
+                    CountCase{u"あいうえおか", 3, false, 3}, CountCase{u"。あ", 3, false, 1},
+                    CountCase{u"𠮷𠮷𠮷𠮷", 2, false, 3},
                     // Short lines with tall columns count on without any store limit.
                     CountCase{u"あ\r\nい\r\nう\r\nえ", 10, false, 4}));
 

@@ -20,9 +20,10 @@ std::u16string repeated(std::u16string_view piece, int n) {
 INSTANTIATE_TEST_SUITE_P(
     Examples, FixedLinesTest,
     testing::Values(
-        LayoutCase{"TwoPages", u"あいうえおかきくけこ", 3, 2,
-                   u"＊＊\r\n\r\nえあ\r\nおい\r\nかう\r\n\r\n＊＊\r\n\r\nこき\r\n  く\r\n  け\r\n\r\n＊＊",
-                   Fault::None, false},
+        LayoutCase{
+            "TwoPages", u"あいうえおかきくけこ", 3, 2,
+            u"＊＊\r\n\r\nえあ\r\nおい\r\nかう\r\n\r\n＊＊\r\n\r\nこき\r\n  く\r\n  け\r\n\r\n＊＊",
+            Fault::None, false},
         LayoutCase{"TwoPagesWithShapingAndSeparator", u"あいうえおかきくけこ", 3, 2,
                    u"|＊|＊\r\n\r\n|え|あ\r\n|お|い\r\n|か|う\r\n|\u3000|\u3000\r\n|＊|＊\r\n\r\n"
                    u"|こ|き\r\n|  |く\r\n|  |け\r\n|\u3000|\u3000\r\n|＊|＊",
@@ -33,14 +34,12 @@ INSTANTIATE_TEST_SUITE_P(
                    u"＊\r\n\r\nあ\r\nい\r\n\u3000\r\n＊\r\n\r\nう\r\nえ\r\n ｡\r\n＊\r\n\r\nお\r\n"
                    u"  \r\n\u3000\r\n＊"},
         LayoutCase{"MarginBeforeRowsAndHangingRow", u"あ", 2, 1,
-                   u"＊\r\n\r\n  あ\r\n    \r\n  \u3000\r\n＊",
-                   Fault::None, true, false, 1, 2},
+                   u"＊\r\n\r\n  あ\r\n    \r\n  \u3000\r\n＊", Fault::None, true, false, 1, 2},
         LayoutCase{"PageEndingExactlyGetsAnEmptyPage", u"あい", 2, 1,
                    u"＊\r\n\r\nあ\r\nい\r\n\r\n＊\r\n\r\n  \r\n  \r\n\r\n＊", Fault::None, false},
         LayoutCase{"EmptyRulesAreTrimmedAway", u"あ", 1, 1, u"あ", Fault::None, false, false, 1, 0,
                    false, u""},
-        LayoutCase{"SourceTooLong", std::u16string(32767, u'あ'), 3, 2, u"",
-                   Fault::SourceTooLong},
+        LayoutCase{"SourceTooLong", std::u16string(32767, u'あ'), 3, 2, u"", Fault::SourceTooLong},
         LayoutCase{"CellIndexBeyond16Bits", repeated(u"あ\r\n", 4000), 10, 2, u"",
                    Fault::CellIndexOverflow},
         LayoutCase{"HeightBeyond16Bits", u"あ", 32768, 2, u"", Fault::HeightTooLarge},
@@ -49,14 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Corrections, FixedLinesTest,
-    testing::Values(
-        LayoutCase{"ShortTextWithTallColumns", u"あ", 10, 3,
-                   u"＊\r\n\r\nあ\r\n" + repeated(u"  \r\n", 9) + u"\u3000\r\n＊"},
-        LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 5,
-                   u"＊\r\n\r\n ｡\r\nあ\r\n  \r\n\u3000\r\n＊"},
-        LayoutCase{"TwelfthPageHasItsHangingRow", repeated(u"あ", 24) + u"。", 2, 1,
-                   u"＊\r\n\r\n" + repeated(u"あ\r\nあ\r\n\u3000\r\n＊\r\n\r\n", 11) +
-                       u"あ\r\nあ\r\n ｡\r\n＊\r\n\r\n ｡\r\n  \r\n\u3000\r\n＊"}),
+    testing::Values(LayoutCase{"ShortTextWithTallColumns", u"あ", 10, 3,
+                               u"＊\r\n\r\nあ\r\n" + repeated(u"  \r\n", 9) + u"\u3000\r\n＊"},
+                    LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 5,
+                               u"＊\r\n\r\n ｡\r\nあ\r\n  \r\n\u3000\r\n＊"},
+                    LayoutCase{"TwelfthPageHasItsHangingRow", repeated(u"あ", 24) + u"。", 2, 1,
+                               u"＊\r\n\r\n" + repeated(u"あ\r\nあ\r\n\u3000\r\n＊\r\n\r\n", 11) +
+                                   u"あ\r\nあ\r\n ｡\r\n＊\r\n\r\n ｡\r\n  \r\n\u3000\r\n＊"}),
     caseName);
 
 } // namespace

@@ -25,8 +25,12 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"BreakOnTopCellStaysThere", u"あいう\r\nえお", 3, 3,
                    u"    あ\r\n  えい\r\n  おう\r\n", Fault::None, false},
         LayoutCase{"MarginSeparatorAndHalfWidthLetters", u"ab。c", 3, 2,
-                   u" |c |a \r\n |  |b \r\n |  | ｡\r\n|\u3000|\u3000", Fault::None, true, true,
-                   4, 1},
+                   u" |c |a \r\n |  |b \r\n |  | ｡\r\n|\u3000|\u3000", Fault::None, true, true, 4,
+                   1},
+        LayoutCase{"TwoSpaceSeparator", u"ab\r\n𠮷。", 2, 2,
+                   u"   ｡      a \r\n      𠮷   b \r\n   ｡  \u3000", Fault::None, true, true, 2},
+        LayoutCase{"FullWidthSeparators", u"あ", 2, 1, u"\u3000あ\r\n\u3000  \r\n\u3000\u3000",
+                   Fault::None, true, true, 3},
         LayoutCase{"EmptySourceGivesOneEmptyColumn", u"\r\n  ", 3, 2,
                    u"   \r\n   \r\n   \r\n \u3000 \u3000", Fault::None, true, true},
         LayoutCase{"FirstLineOfOneCharacter", u"あ\r\nいう", 3, 2, u"いあ\r\nう  \r\n    \r\n",
@@ -35,41 +39,42 @@ INSTANTIATE_TEST_SUITE_P(
                    u"え  あ\r\n    い\r\n    う\r\n", Fault::None, false},
         LayoutCase{"LoneLfIsAnOrdinaryCell", u"あ\nい", 3, 1, u"  あ\r\n  \n \r\n  い\r\n",
                    Fault::None, false},
-        LayoutCase{"MarginTwoLeavesTheHangingRowAtTheLeftEdge", u"あ", 1, 1,
-                   u"    あ\r\n\u3000", Fault::None, true, false, 1, 2},
+        LayoutCase{"MarginTwoLeavesTheHangingRowAtTheLeftEdge", u"あ", 1, 1, u"    あ\r\n\u3000",
+                   Fault::None, true, false, 1, 2},
         LayoutCase{"LastHungMarkStandsTwice", u"あいう。", 3, 2,
                    u" ｡あ\r\n  い\r\n  う\r\n\u3000 ｡"},
         LayoutCase{"MarkAfterABreakJumpHangs", u"あい\r\n。う", 3, 3,
                    u"う  あ\r\n    い\r\n      \r\n\u3000 ｡\u3000"},
-        LayoutCase{"ShapingOffWritesMarksUnchanged", u"あいう。", 3, 2,
-                   u"。あ\r\n  い\r\n  う\r\n", Fault::None, false},
+        LayoutCase{"ShapingOffWritesMarksUnchanged", u"あいう。", 3, 2, u"。あ\r\n  い\r\n  う\r\n",
+                   Fault::None, false},
         LayoutCase{"WideningMakesHalfWidthStopsHang", u"abc.", 3, 2,
                    u" .ａ\r\n  ｂ\r\n  ｃ\r\n\u3000 .", Fault::None, true, false, 1, 0, true},
-        LayoutCase{"HalfWidthStopNeverHangs", u"abc.", 3, 2, u". a \r\n  b \r\n  c \r\n\u3000\u3000"},
+        LayoutCase{"HalfWidthStopNeverHangs", u"abc.", 3, 2,
+                   u". a \r\n  b \r\n  c \r\n\u3000\u3000"},
         LayoutCase{"HeightOneNeverHangs", u"あ。", 1, 2, u"   ｡あ\r\n\u3000\u3000"},
         LayoutCase{"HeightBelowOne", u"あ", 0, 1, u"", Fault::HeightBelowOne},
         LayoutCase{"LinesBelowOne", u"あ", 3, 0, u"", Fault::LinesBelowOne},
         LayoutCase{"NegativeMargin", u"あ", 3, 1, u"", Fault::MarginNegative, true, false, 1, -1},
         LayoutCase{"CellStoreBeyond32Bits", u"あ", 1 << 30, 2, u"", Fault::CellStoreOverflow},
         LayoutCase{"HugeResultIsRefused", u"あ", 1 << 29, 1, u"", Fault::ResultTooLarge},
-        LayoutCase{"HugeMarginIsRefused", u"あ", 10, 1, u"", Fault::ResultTooLarge, true, false,
-                   1, 1 << 30}),
+        LayoutCase{"HugeMarginIsRefused", u"あ", 10, 1, u"", Fault::ResultTooLarge, true, false, 1,
+                   1 << 30}),
     caseName);
 
 // Corrections over the layout as first written: none of these may fail.
 INSTANTIATE_TEST_SUITE_P(
     Corrections, FreeLayoutTest,
-    testing::Values(
-        LayoutCase{"SurrogatePairIsOneCell", u"𠮷あ", 2, 1, u"  𠮷 \r\n  あ\r\n\u3000"},
-        LayoutCase{"SurrogatePairAfterABreakIsSkippedWhole", u"あ\r😀い", 3, 2,
-                   u"いあ\r\n    \r\n    \r\n", Fault::None, false},
-        LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 1, u" ｡\r\nあ\r\n  \r\n\u3000"},
-        LayoutCase{"TooFewLinesStillConverts", u"あいうえおかき", 3, 1,
-                   u"きえあ\r\n  おい\r\n  かう\r\n\u3000"},
-        LayoutCase{"HangingRowGrowsOnItsLeft", u"あいうえおか。き", 3, 1,
-                   u"きえあ\r\n  おい\r\n  かう\r\n ｡\u3000"},
-        LayoutCase{"ManyColumnsWithOneLine", std::u16string(40, u'あ'), 1, 1,
-                   u"  " + std::u16string(40, u'あ') + u"\r\n\u3000"}),
+    testing::Values(LayoutCase{"SurrogatePairIsOneCell", u"𠮷あ", 2, 1, u"  𠮷 \r\n  あ\r\n\u3000"},
+                    LayoutCase{"SurrogatePairAfterABreakIsSkippedWhole", u"あ\r😀い", 3, 2,
+                               u"いあ\r\n    \r\n    \r\n", Fault::None, false},
+                    LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 1,
+                               u" ｡\r\nあ\r\n  \r\n\u3000"},
+                    LayoutCase{"TooFewLinesStillConverts", u"あいうえおかき", 3, 1,
+                               u"きえあ\r\n  おい\r\n  かう\r\n\u3000"},
+                    LayoutCase{"HangingRowGrowsOnItsLeft", u"あいうえおか。き", 3, 1,
+                               u"きえあ\r\n  おい\r\n  かう\r\n ｡\u3000"},
+                    LayoutCase{"ManyColumnsWithOneLine", std::u16string(40, u'あ'), 1, 1,
+                               u"  " + std::u16string(40, u'あ') + u"\r\n\u3000"}),
     caseName);
 
 TEST(MakeTate, TrimsTheSourceAndRunsTheChosenLayout) {
@@ -114,8 +119,8 @@ std::size_t displayWidth(std::u16string_view text) {
 // characters, surrogate pairs; no half-width marks), every one of the H rows holds
 // exactly as many cells as the estimate says.
 TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
-    const std::u16string alphabet[] = {u"あ", u"。", u"、", u"a", u"\r\n", u"\r", u"\n",
-                                       u" ", u"𠮷", u"ｱ", u"ー", u"．", u"\u3000"};
+    const std::u16string alphabet[] = {u"あ", u"。", u"、", u"a",  u"\r\n", u"\r",    u"\n",
+                                       u" ",  u"𠮷", u"ｱ",  u"ー", u"．",   u"\u3000"};
     std::mt19937 random(12345);
     for (int round = 0; round < 3000; ++round) {
         std::u16string source;
