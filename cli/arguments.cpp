@@ -1,5 +1,7 @@
 #include "arguments.h"
 
+#include <charconv>
+
 namespace tovalo::cli {
 
 std::optional<std::string> Arguments::value(const std::string &name) const {
@@ -7,6 +9,21 @@ std::optional<std::string> Arguments::value(const std::string &name) const {
     if (it == values.end())
         return std::nullopt;
     return it->second;
+}
+
+std::optional<std::int16_t> Arguments::wholeNumber(const std::string &name, std::int16_t fallback,
+                                                   std::string &error) const {
+    const std::optional<std::string> text = value(name);
+    if (!text)
+        return fallback;
+    std::int16_t number = 0;
+    const char *end = text->data() + text->size();
+    auto [ptr, ec] = std::from_chars(text->data(), end, number);
+    if (ec != std::errc() || ptr != end) {
+        error = name + " takes a whole number from -32768 to 32767, not " + *text;
+        return std::nullopt;
+    }
+    return number;
 }
 
 std::optional<Arguments> parseArguments(const std::vector<std::string> &args,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -22,6 +23,11 @@ struct Arguments {
 
     bool has(const std::string &flag) const { return flags.count(flag) != 0; }
     std::optional<std::string> value(const std::string &name) const;
+
+    // The option's value as a 16-bit whole number, or `fallback` when it is absent;
+    // nothing, with error set, when the value is not such a number.
+    std::optional<std::int16_t> wholeNumber(const std::string &name, std::int16_t fallback,
+                                            std::string &error) const;
 };
 
 // Parses args against spec; on a bad option, returns nothing and sets error.

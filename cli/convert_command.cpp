@@ -12,41 +12,38 @@ int runConvert(const std::vector<std::string> &argList) {
     const OptionSpec spec{
         {"--fixed", "--no-gap", "--full-width", "--no-shaping", "--crlf", "--sjis"},
         {"--height", "--lines", "--margin", "--separator", "--rule"}};
-    std::string error;
-    const std::optional<Arguments> args = parseArguments(argList, spec, error);
-    if (!args)
-        return badUsage(error);
-    const std::optional<engine::ConvOptions> options = convOptionsFrom(*args, error);
-    if (!options)
-        return badUsage(error);
-    const std::optional<std::u16string> source = readInputText(args->file, error);
-    if (!source)
-        return fail(error, kExitFailed);
+    int status = kExitOk;
+    std::optional<EngineCommand> command = prepareEngineCommand(argList, spec, status);
+    if (!command)
+        return status;
+    const Arguments &args = command->args;
+    const engine::ConvOptions &options = command->options;
+    const std::u16string &source = command->source;
 
     engine::ParamTexts texts;
-    texts.height = heightTextFrom(*args);
-    texts.fixedLines = args->has("--fixed");
-    texts.gapOn = !args->has("--no-gap");
-    if (auto margin = args->value("--margin"))
+    texts.height = heightTextFrom(args);
+    texts.fixedLines = args.has("--fixed");
+    texts.gapOn = !args.has("--no-gap");
+    if (auto margin = args.value("--margin"))
         texts.margin = argumentText(*margin);
-    if (auto lines = args->value("--lines")) {
+    if (auto lines = args.value("--lines")) {
         texts.lines = argumentText(*lines);
     } else if (!texts.fixedLines) {
         // As the window does while the number of lines is not fixed: the estimate.
         const engine::Reading height = engine::readColHeight(texts.height);
         if (!height.ok())
             return fail(engine::describe(height.fault), kExitFailed);
-        const engine::Estimate estimate = engine::CountLines(*source, height.value, *options);
+        const engine::Estimate estimate = engine::CountLines(source, height.value, options);
         if (!estimate.ok())
             return fail(engine::describe(estimate.fault), kExitFailed);
         const std::string count = std::to_string(estimate.count);
         texts.lines.assign(count.begin(), count.end());
     }
 
-    const engine::Command result = engine::Convert(*source, texts, *options);
+    const engine::Command result = engine::Convert(source, texts, options);
     if (!result.ok())
         return fail(engine::describe(result.fault), kExitFailed);
-    if (!writeOutputText(result.vertical, {args->has("--crlf"), args->has("--sjis")}))
+    if (!writeOutputText(result.vertical, {args.has("--crlf"), args.has("--sjis")}))
         return fail("cannot write the result", kExitFailed);
     return kExitOk;
 }

@@ -10,21 +10,18 @@ namespace tovalo::cli {
 
 int runCount(const std::vector<std::string> &argList) {
     const OptionSpec spec{{"--full-width", "--no-shaping"}, {"--height"}};
-    std::string error;
-    const std::optional<Arguments> args = parseArguments(argList, spec, error);
-    if (!args)
-        return badUsage(error);
-    const std::optional<engine::ConvOptions> options = convOptionsFrom(*args, error);
-    if (!options)
-        return badUsage(error);
-    const std::optional<std::u16string> source = readInputText(args->file, error);
-    if (!source)
-        return fail(error, kExitFailed);
+    int status = kExitOk;
+    std::optional<EngineCommand> command = prepareEngineCommand(argList, spec, status);
+    if (!command)
+        return status;
+    const Arguments &args = command->args;
+    const engine::ConvOptions &options = command->options;
+    const std::u16string &source = command->source;
 
-    const engine::Reading height = engine::readColHeight(heightTextFrom(*args));
+    const engine::Reading height = engine::readColHeight(heightTextFrom(args));
     if (!height.ok())
         return fail(engine::describe(height.fault), kExitFailed);
-    const engine::Estimate estimate = engine::CountLines(*source, height.value, *options);
+    const engine::Estimate estimate = engine::CountLines(source, height.value, options);
     if (!estimate.ok())
         return fail(engine::describe(estimate.fault), kExitFailed);
     std::printf("%d\n", estimate.count);

@@ -2,25 +2,32 @@
 
 #include "text_io.h"
 
-#include <charconv>
+#include "commands.h"
 
 namespace tovalo::cli {
 
-std::optional<engine::ConvOptions> convOptionsFrom(const Arguments &args, std::string &error) {
-    engine::ConvOptions options;
-    if (auto separator = args.value("--separator")) {
-        const char *end = separator->data() + separator->size();
-        auto [ptr, ec] = std::from_chars(separator->data(), end, options.Spc12A);
-        if (ec != std::errc() || ptr != end) {
-            error = "--separator takes a whole number, not " + *separator;
-            return std::nullopt;
-        }
+std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string> &argList,
+                                                  const OptionSpec &spec, int &status) {
+    std::string error;
+    std::optional<Arguments> args = parseArguments(argList, spec, error);
+    const std::optional<std::int16_t> separator =
+        args ? args->wholeNumber("--separator", 1, error) : std::nullopt;
+    if (!separator) {
+        status = badUsage(error);
+        return std::nullopt;
     }
-    options.ChkChg1 = args.has("--full-width");
-    options.maruFix = !args.has("--no-shaping");
-    if (auto rule = args.value("--rule"))
+    std::optional<std::u16string> source = readInputText(args->file, error);
+    if (!source) {
+        status = fail(error, kExitFailed);
+        return std::nullopt;
+    }
+    engine::ConvOptions options;
+    options.Spc12A = *separator;
+    options.ChkChg1 = args->has("--full-width");
+    options.maruFix = !args->has("--no-shaping");
+    if (auto rule = args->value("--rule"))
         options.MpTsep = argumentText(*rule);
-    return options;
+    return EngineCommand{std::move(*args), std::move(options), std::move(*source)};
 }
 
 std::u16string heightTextFrom(const Arguments &args) {

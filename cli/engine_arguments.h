@@ -5,12 +5,22 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tovalo::cli {
 
-// The conversion options given on the command line (separator, full width, shaping,
-// rule text); nothing, with error set, when --separator is not a 16-bit integer.
-std::optional<engine::ConvOptions> convOptionsFrom(const Arguments &args, std::string &error);
+// What the engine's commands start from: their arguments, the conversion options
+// given (separator, full width, shaping, rule text) and the decoded input text.
+struct EngineCommand {
+    Arguments args;
+    engine::ConvOptions options;
+    std::u16string source;
+};
+
+// Parses the arguments and reads the input. On failure prints why and returns
+// nothing, with the exit status in `status`.
+std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string> &argList,
+                                                  const OptionSpec &spec, int &status);
 
 // The height text: --height as given, else "10" as the window starts with.
 std::u16string heightTextFrom(const Arguments &args);

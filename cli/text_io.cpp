@@ -49,11 +49,14 @@ std::optional<std::u16string> readInputText(const std::optional<std::string> &fi
     return text::withCrLf(text::decodeText(bytes));
 }
 
-std::u16string argumentText(const std::string &bytes) { return text::decodeText(bytes); }
+std::u16string argumentText(const std::string &bytes) {
+    return text::decodeText(bytes);
+}
 
 bool writeOutputText(const std::u16string &text, OutputForm form) {
     const std::u16string lines = form.crlf ? text : tovalo::text::withLf(text);
-    const std::string bytes = form.sjis ? tovalo::text::toCp932(lines) : tovalo::text::toUtf8(lines);
+    const std::string bytes =
+        form.sjis ? tovalo::text::toCp932(lines) : tovalo::text::toUtf8(lines);
     return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
            std::fflush(stdout) == 0;
 }
