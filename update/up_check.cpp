@@ -101,11 +101,7 @@ UpCheckResult<bool> UpCheck::CheckNewVer() {
     return newer;
 }
 
-UpCheckResult<> UpCheck::InfoURL(std::u16string_view szURL, std::uint8_t btID) {
-    if (btID <= 1) {
-        infoURL_ = szURL;
-        return {};
-    }
+UpCheckResult<> UpCheck::checkReadyToWrite() {
     auto installed = InstalledUpCheck();
     if (!installed.ok())
         return installed.error();
@@ -113,6 +109,16 @@ UpCheckResult<> UpCheck::InfoURL(std::u16string_view szURL, std::uint8_t btID) {
         return failure(UpCheckCode::NotInstalled);
     if (mailAddress_.empty())
         return failure(UpCheckCode::NoMailAddress);
+    return {};
+}
+
+UpCheckResult<> UpCheck::InfoURL(std::u16string_view szURL, std::uint8_t btID) {
+    if (btID <= 1) {
+        infoURL_ = szURL;
+        return {};
+    }
+    if (auto ready = checkReadyToWrite(); !ready.ok())
+        return ready.error();
     if (szURL.empty())
         return failure(UpCheckCode::NoInfoURL);
 
@@ -126,13 +132,8 @@ UpCheckResult<> UpCheck::InfoURL(std::u16string_view szURL, std::uint8_t btID) {
 }
 
 UpCheckResult<> UpCheck::WriteData() {
-    auto installed = InstalledUpCheck();
-    if (!installed.ok())
-        return installed.error();
-    if (!installed.value())
-        return failure(UpCheckCode::NotInstalled);
-    if (mailAddress_.empty())
-        return failure(UpCheckCode::NoMailAddress);
+    if (auto ready = checkReadyToWrite(); !ready.ok())
+        return ready.error();
     if (author_.empty())
         return failure(UpCheckCode::NoAuthor);
     if (infoURL_.empty())

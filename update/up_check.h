@@ -61,6 +61,9 @@ public:
     UpCheckResult<> WriteData();
 
 private:
+    // The checks every write starts with: the checker is installed and a mail
+    // address is set.
+    UpCheckResult<> checkReadyToWrite();
     bool WriteString(platform::KeyHandle key, std::string_view name, std::u16string_view text);
     bool writeNumber(platform::KeyHandle key, std::string_view name, std::int32_t number);
     bool writeDeveloperKey();
