@@ -1,7 +1,8 @@
 #pragma once
 
-// How a packed cell of the grid is written out: an empty cell as two spaces, a
-// one-byte character with its filler space, a full-width mark shaped by MaruShape.
+// How cells of the grid are written out: each as a short piece of text (an empty
+// cell as two spaces, a one-byte character with its filler space, a full-width
+// mark shaped by MaruShape), packed into 64 bits for fast writing.
 
 #include "char_rules.h"
 #include "walk.h"
@@ -11,66 +12,6 @@
 #include <cstring>
 
 namespace tovalo::engine {
-
-// The shaped form of a lone full-width mark (MaruShape), or nothing.
-inline std::u16string_view shapedMark(PackedCell cell, bool maruFix) {
-    if (!maruFix)
-        return {};
-    switch (cell) {
-    case kPresent | u'。':
-        return u" ｡";
-    case kPresent | u'、':
-        return u" ､";
-    case kPresent | u'．':
-        return u" .";
-    case kPresent | u'，':
-        return u" ,";
-    default:
-        return {};
-    }
-}
-
-// Number of UTF-16 code units the cell is written as.
-inline std::int64_t cellUnits(PackedCell cell, bool maruFix) {
-    if (cell == 0 || !shapedMark(cell, maruFix).empty())
-        return 2;
-    return 1 + ((cell & kCharMask) > 0xFFFF) + ((cell & kFilled) != 0);
-}
-
-// Writes the cell at out and moves out past it.
-inline void writeCell(char16_t *&out, PackedCell cell, bool maruFix) {
-    const char32_t ch = cell & kCharMask;
-    if ((cell & kFilled) == 0 && ch < 0x10000) {
-        if (std::u16string_view shaped = shapedMark(cell, maruFix); !shaped.empty()) {
-            *out++ = shaped[0];
-            *out++ = shaped[1];
-        } else if (cell == 0) {
-            *out++ = u' ';
-            *out++ = u' ';
-        } else {
-            *out++ = static_cast<char16_t>(ch);
-        }
-        return;
-    }
-    if (ch < 0x10000) {
-        *out++ = static_cast<char16_t>(ch);
-    } else {
-        *out++ = static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
-        *out++ = static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
-    }
-    if (cell & kFilled)
-        *out++ = u' ';
-}
-
-// Writes a piece of at most two code units, such as a separator.
-inline void writeShort(char16_t *&out, std::u16string_view piece) {
-    if (!piece.empty()) {
-        out[0] = piece[0];
-        if (piece.size() > 1)
-            out[1] = piece[1];
-        out += piece.size();
-    }
-}
 
 // Appends n copies of text.
 inline void writeRepeated(char16_t *&out, std::u16string_view text, std::int64_t n) {
@@ -91,23 +32,19 @@ constexpr Piece pieceOf(std::u16string_view text) {
     return piece;
 }
 
-// The piece a placed cell is written as (its MaruShape form, with its filler space).
+// The piece a cell of the grid is written as: two spaces when it is empty, else its
+// MaruShape form, with its filler space.
 [[gnu::always_inline]] inline Piece cellPiece(PackedCell cell, bool maruFix) {
+    if (cell == 0)
+        return pieceOf(u"  ");
     const char32_t ch = cell & kCharMask;
     const Piece filler = (cell & kFilled) ? 1 : 0;
     if (ch < 0x10000) {
-        if (maruFix && !filler) {
-            switch (ch) {
-            case u'。':
-                return pieceOf(u" ｡");
-            case u'、':
-                return pieceOf(u" ､");
-            case u'．':
-                return pieceOf(u" .");
-            case u'，':
-                return pieceOf(u" ,");
-            }
-        }
+        const char16_t unit = static_cast<char16_t>(ch);
+        if (std::u16string_view shaped =
+                MaruShape(std::u16string_view(&unit, 1), maruFix && !filler);
+            shaped.size() == 2)
+            return pieceOf(shaped);
         return (Piece{1} + filler) << 48 | filler * (Piece{u' '} << 16) | ch;
     }
     const Piece high = 0xD800 + ((ch - 0x10000) >> 10);
@@ -117,6 +54,12 @@ constexpr Piece pieceOf(std::u16string_view text) {
 
 inline std::int64_t pieceUnits(Piece piece) {
     return static_cast<std::int64_t>(piece >> 48);
+}
+
+// Writes exactly the piece and moves out past it.
+inline void writePieceExact(char16_t *&out, Piece piece) {
+    for (std::int64_t i = 0; i < pieceUnits(piece); ++i)
+        *out++ = static_cast<char16_t>(piece >> (16 * i));
 }
 
 // Writes the piece with one 8-byte store and moves out past it. The store also

@@ -2,23 +2,6 @@
 
 namespace tovalo::engine {
 
-std::u16string_view MaruShape(std::u16string_view cell, bool maruFix) {
-    if (!maruFix || cell.size() != 1)
-        return cell;
-    switch (cell[0]) {
-    case u'。':
-        return u" ｡";
-    case u'、':
-        return u" ､";
-    case u'．':
-        return u" .";
-    case u'，':
-        return u" ,";
-    default:
-        return cell;
-    }
-}
-
 std::u16string_view TrimText(std::u16string_view text) {
     auto isBreak = [](char16_t c) { return c == u'\r' || c == u'\n'; };
     size_t b = 0;

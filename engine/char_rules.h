@@ -28,7 +28,22 @@ inline bool needsFiller(char32_t ch) {
 
 // What is written for a cell or a hanging-row character: with maruFix the four
 // full-width marks 。、．， move into the right half of their cell.
-std::u16string_view MaruShape(std::u16string_view cell, bool maruFix);
+inline std::u16string_view MaruShape(std::u16string_view cell, bool maruFix) {
+    if (!maruFix || cell.size() != 1)
+        return cell;
+    switch (cell[0]) {
+    case u'。':
+        return u" ｡";
+    case u'、':
+        return u" ､";
+    case u'．':
+        return u" .";
+    case u'，':
+        return u" ,";
+    default:
+        return cell;
+    }
+}
 
 // The text without its leading line breaks and its trailing blanks and line breaks.
 std::u16string_view TrimText(std::u16string_view text);

@@ -104,7 +104,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
     for (std::int64_t i = 1; i <= pages * pageCells; ++i)
-        total += cellUnits(grid.cells[i], maruFix);
+        total += pieceUnits(cellPiece(grid.cells[i], maruFix));
     if (maruFix)
         for (std::int64_t pg = 0; pg < pages; ++pg)
             for (char16_t c : grid.hanging[pg])
@@ -120,7 +120,8 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
             writeRepeated(out, u" ", params.margin);
             for (std::int64_t c = 1; c <= W; ++c) {
                 writeRepeated(out, sep, 1);
-                writeCell(out, grid.cells[pg * pageCells + (W - c) * H + r], maruFix);
+                writePieceExact(out,
+                                cellPiece(grid.cells[pg * pageCells + (W - c) * H + r], maruFix));
             }
             writeRepeated(out, u"\r\n", 1);
         }

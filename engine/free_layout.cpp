@@ -105,61 +105,39 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
         hanging = std::move(*separated);
     }
 
-    // Measure every row (empty cells are two spaces), then fill all rows at once,
-    // column by column from the leftmost, each row through its own write position.
+    // The length of the result: every cell counts as an empty one (two spaces),
+    // corrected for the cells placed.
     const Piece *placed = grid.placed.data();
     const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
-    std::vector<std::int64_t> rowUnits(H, rowOverhead + n * (2 + sepUnits));
-    for (const FreeGrid::Column &column : grid.columns)
-        for (std::int64_t r = 0; r < column.fill; ++r)
-            rowUnits[r] += pieceUnits(placed[column.start + r]) - 2;
-    std::vector<std::int64_t> rowStart(H + 1);
-    std::int64_t total = 0;
-    for (std::int64_t r = 0; r < H; ++r) {
-        rowStart[r] = total;
-        total += rowUnits[r];
-    }
-    rowStart[H] = total;
+    std::int64_t total = H * (rowOverhead + n * (2 + sepUnits));
+    for (std::size_t i = 0; i < grid.placed.size(); ++i)
+        total += pieceUnits(placed[i]) - 2;
     for (char16_t c : hanging)
         total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
 
+    // Every cell but the rightmost of a row is written with 8-byte stores whose
+    // garbage tail the following cells, or the rightmost cell and CR LF, write over;
+    // the rightmost cell is written exactly.
     LayoutResult result;
     result.text.resize(total);
-    char16_t *const text = result.text.data();
-    std::vector<char16_t *> rowOut(H);
-    for (std::int64_t r = 0; r < H; ++r) {
-        rowOut[r] = text + rowStart[r];
-        writeRepeated(rowOut[r], u" ", params.margin);
-    }
-    // Every column but the rightmost is written with 8-byte stores whose garbage
-    // tail the next cells of the row, or its last cell and CR LF, write over; the
-    // rightmost column is written exactly.
+    char16_t *out = result.text.data();
     const Piece sepPiece = pieceOf(sep);
     const Piece blankPiece = pieceOf(u"  ");
-    for (std::int64_t c = n - 1; c >= 0; --c) {
-        const FreeGrid::Column column = grid.columns[c];
-        for (std::int64_t r = 0; r < H; ++r) {
-            char16_t *out = rowOut[r];
-            const bool filled = r < column.fill;
-            const Piece piece = filled ? placed[column.start + r] : blankPiece;
-            if (c > 0) {
-                writePiece(out, sepPiece);
-                writePiece(out, piece);
-            } else {
-                writeShort(out, sep);
-                for (std::int64_t i = 0; i < pieceUnits(piece); ++i)
-                    *out++ = static_cast<char16_t>(piece >> (16 * i));
-            }
-            rowOut[r] = out;
-        }
-    }
+    const FreeGrid::Column *columns = grid.columns.data();
     for (std::int64_t r = 0; r < H; ++r) {
-        *rowOut[r]++ = u'\r';
-        *rowOut[r]++ = u'\n';
+        writeRepeated(out, u" ", params.margin);
+        for (std::int64_t c = n - 1; c > 0; --c) {
+            const FreeGrid::Column &column = columns[c];
+            writePiece(out, sepPiece);
+            writePiece(out, r < column.fill ? placed[column.start + r] : blankPiece);
+        }
+        writePieceExact(out, sepPiece);
+        writePieceExact(out, r < columns[0].fill ? placed[columns[0].start + r] : blankPiece);
+        *out++ = u'\r';
+        *out++ = u'\n';
     }
-    char16_t *out = text + rowStart[H];
     for (char16_t c : hanging)
         writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
     return result;
