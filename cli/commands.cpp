@@ -12,6 +12,7 @@ const char *const kUsage =
     "  tovalo-cli count   [--height TEXT] [--full-width] [--no-shaping] [FILE]\n"
     "  tovalo-cli phone   [--height N] [--width N] [--no-breaks] [--rule TEXT] [--full-width]\n"
     "                     [--crlf] [--sjis] [FILE]\n"
+    "  tovalo-cli --help | --version\n"
     "\n"
     "Turns horizontal Japanese text into vertical text. Reads FILE or standard input\n"
     "(UTF-8, UTF-16 with a byte-order mark, or Shift_JIS) and writes UTF-8.\n"

@@ -1,6 +1,7 @@
 // tovalo-cli: the conversion engine for batch use and scripting.
 
 #include "commands.h"
+#include "tovalo_version.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,10 @@ int main(int argc, char **argv) {
         return badUsage("no command given");
     const std::vector<std::string> args(argv + 2, argv + argc);
     const std::string command = argv[1];
+    if (command == "--version") {
+        std::printf("tovalo-cli %s\n", tovalo::version::text);
+        return kExitOk;
+    }
     if (command == "--help" || command == "-h" ||
         (commands.count(command) && !args.empty() && args[0] == "--help")) {
         std::fputs(kUsage, stdout);

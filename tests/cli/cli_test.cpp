@@ -81,6 +81,12 @@ TEST(Cli, HelpPrintsUsageAndSucceeds) {
     }
 }
 
+TEST(Cli, VersionNamesTheProgramAndItsVersion) {
+    const CliRun run = runCli({"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "tovalo-cli 2.1.0\n");
+}
+
 TEST(Cli, ReadsAFileArgument) {
     const std::string path = writeTempFile("あい\n");
     const CliRun run = runCli({"count", "--height", "1", path});
