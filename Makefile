@@ -20,7 +20,7 @@ build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	$(BUILD)/cli/tovalo-cli convert --height 8 data/sample.txt
+	$(BUILD)/tovalo
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

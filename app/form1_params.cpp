@@ -1,0 +1,139 @@
+// The parameter controls: each number box keeps its scroll bar in step, and edits of
+// the parameters or (with automatic update) of the source text convert again at once.
+#include "app/form1.h"
+
+#include "app/number_box.h"
+#include "app/pane.h"
+#include "engine/convert.h"
+#include "engine/numbers.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace tovalo::app {
+namespace {
+
+constexpr BoxRange kMarginRange{0, 10};
+constexpr BoxRange kHeightRange{1, 100};
+constexpr BoxRange kLinesRange{1, 100};
+
+std::u16string textOf(const NumberBox *box) {
+    return box->text().toStdU16String();
+}
+
+// Shows the busy pointer while it lives.
+class BusyPointer {
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+} // namespace
+
+void Form1::connectHandlers() {
+    connect(Command1, &QPushButton::clicked, this, &Form1::convert);
+    connect(TxtOri, &Pane::changed, this, &Form1::sourceChanged);
+
+    connect(TxtMgn, &NumberBox::changed, this,
+            [this] { boxChanged(TxtMgn, ScrMgn, kMarginRange, [this] { convert(); }); });
+    connect(TxtH, &NumberBox::changed, this,
+            [this] { boxChanged(TxtH, ScrHeight, kHeightRange, [this] { heightClosingStep(); }); });
+    connect(TxtWidth, &NumberBox::changed, this,
+            [this] { boxChanged(TxtWidth, ScrWidth, kLinesRange, {}); });
+
+    // A scroll bar only writes its value into its box; the box's handling does the rest.
+    const std::pair<QScrollBar *, NumberBox *> pairs[] = {
+        {ScrMgn, TxtMgn}, {ScrHeight, TxtH}, {ScrWidth, TxtWidth}};
+    for (auto [bar, box] : pairs)
+        connect(bar, &QScrollBar::valueChanged, box,
+                [box](int value) { box->setText(QString::number(value)); });
+
+    connect(ChkWidth, &QCheckBox::toggled, this, &Form1::fixedLinesClicked);
+    connect(ChkAuto, &QCheckBox::toggled, this, [this](bool checked) {
+        if (checked)
+            convert();
+    });
+    connect(ChkSpc, &QCheckBox::toggled, this, &Form1::convert);
+}
+
+void Form1::boxChanged(NumberBox *box, QScrollBar *bar, BoxRange range,
+                       const std::function<void()> &closingStep) {
+    const BoxStep step = judgeBoxText(textOf(box), range);
+    switch (step.kind) {
+    case BoxStep::Ignore:
+        return;
+    case BoxStep::MoveBar:
+        bar->setValue(step.barValue);
+        break;
+    case BoxStep::KeepText:
+        break;
+    case BoxStep::RestoreText:
+        box->setText(QString::number(bar->value()));
+        break;
+    }
+    if (closingStep)
+        closingStep();
+}
+
+void Form1::heightClosingStep() {
+    if (!ChkWidth->isChecked() && !shared_.Loading)
+        estimateLines();
+    if (!shared_.Loading)
+        convert();
+}
+
+// Writes the trimmed source back and the number of lines it needs into TxtWidth. A
+// height box without a positive number leaves the number of lines as it is.
+void Form1::estimateLines() {
+    const engine::Reading<std::int32_t> height = engine::readColHeight(textOf(TxtH));
+    const engine::Estimate estimate =
+        engine::CountLines(TxtOri->text(), height.ok() ? height.value : 0, shared_.convOptions());
+    TxtOri->setText(estimate.trimmed);
+    if (estimate.ok())
+        TxtWidth->setText(QString::number(estimate.count));
+}
+
+void Form1::sourceChanged() {
+    Command1->setEnabled(!TxtOri->text().empty());
+    if (!ChkAuto->isChecked())
+        return;
+    // Fits the text into about as many columns as TxtWidth says.
+    const engine::Reading<std::int32_t> lines = engine::readColHeight(textOf(TxtWidth));
+    if (lines.ok() && lines.value >= 1) {
+        const auto length = static_cast<std::int64_t>(TxtOri->text().size());
+        TxtH->setText(QString::number(length / lines.value + 1));
+    }
+    if (Command1->isEnabled())
+        convert();
+}
+
+void Form1::fixedLinesClicked() {
+    const bool fixed = ChkWidth->isChecked();
+    TxtWidth->setEnabled(fixed);
+    ScrWidth->setEnabled(fixed);
+    if (!fixed)
+        estimateLines();
+    if (!shared_.Loading)
+        convert();
+}
+
+void Form1::convert() {
+    const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
+                                    ChkSpc->isChecked(), ChkWidth->isChecked()};
+    engine::Command command;
+    {
+        BusyPointer busy;
+        QCoreApplication::processEvents();
+        command = engine::Convert(TxtOri->text(), params, shared_.convOptions());
+    }
+    // Writing the trimmed source runs its change handling before the vertical pane is set.
+    if (command.trimmed)
+        TxtOri->setText(*command.trimmed);
+    TxtTate->setText(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
+}
+
+} // namespace tovalo::app

@@ -1,0 +1,13 @@
+#pragma once
+
+// What the program tells the update checker about itself and its author.
+namespace tovalo::app::program_info {
+
+inline constexpr char16_t kAuthorMail[] = u"tovalo@tovalo.example";
+inline constexpr char16_t kAuthor[] = u"Tovalo Project";
+inline constexpr char16_t kHost[] = u"tovalo.example";
+inline constexpr char16_t kName[] = u"Tovalo";
+inline constexpr char16_t kUpdateInfoUrl[] = u"https://tovalo.example/update/tovalo.txt";
+inline constexpr int kBuild = 210;
+
+} // namespace tovalo::app::program_info

@@ -1,0 +1,130 @@
+// Speed of the main window as the user feels it: one character typed at the end of a
+// long source with automatic update on, until the vertical pane shows the new text;
+// and the start of the program until its window is shown with the converted manual.
+
+#include "app/form1.h"
+#include "app/pane.h"
+#include "platform/qt/fake_dialogs.h"
+#include "platform/qt/fake_files.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_files.h"
+#include "platform/registry/fake_registry.h"
+#include "platform/registry/file_registry.h"
+#include "sample_text.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+using namespace tovalo;
+
+constexpr const char *kChildFlag = "--start-window";
+
+// Types one character at the end of the pane through the input method.
+void typeAtEnd(app::Pane *pane, const QString &character) {
+    pane->moveCursor(QTextCursor::End);
+    QInputMethodEvent commit;
+    commit.setCommitString(character);
+    QApplication::sendEvent(pane, &commit);
+}
+
+void BM_TypeWithAutomaticUpdate(benchmark::State &state) {
+    platform::FakeDialogs dialogs;
+    platform::FakeFiles files;
+    platform::FakeRegistry registry;
+    app::Form1 form({dialogs, files, registry});
+    form.startUp();
+    form.show();
+    auto *source = form.findChild<app::Pane *>(QStringLiteral("TxtOri"));
+    auto *vertical = form.findChild<app::Pane *>(QStringLiteral("TxtTate"));
+    source->setText(bench::sampleText(static_cast<std::size_t>(state.range(0))));
+    form.findChild<QCheckBox *>(QStringLiteral("ChkAuto"))->click();
+    // A few keys first, so that height and line count have settled as while typing.
+    for (int i = 0; i < 5; ++i)
+        typeAtEnd(source, QStringLiteral("あ"));
+    QCoreApplication::processEvents();
+
+    const QString keys = QStringLiteral("かきくけこ");
+    int next = 0;
+    for (auto _ : state) {
+        const std::size_t before = vertical->text().size();
+        typeAtEnd(source, keys.mid(next++ % keys.size(), 1));
+        QCoreApplication::processEvents(); // the panes repaint
+        benchmark::DoNotOptimize(before);
+    }
+    state.counters["vertical chars"] = static_cast<double>(vertical->text().size());
+}
+BENCHMARK(BM_TypeWithAutomaticUpdate)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
+
+// The program in a folder of its own that holds only the manual.
+class ProgramFolderFiles : public platform::QtFiles {
+public:
+    explicit ProgramFolderFiles(QString folder) : folder_(std::move(folder)) {}
+    QString programFolder() const override { return folder_; }
+
+private:
+    QString folder_;
+};
+
+// Runs in a new process: opens the window as the program does and says when it is shown.
+int startWindow(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    const QString folder = QString::fromLocal8Bit(argv[2]);
+    platform::QtDialogs dialogs;
+    ProgramFolderFiles files(folder);
+    platform::FileRegistry registry(folder.toStdString());
+    app::Form1 form({dialogs, files, registry});
+    form.startUp();
+    form.show();
+    while (!form.windowHandle() || !form.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::puts("shown");
+    std::fflush(stdout);
+    return 0;
+}
+
+void BM_StartToWindowShown(benchmark::State &state) {
+    QTemporaryDir folder;
+    QFile::copy(QStringLiteral(TOVALO_DATA_DIR "/説明書.txt"),
+                folder.filePath(QStringLiteral("説明書.txt")));
+    for (auto _ : state) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(kChildFlag), folder.path()});
+        child.waitForReadyRead(10'000);
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        child.waitForFinished(10'000);
+        if (!child.readAllStandardOutput().startsWith("shown"))
+            state.SkipWithError("the window did not open");
+    }
+}
+BENCHMARK(BM_StartToWindowShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc >= 3 && std::strcmp(argv[1], kChildFlag) == 0)
+        return startWindow(argc, argv);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,30 @@
+// The desktop program: the main window with the system's real services.
+#include "app/form1.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_files.h"
+#include "platform/registry/file_registry.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tovalo"));
+
+    // The standard dialogs speak Japanese like the rest of the program, where Qt's
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    tovalo::platform::QtDialogs dialogs;
+    tovalo::platform::QtFiles files;
+    tovalo::platform::FileRegistry registry;
+    tovalo::app::Form1 form({dialogs, files, registry});
+    form.startUp();
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/qt/dialogs.h"
+
+#include <QList>
+
+namespace tovalo::platform {
+
+// Dialogs that answer at once, for tests: they record what was shown and give the
+// answer prepared for them.
+class FakeDialogs : public Dialogs {
+public:
+    struct Message {
+        QString caption;
+        QString text;
+        MessageIcon icon;
+    };
+    QList<Message> messages;
+    std::optional<FontChoice> fontAnswer; // nothing: the user cancels
+    QList<FontChoice> fontDialogs;        // the choice each font dialog opened with
+
+    void showMessage(QWidget *, const QString &caption, const QString &text,
+                     MessageIcon icon) override {
+        messages.append({caption, text, icon});
+    }
+    std::optional<FontChoice> chooseFont(QWidget *, const FontChoice &current) override {
+        fontDialogs.append(current);
+        return fontAnswer;
+    }
+};
+
+} // namespace tovalo::platform

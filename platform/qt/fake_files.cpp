@@ -1,0 +1,51 @@
+#include "platform/qt/fake_files.h"
+
+namespace tovalo::platform {
+namespace {
+
+bool isHidden(const QString &path) {
+    return path.section(QLatin1Char('/'), -1).startsWith(QLatin1Char('.'));
+}
+
+QString folderOf(const QString &path) {
+    return path.section(QLatin1Char('/'), 0, -2);
+}
+
+} // namespace
+
+bool FakeFiles::isWritableFolder(const QString &folder) const {
+    return !readOnlyFolders.contains(folder);
+}
+
+bool FakeFiles::exists(const QString &path) const {
+    return contents.contains(path) && !isHidden(path);
+}
+
+bool FakeFiles::existsIncludingHidden(const QString &path) const {
+    return contents.contains(path);
+}
+
+std::optional<QByteArray> FakeFiles::readBytes(const QString &path) const {
+    if (!contents.contains(path) || unreadable.contains(path))
+        return std::nullopt;
+    return contents.value(path);
+}
+
+bool FakeFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes, QString &error) {
+    ++writeCount;
+    if (failWrites || readOnlyFolders.contains(folderOf(path))) {
+        error = QStringLiteral("Permission denied");
+        return false;
+    }
+    contents[path] = bytes;
+    return true;
+}
+
+bool FakeFiles::setNormalAttributes(const QString &path) {
+    if (!contents.contains(path))
+        return false;
+    normalized.insert(path);
+    return true;
+}
+
+} // namespace tovalo::platform

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/qt/files.h"
+
+#include <QMap>
+#include <QSet>
+
+namespace tovalo::platform {
+
+// Files held in memory, for tests. A file whose name begins with a dot is hidden.
+class FakeFiles : public Files {
+public:
+    QString programFolderPath = QStringLiteral("/opt/tovalo");
+    QString configFolderPath = QStringLiteral("/home/user/.config");
+    QSet<QString> readOnlyFolders;
+    QMap<QString, QByteArray> contents;
+    QSet<QString> unreadable; // files that exist but cannot be read
+    bool failWrites = false;  // every write fails and leaves the old content
+    QSet<QString> normalized; // files whose attributes were set to normal
+    int writeCount = 0;
+
+    QString programFolder() const override { return programFolderPath; }
+    QString userConfigFolder() const override { return configFolderPath; }
+    bool isWritableFolder(const QString &folder) const override;
+    bool exists(const QString &path) const override;
+    bool existsIncludingHidden(const QString &path) const override;
+    std::optional<QByteArray> readBytes(const QString &path) const override;
+    bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
+                              QString &error) override;
+    bool setNormalAttributes(const QString &path) override;
+};
+
+} // namespace tovalo::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace tovalo::platform {
+
+// The file system as the program uses it: its own folder, whole-file reads and
+// writes, and the checks around them. Paths use '/' separators.
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // The folder that holds the running program.
+    virtual QString programFolder() const = 0;
+    // The user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
+    virtual QString userConfigFolder() const = 0;
+    // True when files can be created in the folder.
+    virtual bool isWritableFolder(const QString &folder) const = 0;
+
+    // True for an ordinary file: not a folder, not hidden (a dot file).
+    virtual bool exists(const QString &path) const = 0;
+    // True for a file, hidden or not.
+    virtual bool existsIncludingHidden(const QString &path) const = 0;
+
+    // The whole content; nothing when the file cannot be opened or read.
+    virtual std::optional<QByteArray> readBytes(const QString &path) const = 0;
+    // Replaces the file through a temporary file in the same folder, so that the old
+    // content stays whole unless the new one was written completely. Creates the
+    // folder when it is missing. On failure, says why in `error`.
+    virtual bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
+                                      QString &error) = 0;
+    // Lets the owner read and write the file.
+    virtual bool setNormalAttributes(const QString &path) = 0;
+};
+
+} // namespace tovalo::platform

@@ -1,0 +1,94 @@
+#include "platform/qt/font_color_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace tovalo::platform {
+namespace {
+
+struct NamedColor {
+    const char16_t *name;
+    QRgb rgb;
+};
+
+// The sixteen colours of the classic colour list, black first.
+constexpr std::array<NamedColor, 16> kColors{{
+    {u"黒", 0x000000},
+    {u"栗色", 0x800000},
+    {u"緑", 0x008000},
+    {u"オリーブ", 0x808000},
+    {u"紺", 0x000080},
+    {u"紫", 0x800080},
+    {u"青緑", 0x008080},
+    {u"灰色", 0x808080},
+    {u"銀色", 0xC0C0C0},
+    {u"赤", 0xFF0000},
+    {u"ライム", 0x00FF00},
+    {u"黄", 0xFFFF00},
+    {u"青", 0x0000FF},
+    {u"赤紫", 0xFF00FF},
+    {u"水色", 0x00FFFF},
+    {u"白", 0xFFFFFF},
+}};
+
+QPixmap swatch(QColor color) {
+    QPixmap pixmap(16, 12);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+} // namespace
+
+FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
+    : QDialog(parent), fonts_(new QFontDialog(this)), colors_(new QComboBox(this)) {
+    setWindowTitle(QStringLiteral("フォント"));
+    setObjectName(QStringLiteral("FontColorDialog"));
+
+    // Qt's chooser shown as a part of this dialog, without its own buttons.
+    fonts_->setWindowFlags(Qt::Widget);
+    fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts_->setObjectName(QStringLiteral("FontChooser"));
+
+    colors_->setObjectName(QStringLiteral("TextColor"));
+    colors_->setAccessibleName(QStringLiteral("TextColor"));
+    for (const NamedColor &c : kColors)
+        colors_->addItem(QIcon(swatch(QColor(c.rgb))), QString::fromUtf16(c.name), QColor(c.rgb));
+    if (colors_->findData(current.color) < 0)
+        colors_->addItem(QIcon(swatch(current.color)), current.color.name(), current.color);
+    colors_->setCurrentIndex(colors_->findData(current.color));
+    // A family the system lacks is offered as the family that stands in for it.
+    QFont shown = current.font;
+    shown.setFamily(QFontInfo(current.font).family());
+    fonts_->setCurrentFont(shown);
+    auto *colorLabel = new QLabel(QStringLiteral("色(&C):"), this);
+    colorLabel->setBuddy(colors_);
+
+    // Apply is offered as in the classic dialog; only OK hands the choice back.
+    auto *buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *colorRow = new QHBoxLayout;
+    colorRow->addWidget(colorLabel);
+    colorRow->addWidget(colors_);
+    colorRow->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(fonts_);
+    layout->addLayout(colorRow);
+    layout->addWidget(buttons);
+}
+
+FontChoice FontColorDialog::choice() const {
+    return {fonts_->currentFont(), colors_->currentData().value<QColor>()};
+}
+
+} // namespace tovalo::platform

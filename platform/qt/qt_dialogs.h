@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/qt/dialogs.h"
+
+namespace tovalo::platform {
+
+// The dialogs as real windows.
+class QtDialogs : public Dialogs {
+public:
+    void showMessage(QWidget *parent, const QString &caption, const QString &text,
+                     MessageIcon icon) override;
+    std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &current) override;
+};
+
+} // namespace tovalo::platform

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/form1.h"
+#include "platform/qt/fake_dialogs.h"
+#include "platform/qt/fake_files.h"
+#include "platform/registry/fake_registry.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QWidget;
+
+namespace tovalo::app {
+class Pane;
+}
+
+namespace tovalo::app::test {
+
+// A main window on fakes: files in memory, dialogs that answer at once and a registry
+// in memory. Each test makes its own.
+class WindowHarness {
+public:
+    platform::FakeDialogs dialogs;
+    platform::FakeFiles files;
+    platform::FakeRegistry registry;
+
+    WindowHarness();
+    ~WindowHarness();
+
+    // Makes the window, runs its start-up and shows it.
+    Form1 &open();
+    // Closes the window as the user does; its shut-down writes the settings file.
+    void close();
+    Form1 &form() { return *form_; }
+
+    QString settingsPath() const;
+    void putSettings(std::u16string_view text);
+    std::u16string settingsText() const;
+    void putManual(std::u16string_view text);
+    // Installs the update checker and lets it know of the given latest build.
+    void installUpdateChecker(std::uint32_t latestBuild);
+
+    template <class T> T *find(const char *name) const {
+        return form_->findChild<T *>(QString::fromLatin1(name));
+    }
+    Pane *pane(const char *name) const;
+    QString paneText(const char *name) const;
+    QString boxText(const char *name) const;
+
+private:
+    std::unique_ptr<Form1> form_;
+};
+
+// What the user does.
+void typeAtEnd(QWidget *pane, const QString &text);       // through the input method
+void replaceBoxText(QLineEdit *box, const QString &text); // select all, then type
+void clearBox(QLineEdit *box);
+void click(QAbstractButton *button);
+void pasteInto(QWidget *widget, const QString &text);
+
+inline QString q(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace tovalo::app::test
