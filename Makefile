@@ -1,4 +1,4 @@
-# Entry points: make run, make test, make bench.
+# Entry points: make run, make test, make package, make bench.
 # FAST=1 skips the second, sanitized build of the test suite.
 
 BUILD      ?= build
@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test package bench clean
 
 all: build
 
@@ -24,11 +24,16 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	scripts/check-package $(BUILD)
 ifneq ($(FAST),1)
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTOVALO_SANITIZE=ON -DTOVALO_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 endif
+
+# A Debian package of the programs, in the build folder.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
