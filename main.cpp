@@ -1,7 +1,10 @@
 // The desktop program: the main window with the system's real services.
 #include "app/form1.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_window_order.h"
 #include "platform/registry/file_registry.h"
 
 #include <QApplication>
@@ -23,7 +26,10 @@ int main(int argc, char *argv[]) {
     tovalo::platform::QtDialogs dialogs;
     tovalo::platform::QtFiles files;
     tovalo::platform::FileRegistry registry;
-    tovalo::app::Form1 form({dialogs, files, registry});
+    tovalo::platform::QtClipboard clipboard;
+    tovalo::platform::QtShell shell;
+    tovalo::platform::QtWindowOrder windowOrder;
+    tovalo::app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     return QApplication::exec();

@@ -3,7 +3,6 @@
 #include "engine/numbers.h"
 
 #include <cstdint>
-#include <limits>
 
 namespace tovalo::app {
 namespace {
@@ -16,18 +15,31 @@ bool isNegative(std::u16string_view number) {
 
 } // namespace
 
-BoxStep judgeBoxText(std::u16string_view text, BoxRange range) {
+WholePart placeWholePart(std::u16string_view text, BoxRange range) {
     // The height box's reading rounds down, which is exactly the whole part.
     const engine::Reading<std::int32_t> whole = engine::readColHeight(text);
     if (whole.fault == engine::Fault::HeightNotNumber)
+        return {WholePart::NotNumber};
+    if (!whole.ok())
+        return {isNegative(text) ? WholePart::Below : WholePart::Above};
+    if (whole.value < range.lower)
+        return {WholePart::Below};
+    if (whole.value > range.upper)
+        return {WholePart::Above};
+    return {WholePart::Within, whole.value};
+}
+
+BoxStep judgeBoxText(std::u16string_view text, BoxRange range) {
+    switch (placeWholePart(text, range).place) {
+    case WholePart::NotNumber:
         return {BoxStep::Ignore};
-    const std::int64_t wholePart = whole.ok()         ? whole.value
-                                   : isNegative(text) ? std::numeric_limits<std::int64_t>::min()
-                                                      : std::numeric_limits<std::int64_t>::max();
-    if (wholePart < range.lower)
+    case WholePart::Below:
         return {BoxStep::RestoreText};
-    if (wholePart > range.upper)
+    case WholePart::Above:
         return {BoxStep::KeepText};
+    case WholePart::Within:
+        break;
+    }
     // Within range the rounded value is at most one above the whole part.
     return {BoxStep::MoveBar, engine::readLineCount(text).value};
 }

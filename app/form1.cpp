@@ -5,6 +5,7 @@
 #include "app/number_box.h"
 #include "app/pane.h"
 #include "app/window_geometry.h"
+#include "io/window_commands.h"
 #include "update/up_check.h"
 
 #include <QCheckBox>
@@ -74,14 +75,20 @@ Form1::Form1(Form1Services services, QWidget *parent) : QMainWindow(parent), ser
     named(this, QStringLiteral("Form1"));
     setWindowTitle(texts::qs(texts::kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tovalo.svg")));
-    menuBar(); // its entries come with the menu commands
     createControls();
+    commands_ = new io::WindowCommands(
+        {*this, *TxtOri, *TxtTate, *BtnPaste, *BtnCopy, *BtnMail, shared_}, services_);
     applyFonts();
     placeControls();
     connectHandlers();
+    connectDialogs();
 }
 
 Form1::~Form1() = default;
+
+QAction *Form1::MnuOption() const {
+    return commands_->menus().MnuOption;
+}
 
 // Controls are made in tab order: the source pane first, so that it has the focus.
 void Form1::createControls() {

@@ -4,10 +4,12 @@
 #include "app/shared_settings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -15,13 +17,28 @@ class QPushButton;
 class QScrollBar;
 
 namespace tovalo::platform {
+class Clipboard;
 class Dialogs;
 class Files;
 class Registry;
+class Shell;
+class WindowOrder;
 } // namespace tovalo::platform
+
+namespace tovalo::io {
+class WindowCommands;
+}
 
 namespace tovalo::update {
 class UpCheck;
+}
+
+namespace tovalo::phone {
+class FrmMphone;
+}
+
+namespace tovalo::options {
+class FrmCstm;
 }
 
 namespace tovalo::app {
@@ -35,6 +52,9 @@ struct Form1Services {
     platform::Dialogs &dialogs;
     platform::Files &files;
     platform::Registry &registry;
+    platform::Clipboard &clipboard;
+    platform::Shell &shell;
+    platform::WindowOrder &windowOrder;
 };
 
 // The main window: the source pane on the left, the vertical pane on the right, the
@@ -55,6 +75,13 @@ public:
 
     // Warns, lets the user choose a font and colour, and applies them to the vertical pane.
     void FontChange();
+
+    // The phone pages of the source pane's text, H rows by W cells (one cell less with
+    // Rtn, a line break after every row), or the failure text.
+    std::u16string MpMaker(std::int16_t H, std::int16_t W, bool Rtn) const;
+
+    // The menu bar entry "設定", which opens the options dialog.
+    QAction *MnuOption() const;
 
     SharedSettings &shared() { return shared_; }
     const SharedSettings &shared() const { return shared_; }
@@ -90,9 +117,18 @@ private:
     // Layout.
     void layoutControls();
 
+    // The phone dialog and the options dialog.
+    void connectDialogs();
+    void openPhoneDialog();
+    void openOptions();
+    options::FrmCstm &optionsDialog();
+
     Form1Services services_;
     SharedSettings shared_;
     std::unique_ptr<update::UpCheck> upCheck_;
+    QPointer<phone::FrmMphone> frmMphone_; // while it is open
+    QPointer<options::FrmCstm> frmCstm_;   // while it is loaded
+    io::WindowCommands *commands_;
 
     Pane *TxtOri;
     Pane *TxtTate;

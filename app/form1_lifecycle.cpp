@@ -7,6 +7,7 @@
 #include "app/pane.h"
 #include "app/program_info.h"
 #include "app/settings_file.h"
+#include "options/frm_cstm.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
 #include "platform/text/cp932.h"
@@ -23,7 +24,6 @@ namespace tovalo::app {
 namespace {
 
 constexpr std::int16_t kStartWithManual = 1;
-constexpr std::int16_t kStartBlank = 2;
 
 } // namespace
 
@@ -105,10 +105,11 @@ bool Form1::restoreSettings(SettingsRecords &saved) {
     return true;
 }
 
+// Whether to start blank is asked of the options dialog, which this loads without
+// showing it; it stays loaded, hidden, until the user opens and closes it.
 bool Form1::fillStartText(const SettingsRecords &saved) {
     if (shared_.StMBL == kStartWithManual) {
-        const QString manual =
-            services_.files.programFolder() + QLatin1Char('/') + texts::qs(texts::kManualFileName);
+        const QString manual = services_.files.dataFile(texts::qs(texts::kManualFileName));
         if (!services_.files.exists(manual))
             return true;
         const std::optional<QByteArray> bytes = services_.files.readBytes(manual);
@@ -118,7 +119,7 @@ bool Form1::fillStartText(const SettingsRecords &saved) {
         ScrHeight->setValue(35);
         TxtWidth->setText(QStringLiteral("30"));
         convert();
-    } else if (shared_.StMBL == kStartBlank) {
+    } else if (optionsDialog().StBlankSelected()) {
         TxtTate->setText({});
         TxtOri->setText({});
     } else {

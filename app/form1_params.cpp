@@ -2,6 +2,7 @@
 // the parameters or (with automatic update) of the source text convert again at once.
 #include "app/form1.h"
 
+#include "app/busy_pointer.h"
 #include "app/number_box.h"
 #include "app/pane.h"
 #include "engine/convert.h"
@@ -22,15 +23,6 @@ constexpr BoxRange kLinesRange{1, 100};
 std::u16string textOf(const NumberBox *box) {
     return box->text().toStdU16String();
 }
-
-// Shows the busy pointer while it lives.
-class BusyPointer {
-public:
-    BusyPointer() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyPointer() { QApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer &) = delete;
-    BusyPointer &operator=(const BusyPointer &) = delete;
-};
 
 } // namespace
 

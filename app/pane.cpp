@@ -68,6 +68,10 @@ std::u16string Pane::documentText() const {
     return text;
 }
 
+std::u16string Pane::selectedText() const {
+    return withCrLfBreaks(textCursor().selectedText().toStdU16String());
+}
+
 void Pane::documentEdited() {
     if (rewriting_)
         return;

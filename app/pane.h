@@ -15,6 +15,8 @@ public:
     explicit Pane(QWidget *parent = nullptr);
 
     const std::u16string &text() const { return text_; }
+    // The selected part of the text, with CR LF line breaks like the text.
+    std::u16string selectedText() const;
 
     // Replaces the text when it differs from the current one, reports the change at
     // once, and keeps the caret and the scroll position where they were (clamped to

@@ -4,10 +4,16 @@
 
 #include "app/form1.h"
 #include "app/pane.h"
+#include "platform/qt/fake_clipboard.h"
 #include "platform/qt/fake_dialogs.h"
 #include "platform/qt/fake_files.h"
+#include "platform/qt/fake_shell.h"
+#include "platform/qt/fake_window_order.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_window_order.h"
 #include "platform/registry/fake_registry.h"
 #include "platform/registry/file_registry.h"
 #include "sample_text.h"
@@ -45,7 +51,10 @@ void BM_TypeWithAutomaticUpdate(benchmark::State &state) {
     platform::FakeDialogs dialogs;
     platform::FakeFiles files;
     platform::FakeRegistry registry;
-    app::Form1 form({dialogs, files, registry});
+    platform::FakeClipboard clipboard;
+    platform::FakeShell shell;
+    platform::FakeWindowOrder windowOrder;
+    app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     auto *source = form.findChild<app::Pane *>(QStringLiteral("TxtOri"));
@@ -86,7 +95,10 @@ int startWindow(int argc, char *argv[]) {
     platform::QtDialogs dialogs;
     ProgramFolderFiles files(folder);
     platform::FileRegistry registry(folder.toStdString());
-    app::Form1 form({dialogs, files, registry});
+    platform::QtClipboard clipboard;
+    platform::QtShell shell;
+    platform::QtWindowOrder windowOrder;
+    app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     while (!form.windowHandle() || !form.windowHandle()->isExposed())

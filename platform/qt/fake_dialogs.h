@@ -18,6 +18,12 @@ public:
     QList<Message> messages;
     std::optional<FontChoice> fontAnswer; // nothing: the user cancels
     QList<FontChoice> fontDialogs;        // the choice each font dialog opened with
+    struct FileDialog {
+        bool save;
+        FileDialogRequest request;
+    };
+    std::optional<QString> fileAnswer; // nothing: the user cancels
+    QList<FileDialog> fileDialogs;     // every open and save dialog shown
 
     void showMessage(QWidget *, const QString &caption, const QString &text,
                      MessageIcon icon) override {
@@ -26,6 +32,14 @@ public:
     std::optional<FontChoice> chooseFont(QWidget *, const FontChoice &current) override {
         fontDialogs.append(current);
         return fontAnswer;
+    }
+    std::optional<QString> openFileName(QWidget *, const FileDialogRequest &request) override {
+        fileDialogs.append({false, request});
+        return fileAnswer;
+    }
+    std::optional<QString> saveFileName(QWidget *, const FileDialogRequest &request) override {
+        fileDialogs.append({true, request});
+        return fileAnswer;
     }
 };
 

@@ -15,6 +15,10 @@ public:
 
     // The folder that holds the running program.
     virtual QString programFolder() const = 0;
+    // A file the program ships with (the manual, the help page): beside the program,
+    // or, for an installed program whose folder does not hold it, in the shared data
+    // folder <prefix>/share/tovalo beside its bin folder.
+    QString dataFile(const QString &name) const;
     // The user's configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
     virtual QString userConfigFolder() const = 0;
     // True when files can be created in the folder.

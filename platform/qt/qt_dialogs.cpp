@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include "platform/qt/file_chooser.h"
 #include "platform/qt/font_color_dialog.h"
 
 #include <QMessageBox>
@@ -8,9 +9,10 @@ namespace tovalo::platform {
 
 void QtDialogs::showMessage(QWidget *parent, const QString &caption, const QString &text,
                             MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information
-                                                     : QMessageBox::NoIcon,
-                    caption, text, QMessageBox::Ok, parent);
+    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information
+                                    : icon == MessageIcon::Warning   ? QMessageBox::Warning
+                                                                     : QMessageBox::NoIcon;
+    QMessageBox box(shown, caption, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -19,6 +21,14 @@ std::optional<FontChoice> QtDialogs::chooseFont(QWidget *parent, const FontChoic
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.choice();
+}
+
+std::optional<QString> QtDialogs::openFileName(QWidget *parent, const FileDialogRequest &request) {
+    return FileChooser(request, QFileDialog::AcceptOpen, parent).choose();
+}
+
+std::optional<QString> QtDialogs::saveFileName(QWidget *parent, const FileDialogRequest &request) {
+    return FileChooser(request, QFileDialog::AcceptSave, parent).choose();
 }
 
 } // namespace tovalo::platform

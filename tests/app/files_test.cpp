@@ -1,4 +1,5 @@
 // The real file system service and the font dialog.
+#include "platform/qt/fake_files.h"
 #include "platform/qt/font_color_dialog.h"
 #include "platform/qt/qt_files.h"
 
@@ -34,6 +35,17 @@ private slots:
         QVERIFY(!files.writeBytesAtomically(blocker + QStringLiteral("/Tov.ini"), "x", error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!files.readBytes(blocker + QStringLiteral("/Tov.ini")));
+    }
+
+    void dataFilesAreFoundBesideTheProgramOrInItsSharedFolder() {
+        tovalo::platform::FakeFiles files;
+        files.programFolderPath = QStringLiteral("/usr/bin");
+        const QString name = QStringLiteral("help.htm");
+        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/bin/help.htm"));
+        files.contents[QStringLiteral("/usr/share/tovalo/help.htm")] = "installed";
+        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/share/tovalo/help.htm"));
+        files.contents[QStringLiteral("/usr/bin/help.htm")] = "beside";
+        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/bin/help.htm"));
     }
 
     void existsTellsOrdinaryFromHiddenFiles() {

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 
 namespace tovalo::app::test {
@@ -19,7 +20,7 @@ WindowHarness::WindowHarness() = default;
 WindowHarness::~WindowHarness() = default;
 
 Form1 &WindowHarness::open() {
-    form_ = std::make_unique<Form1>(Form1Services{dialogs, files, registry});
+    form_ = std::make_unique<Form1>(Form1Services{dialogs, files, registry, clipboard, shell, windowOrder});
     form_->startUp();
     form_->show();
     return *form_;
@@ -89,8 +90,8 @@ void clearBox(QLineEdit *box) {
 }
 
 void click(QAbstractButton *button) {
-    // Inside the check box's indicator, or the middle of a push button.
-    const QPoint at = qobject_cast<QCheckBox *>(button)
+    // Inside the indicator of a check box or option button, or the middle of a push button.
+    const QPoint at = qobject_cast<QCheckBox *>(button) || qobject_cast<QRadioButton *>(button)
                           ? QPoint(button->height() / 2, button->height() / 2)
                           : button->rect().center();
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);

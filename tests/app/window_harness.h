@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/form1.h"
+#include "platform/qt/fake_clipboard.h"
 #include "platform/qt/fake_dialogs.h"
 #include "platform/qt/fake_files.h"
+#include "platform/qt/fake_shell.h"
+#include "platform/qt/fake_window_order.h"
 #include "platform/registry/fake_registry.h"
 
 #include <QString>
@@ -29,6 +32,9 @@ public:
     platform::FakeDialogs dialogs;
     platform::FakeFiles files;
     platform::FakeRegistry registry;
+    platform::FakeClipboard clipboard;
+    platform::FakeShell shell;
+    platform::FakeWindowOrder windowOrder;
 
     WindowHarness();
     ~WindowHarness();
