@@ -1,12 +1,13 @@
-# Entry points: make run, make test, make package, make bench.
-# FAST=1 skips the second, sanitized build of the test suite.
+# Entry points: make run, make test, make package, make bench, make fuzz.
+# FAST=1 skips the second, sanitized build of the test suite and the fuzzing.
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: all setup build run test package bench clean
+.PHONY: all setup build run test package bench fuzz clean
 
 all: build
 
@@ -29,6 +30,7 @@ ifneq ($(FAST),1)
 	cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DTOVALO_SANITIZE=ON -DTOVALO_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+	JOBS=$(JOBS) tests/fuzz/run $(FUZZ_BUILD) 15
 endif
 
 # A Debian package of the programs, in the build folder.
@@ -38,5 +40,9 @@ package: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
+# Each fuzz target for a minute, in a clang build of its own.
+fuzz: setup
+	JOBS=$(JOBS) tests/fuzz/run $(FUZZ_BUILD) 60
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,248 @@
+// Runs the free layout, the fixed-line-count layout, the estimate and the convert
+// command on random texts and parameters. Every successful layout must be a grid of
+// rows of one width that shows every character of the source, the estimate must count
+// the free layout's columns, and the convert command must read the boxes' texts into
+// the same parameters.
+
+#include "fuzz_support.h"
+#include "grid_rows.h"
+
+#include "engine/convert.h"
+#include "engine/layout.h"
+#include "engine/numbers.h"
+
+#include <algorithm>
+#include <limits>
+#include <string>
+
+namespace tovalo::fuzz {
+namespace {
+
+using namespace tovalo::engine;
+
+constexpr std::size_t kMaxSourceUnits = 600;
+// With columns this tall a short text already gives a large result.
+constexpr std::int32_t kTallColumns = 1000;
+constexpr std::size_t kMaxSourceUnitsWhenTall = 48;
+
+// Mostly small values, sometimes one past a limit of the layouts. (Columns of 32767
+// cells and more take a tenth of a second each; the unit tests hold that limit.)
+std::int32_t consumeHeight(FuzzedDataProvider &in) {
+    constexpr std::int32_t kEdges[] = {kTallColumns + 1, 1 << 29,
+                                       std::numeric_limits<std::int32_t>::max(),
+                                       std::numeric_limits<std::int32_t>::min(), -1};
+    const int pick = in.ConsumeIntegralInRange(0, 44);
+    return pick < 40 ? pick : kEdges[pick - 40];
+}
+
+std::int16_t consumeLineCount(FuzzedDataProvider &in) {
+    constexpr std::int16_t kEdges[] = {32767, -32768, -1};
+    const int pick = in.ConsumeIntegralInRange(0, 42);
+    return static_cast<std::int16_t>(pick < 40 ? pick : kEdges[pick - 40]);
+}
+
+std::u16string consumeRule(FuzzedDataProvider &in) {
+    switch (in.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return u"＊";
+    case 1:
+        return u"";
+    default:
+        return consumeShortText(in, 6);
+    }
+}
+
+// A number as a box could hold it: blanks around it, and for a value that is not
+// negative a fraction that rounding takes away again.
+std::u16string boxText(std::int64_t value, FuzzedDataProvider &in) {
+    constexpr std::u16string_view kBlanks[] = {u"", u" ", u"\t", u"\u3000 "};
+    constexpr std::u16string_view kFractions[] = {u"", u".0", u".4"};
+    const std::string digits = std::to_string(value);
+    std::u16string text(kBlanks[in.ConsumeIntegralInRange(0, 3)]);
+    text.append(digits.begin(), digits.end());
+    if (value >= 0)
+        text += kFractions[in.ConsumeIntegralInRange(0, 2)];
+    text += kBlanks[in.ConsumeIntegralInRange(0, 3)];
+    return text;
+}
+
+bool isBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+bool isBlankOrBreak(char16_t c) {
+    return isBreak(c) || c == u' ' || c == u'\u3000';
+}
+
+// The trim drops leading line breaks and trailing blanks and line breaks, nothing else.
+void checkTrim(std::u16string_view source, std::u16string_view trimmed) {
+    const std::size_t front = trimmed.data() - source.data();
+    FUZZ_CHECK(front + trimmed.size() <= source.size());
+    FUZZ_CHECK(std::ranges::all_of(source.substr(0, front), isBreak));
+    FUZZ_CHECK(std::ranges::all_of(source.substr(front + trimmed.size()), isBlankOrBreak));
+    FUZZ_CHECK(trimmed.empty() || (!isBreak(trimmed.front()) && !isBlankOrBreak(trimmed.back())));
+}
+
+// The numbers a box may hold read back the same when written out plainly.
+void checkNumberReading(std::u16string_view text) {
+    auto plain = [](std::int64_t value) {
+        const std::string digits = std::to_string(value);
+        return std::u16string(digits.begin(), digits.end());
+    };
+    if (const Reading height = readColHeight(text); height.ok())
+        FUZZ_CHECK(readColHeight(plain(height.value)).value == height.value);
+    if (const Reading lines = readLineCount(text); lines.ok())
+        FUZZ_CHECK(readLineCount(plain(lines.value)).value == lines.value);
+    if (const Reading margin = readMargin(text); margin.ok())
+        FUZZ_CHECK(readMargin(plain(margin.value)).value == margin.value);
+}
+
+// The characters a grid row shows that must come from the source: not blanks, not the
+// separator, and not the full stops and commas, which may hang or stand twice.
+auto sourceShown(std::u16string_view sep) {
+    return [sep](char32_t ch) {
+        return ch != u' ' && ch != u'\u3000' && !isMaruChar(ch) &&
+               sep.find(static_cast<char16_t>(ch)) == std::u16string_view::npos;
+    };
+}
+
+// The free layout: colHeight rows of one width, each ending in CR LF, then the hanging
+// row with maruFix or nothing without it. Returns the number of columns.
+std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimmed,
+                             const ConvParams &params, const ConvOptions &options) {
+    const std::u16string_view sep = separatorOf(params, options);
+    const auto shown = sourceShown(sep);
+    const std::u16string margin(params.margin, u' ');
+    LineReader reader(text);
+    std::vector<char32_t> found;
+    std::int64_t width = -1;
+    for (std::int32_t r = 0; r < params.colHeight; ++r) {
+        const std::u16string_view row = reader.line();
+        FUZZ_CHECK(row.starts_with(margin));
+        if (r == 0)
+            width = displayWidth(row);
+        FUZZ_CHECK(displayWidth(row) == width);
+        collectCharacters(row, shown, found);
+    }
+    std::ranges::sort(found);
+    FUZZ_CHECK(found == sourceCharacters(trimmed, options.ChkChg1, shown));
+
+    const std::int64_t cellWidth = displayWidth(sep) + 2;
+    FUZZ_CHECK(width > params.margin && (width - params.margin) % cellWidth == 0);
+    const std::int64_t columns = (width - params.margin) / cellWidth;
+
+    // The hanging row holds blanks, the separator and shaped marks only; when the number
+    // of lines is the number of columns, it is as wide as the rows less their margin.
+    const std::u16string_view hanging = reader.rest();
+    FUZZ_CHECK(options.maruFix || hanging.empty());
+    FUZZ_CHECK(std::ranges::all_of(hanging, [&](char16_t c) {
+        return c == u'\u3000' || c == u' ' || isMaruChar(c) || sep.find(c) != sep.npos;
+    }));
+    if (options.maruFix && params.lineCount == columns)
+        FUZZ_CHECK(displayWidth(hanging) == width - params.margin);
+    return columns;
+}
+
+// The fixed-line-count layout: a rule line and an empty line, then pages of colHeight
+// rows, the page's hanging row with maruFix (an empty line without), and the rule line
+// again. Every row and hanging row is as wide as the page's columns. The final trim
+// takes the CR LF CR LF after the last rule line; when the rule itself begins with a
+// line break or ends in a blank it takes more, so the shape is then not checked.
+void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
+                     const ConvParams &params, const ConvOptions &options) {
+    const std::u16string_view sep = separatorOf(params, options);
+    const std::u16string unit = std::u16string(sep) + options.MpTsep;
+    if (unit.empty() || isBreak(unit.front()) || isBlankOrBreak(unit.back()))
+        return;
+    const LineCount estimate = countColumns(trimmed, params.colHeight, options);
+    FUZZ_CHECK(estimate.ok());
+    const std::int64_t columns = std::min<std::int64_t>(params.lineCount, estimate.count);
+    std::u16string rule;
+    for (std::int64_t c = 0; c < columns; ++c)
+        rule += unit;
+    rule += u"\r\n\r\n";
+
+    const auto shown = sourceShown(sep);
+    const std::u16string margin(params.margin, u' ');
+    const std::int64_t width = params.margin + columns * (displayWidth(sep) + 2);
+    const std::u16string whole = std::u16string(text) + u"\r\n\r\n";
+    LineReader reader(whole);
+    reader.expect(rule);
+    std::vector<char32_t> found;
+    std::int64_t pages = 0;
+    while (!reader.atEnd()) {
+        for (std::int32_t r = 0; r < params.colHeight; ++r) {
+            const std::u16string_view row = reader.line();
+            FUZZ_CHECK(row.starts_with(margin) && displayWidth(row) == width);
+            collectCharacters(row, shown, found);
+        }
+        if (options.maruFix) {
+            const std::u16string_view hanging = reader.line();
+            FUZZ_CHECK(hanging.starts_with(margin) && displayWidth(hanging) == width);
+        } else {
+            reader.expect(u"\r\n");
+        }
+        reader.expect(rule);
+        ++pages;
+    }
+    FUZZ_CHECK(pages >= 1);
+    std::ranges::sort(found);
+    FUZZ_CHECK(found == sourceCharacters(trimmed, options.ChkChg1, shown));
+}
+
+bool hasHalfWidthMark(std::u16string_view text) {
+    return text.find_first_of(u".,｡､") != std::u16string_view::npos;
+}
+
+} // namespace
+} // namespace tovalo::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace tovalo::engine;
+    using namespace tovalo::fuzz;
+    FuzzedDataProvider in(data, size);
+
+    ConvOptions options;
+    options.Spc12A = in.ConsumeIntegralInRange<std::int16_t>(0, 6);
+    options.ChkChg0 = in.ConsumeBool();
+    options.ChkChg1 = in.ConsumeBool();
+    options.maruFix = in.ConsumeBool();
+    ConvParams params;
+    params.colHeight = consumeHeight(in);
+    params.lineCount = consumeLineCount(in);
+    params.margin = in.ConsumeIntegralInRange<std::int32_t>(-1, 6);
+    params.gapOn = in.ConsumeBool();
+    params.fixedLines = false;
+    ConvParams fixedParams = params;
+    fixedParams.fixedLines = true;
+    const bool commandFixed = in.ConsumeBool();
+    const ParamTexts boxes{boxText(params.colHeight, in), boxText(params.lineCount, in),
+                           boxText(params.margin, in), params.gapOn, commandFixed};
+    options.MpTsep = consumeRule(in);
+    checkNumberReading(consumeShortText(in, 12));
+    const std::u16string source = consumeRestAsText(
+        in, params.colHeight > kTallColumns ? kMaxSourceUnitsWhenTall : kMaxSourceUnits);
+
+    const std::u16string_view trimmed = TrimText(source);
+    checkTrim(source, trimmed);
+
+    const LayoutResult free = FreeLayout(trimmed, params, options);
+    if (free.ok()) {
+        const std::int64_t columns = checkFreeLayout(free.text, trimmed, params, options);
+        // Only the half-width marks, which hang in the estimate but not in the layout,
+        // may make the two differ.
+        if (options.ChkChg1 || !hasHalfWidthMark(trimmed)) {
+            const Estimate estimate = CountLines(source, params.colHeight, options);
+            FUZZ_CHECK(estimate.ok() && estimate.count == columns && estimate.trimmed == trimmed);
+        }
+    }
+    const LayoutResult fixed = FixedLines(trimmed, fixedParams, options);
+    if (fixed.ok())
+        checkFixedLines(fixed.text, trimmed, fixedParams, options);
+
+    const Command command = Convert(source, boxes, options);
+    const LayoutResult &expected = commandFixed ? fixed : free;
+    FUZZ_CHECK(command.fault == expected.fault);
+    FUZZ_CHECK(command.trimmed && *command.trimmed == trimmed);
+    FUZZ_CHECK(command.vertical == expected.text);
+    return 0;
+}

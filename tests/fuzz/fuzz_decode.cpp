@@ -1,0 +1,99 @@
+// Decodes random bytes as a text file, as UTF-8, UTF-16 and code page 932, and encodes
+// the results again. Nothing is lost that the encoding can hold: valid UTF-8 comes back
+// byte for byte, every text survives UTF-8 but for lone surrogates, and a text taken
+// through the code page once is stable from then on, one character per character.
+
+#include "fuzz_support.h"
+
+#include "platform/text/cp932.h"
+#include "platform/text/decode.h"
+#include "platform/text/line_breaks.h"
+#include "platform/text/unicode.h"
+
+namespace tovalo::fuzz {
+namespace {
+
+using namespace tovalo::text;
+
+bool isHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c < 0xDC00;
+}
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c < 0xE000;
+}
+
+// The text with every surrogate that is not part of a pair replaced by U+FFFD; also
+// counts its characters (a pair is one).
+std::u16string pairedOnly(std::u16string_view text, std::size_t &characters) {
+    std::u16string out(text);
+    characters = 0;
+    for (std::size_t i = 0; i < out.size(); ++i, ++characters) {
+        if (isHighSurrogate(out[i]) && i + 1 < out.size() && isLowSurrogate(out[i + 1]))
+            ++i;
+        else if (isHighSurrogate(out[i]) || isLowSurrogate(out[i]))
+            out[i] = u'\uFFFD';
+    }
+    return out;
+}
+
+bool hasLoneSurrogate(std::u16string_view text) {
+    std::size_t characters = 0;
+    return pairedOnly(text, characters) != text;
+}
+
+void checkFileDecoding(std::string_view bytes) {
+    const std::u16string decoded = decodeText(bytes);
+    FUZZ_CHECK(decoded.size() <= bytes.size());
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        FUZZ_CHECK(decoded == fromUtf8(bytes.substr(3)));
+    } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        FUZZ_CHECK(decoded.size() == (bytes.size() - 2) / 2);
+    } else if (isValidUtf8(bytes)) {
+        FUZZ_CHECK(toUtf8(decoded) == bytes);
+    } else {
+        FUZZ_CHECK(decoded == fromCp932(bytes));
+    }
+}
+
+void checkUtf8(std::u16string_view text) {
+    std::size_t characters = 0;
+    const std::u16string paired = pairedOnly(text, characters);
+    const std::string utf8 = toUtf8(text);
+    FUZZ_CHECK(isValidUtf8(utf8));
+    FUZZ_CHECK(fromUtf8(utf8) == paired);
+}
+
+void checkCodePage(std::u16string_view text) {
+    std::size_t characters = 0;
+    pairedOnly(text, characters);
+    const std::u16string once = fromCp932(toCp932(text));
+    FUZZ_CHECK(once.size() == characters);
+    FUZZ_CHECK(fromCp932(toCp932(once)) == once);
+}
+
+void checkLineBreaks(std::u16string_view text) {
+    const std::u16string crlf = withCrLf(text);
+    for (std::size_t i = 0; i < crlf.size(); ++i)
+        FUZZ_CHECK(crlf[i] != u'\n' || (i > 0 && crlf[i - 1] == u'\r'));
+    FUZZ_CHECK(withLf(crlf) == withLf(text));
+}
+
+} // namespace
+} // namespace tovalo::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace tovalo::fuzz;
+    using namespace tovalo::text;
+    const std::string_view bytes(reinterpret_cast<const char *>(data), size);
+
+    checkFileDecoding(bytes);
+    const std::u16string texts[] = {fromUtf8(bytes), fromUtf16(bytes, false),
+                                    fromUtf16(bytes, true), fromCp932(bytes)};
+    FUZZ_CHECK(!hasLoneSurrogate(texts[0]) && !hasLoneSurrogate(texts[3]));
+    for (const std::u16string &text : texts) {
+        checkUtf8(text);
+        checkCodePage(text);
+        checkLineBreaks(text);
+    }
+    return 0;
+}

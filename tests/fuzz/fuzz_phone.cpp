@@ -1,0 +1,76 @@
+// Builds phone pages from random texts, sizes and rule texts. A build either fails with
+// the failure text or gives a rule line, then pages of H rows that are each exactly W
+// cells wide, each followed by the rule line, and the pages show every character of
+// the source.
+
+#include "fuzz_support.h"
+#include "grid_rows.h"
+
+#include "phone/page_maker.h"
+
+#include <algorithm>
+
+namespace tovalo::fuzz {
+namespace {
+
+using namespace tovalo::phone;
+
+constexpr std::size_t kMaxSourceUnits = 2000;
+
+// Page sides around the limits of 1 and 254, and now and then a far one.
+std::int16_t consumeSide(FuzzedDataProvider &in) {
+    constexpr std::int16_t kEdges[] = {253, 254, 255, 256, 32767, -32768, -1, 0};
+    const int pick = in.ConsumeIntegralInRange(0, 47);
+    return pick < 40 ? static_cast<std::int16_t>(pick) : kEdges[pick - 40];
+}
+
+void checkPages(std::u16string_view pages, std::u16string_view source, const PhoneParams &params) {
+    const int width = params.Rtn ? params.W - 1 : params.W;
+    std::u16string rule = u" ";
+    for (int c = 1; c < width; ++c)
+        rule += params.MpTsep;
+    rule += u"\r\n";
+
+    LineReader reader(pages);
+    reader.expect(rule);
+    std::vector<char32_t> found;
+    auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
+    std::int64_t count = 0;
+    while (!reader.atEnd()) {
+        for (int r = 0; r < params.H; ++r) {
+            collectCharacters(reader.columns(2 * width), shown, found);
+            if (params.Rtn)
+                reader.expect(u"\r\n");
+        }
+        reader.expect(rule);
+        ++count;
+    }
+    FUZZ_CHECK(count >= 1);
+    std::ranges::sort(found);
+    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), params.ChkChg1, shown));
+}
+
+} // namespace
+} // namespace tovalo::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace tovalo::fuzz;
+    using namespace tovalo::phone;
+    FuzzedDataProvider in(data, size);
+
+    PhoneParams params;
+    params.H = consumeSide(in);
+    params.W = consumeSide(in);
+    params.Rtn = in.ConsumeBool();
+    params.ChkChg1 = in.ConsumeBool();
+    if (!in.ConsumeBool())
+        params.MpTsep = consumeShortText(in, 6);
+    const std::u16string source = consumeRestAsText(in, kMaxSourceUnits);
+
+    const PhonePages pages = MpMaker(source, params);
+    if (pages.ok())
+        checkPages(pages.text, source, params);
+    else
+        FUZZ_CHECK(pages.text == kFailureText);
+    return 0;
+}

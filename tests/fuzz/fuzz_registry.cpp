@@ -1,0 +1,174 @@
+// Reads random text as a REGEDIT4 store, builds random stores and writes them, and
+// damages written stores. A text is either refused or read into keys that write out and
+// read back unchanged; a written store reads back to the same keys and values; the
+// file store reports a damaged file as such and never writes over it.
+
+#include "fuzz_support.h"
+
+#include "platform/registry/file_registry.h"
+#include "platform/registry/regedit_format.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace tovalo::fuzz {
+namespace {
+
+using namespace tovalo::platform;
+
+bool sameKeys(const Hive &a, const Hive &b) {
+    if (a.keys().size() != b.keys().size())
+        return false;
+    for (auto x = a.keys().begin(), y = b.keys().begin(); x != a.keys().end(); ++x, ++y) {
+        if (x->first != y->first || x->second.size() != y->second.size())
+            return false;
+        for (std::size_t i = 0; i < x->second.size(); ++i)
+            if (x->second[i].name != y->second[i].name || x->second[i].value != y->second[i].value)
+                return false;
+    }
+    return true;
+}
+
+void checkRoundTrip(const Hive &hive, RegistryRoot root) {
+    const std::string written = formatRegedit(hive, root);
+    const std::optional<Hive> read = parseRegedit(written, root);
+    FUZZ_CHECK(read.has_value());
+    FUZZ_CHECK(sameKeys(hive, *read));
+    FUZZ_CHECK(formatRegedit(*read, root) == written);
+}
+
+std::string fileBytes(const std::filesystem::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A folder of its own for the file store, made on first use and removed when the run
+// ends. It lies in memory where the system offers that, since every run writes a file.
+const char *storeFolder() {
+    static char folder[4096] = ""; // outlives every other static, for the removal at exit
+    if (folder[0] == '\0') {
+        const std::filesystem::path memory = "/dev/shm";
+        const std::filesystem::path base =
+            std::filesystem::is_directory(memory) ? memory : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "tovalo-fuzz-XXXXXX").string();
+        FUZZ_CHECK(pattern.size() < sizeof folder && ::mkdtemp(pattern.data()) != nullptr);
+        std::memcpy(folder, pattern.c_str(), pattern.size() + 1);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        });
+    }
+    return folder;
+}
+
+// The file store reads the text as parseRegedit does; a damaged file fails every call
+// and stays as it was.
+void checkFileStore(const std::string &text, bool wellFormed) {
+    FileRegistry registry(storeFolder());
+    const std::filesystem::path file = registry.fileOf(RegistryRoot::CurrentUser);
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    KeyHandle key = 0;
+    if (wellFormed) {
+        FUZZ_CHECK(registry.openKey(RegistryRoot::CurrentUser, "", key) == RegStatus::Ok);
+        FUZZ_CHECK(registry.closeKey(key) == RegStatus::Ok);
+        return;
+    }
+    FUZZ_CHECK(registry.openKey(RegistryRoot::CurrentUser, "", key) == RegStatus::StoreDamaged);
+    FUZZ_CHECK(registry.createKey(RegistryRoot::CurrentUser, "Software\\Upcheck", key) ==
+               RegStatus::StoreDamaged);
+    FUZZ_CHECK(fileBytes(file) == text);
+}
+
+// A key path the registry accepts, made of a few parts.
+std::string consumeKeyPath(FuzzedDataProvider &in) {
+    std::string path;
+    for (int parts = in.ConsumeIntegralInRange(0, 3); parts > 0; --parts) {
+        std::string part = in.ConsumeRandomLengthString(8);
+        std::erase(part, '\\');
+        if (part.empty())
+            part = "k";
+        path += path.empty() ? part : "\\" + part;
+    }
+    return path;
+}
+
+StoredValue consumeValue(FuzzedDataProvider &in) {
+    switch (in.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+        return {ValueType::String, in.ConsumeRandomLengthString(16) + '\0'};
+    case 1:
+        return {ValueType::Number, numberBytes(in.ConsumeIntegral<std::uint32_t>())};
+    case 2:
+        return {ValueType::Binary, in.ConsumeRandomLengthString(16)};
+    default:
+        return {static_cast<ValueType>(in.ConsumeIntegral<std::uint32_t>()),
+                in.ConsumeRandomLengthString(16)};
+    }
+}
+
+// Keys and values as programs store them through the registry calls, which refuse
+// the names a store file cannot hold.
+Hive consumeHive(FuzzedDataProvider &in) {
+    Hive hive;
+    for (int steps = in.ConsumeIntegralInRange(0, 12); steps > 0; --steps) {
+        const std::string path = consumeKeyPath(in);
+        if (!isValidKeyPath(path))
+            continue;
+        hive.addKey(path);
+        for (int values = in.ConsumeIntegralInRange(0, 3); values > 0; --values) {
+            const std::string name = in.ConsumeRandomLengthString(8);
+            if (isValidValueName(name))
+                hive.set(path, name, consumeValue(in));
+        }
+    }
+    return hive;
+}
+
+// The text with one byte changed, added or taken away.
+std::string damaged(std::string text, FuzzedDataProvider &in) {
+    const std::size_t at = in.ConsumeIntegralInRange<std::size_t>(0, text.size());
+    const char byte = in.ConsumeIntegral<char>();
+    switch (in.ConsumeIntegralInRange(0, 2)) {
+    case 0:
+        if (at < text.size())
+            text[at] = byte;
+        break;
+    case 1:
+        text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), byte);
+        break;
+    default:
+        if (at < text.size())
+            text.erase(at, 1);
+        break;
+    }
+    return text;
+}
+
+} // namespace
+} // namespace tovalo::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    using namespace tovalo::fuzz;
+    using namespace tovalo::platform;
+    const std::string text(reinterpret_cast<const char *>(data), size);
+
+    for (RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
+        const std::optional<Hive> read = parseRegedit(text, root);
+        if (read)
+            checkRoundTrip(*read, root);
+        if (root == RegistryRoot::CurrentUser)
+            checkFileStore(text, read.has_value());
+    }
+
+    FuzzedDataProvider in(data, size);
+    const Hive built = consumeHive(in);
+    checkRoundTrip(built, RegistryRoot::CurrentUser);
+    const std::string broken = damaged(formatRegedit(built, RegistryRoot::CurrentUser), in);
+    if (const std::optional<Hive> read = parseRegedit(broken, RegistryRoot::CurrentUser))
+        checkRoundTrip(*read, RegistryRoot::CurrentUser);
+    return 0;
+}
