@@ -27,7 +27,7 @@ std::optional<std::int16_t> Arguments::wholeNumber(const std::string &name, std:
 }
 
 std::optional<Arguments> parseArguments(const std::vector<std::string> &args,
-                                        const OptionSpec &spec, std::string &error) {
+                                        const AcceptedOptions &accepted, std::string &error) {
     Arguments parsed;
     bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -37,9 +37,9 @@ std::optional<Arguments> parseArguments(const std::vector<std::string> &args,
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && arg != "-") {
             const size_t eq = arg.find('=');
             const std::string name = arg.substr(0, eq);
-            if (spec.flags.count(name) && eq == std::string::npos) {
+            if (accepted.flags.count(name) && eq == std::string::npos) {
                 parsed.flags.insert(name);
-            } else if (spec.valued.count(name)) {
+            } else if (accepted.valued.count(name)) {
                 if (eq != std::string::npos) {
                     parsed.values[name] = arg.substr(eq + 1);
                 } else if (i + 1 < args.size()) {

@@ -11,7 +11,7 @@ namespace tovalo::cli {
 
 // The options one subcommand accepts: flags stand alone, valued options take the
 // next argument (or the text after '=').
-struct OptionSpec {
+struct AcceptedOptions {
     std::set<std::string> flags;
     std::set<std::string> valued;
 };
@@ -30,8 +30,8 @@ struct Arguments {
                                             std::string &error) const;
 };
 
-// Parses args against spec; on a bad option, returns nothing and sets error.
+// Parses args against the accepted options; on a bad option, returns nothing and sets error.
 std::optional<Arguments> parseArguments(const std::vector<std::string> &args,
-                                        const OptionSpec &spec, std::string &error);
+                                        const AcceptedOptions &accepted, std::string &error);
 
 } // namespace tovalo::cli

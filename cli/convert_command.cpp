@@ -9,11 +9,11 @@
 namespace tovalo::cli {
 
 int runConvert(const std::vector<std::string> &argList) {
-    const OptionSpec spec{
+    const AcceptedOptions accepted{
         {"--fixed", "--no-gap", "--full-width", "--no-shaping", "--crlf", "--sjis"},
         {"--height", "--lines", "--margin", "--separator", "--rule"}};
     int status = kExitOk;
-    std::optional<EngineCommand> command = prepareEngineCommand(argList, spec, status);
+    std::optional<EngineCommand> command = prepareEngineCommand(argList, accepted, status);
     if (!command)
         return status;
     const Arguments &args = command->args;

@@ -9,9 +9,9 @@
 namespace tovalo::cli {
 
 int runCount(const std::vector<std::string> &argList) {
-    const OptionSpec spec{{"--full-width", "--no-shaping"}, {"--height"}};
+    const AcceptedOptions accepted{{"--full-width", "--no-shaping"}, {"--height"}};
     int status = kExitOk;
-    std::optional<EngineCommand> command = prepareEngineCommand(argList, spec, status);
+    std::optional<EngineCommand> command = prepareEngineCommand(argList, accepted, status);
     if (!command)
         return status;
     const Arguments &args = command->args;

@@ -7,9 +7,9 @@
 namespace tovalo::cli {
 
 std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string> &argList,
-                                                  const OptionSpec &spec, int &status) {
+                                                  const AcceptedOptions &accepted, int &status) {
     std::string error;
-    std::optional<Arguments> args = parseArguments(argList, spec, error);
+    std::optional<Arguments> args = parseArguments(argList, accepted, error);
     const std::optional<std::int16_t> separator =
         args ? args->wholeNumber("--separator", 1, error) : std::nullopt;
     if (!separator) {

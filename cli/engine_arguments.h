@@ -20,7 +20,7 @@ struct EngineCommand {
 // Parses the arguments and reads the input. On failure prints why and returns
 // nothing, with the exit status in `status`.
 std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string> &argList,
-                                                  const OptionSpec &spec, int &status);
+                                                  const AcceptedOptions &accepted, int &status);
 
 // The height text: --height as given, else "10" as the window starts with.
 std::u16string heightTextFrom(const Arguments &args);

@@ -9,10 +9,10 @@
 namespace tovalo::cli {
 
 int runPhone(const std::vector<std::string> &argList) {
-    const OptionSpec spec{{"--no-breaks", "--full-width", "--crlf", "--sjis"},
-                          {"--height", "--width", "--rule"}};
+    const AcceptedOptions accepted{{"--no-breaks", "--full-width", "--crlf", "--sjis"},
+                                   {"--height", "--width", "--rule"}};
     std::string error;
-    const std::optional<Arguments> args = parseArguments(argList, spec, error);
+    const std::optional<Arguments> args = parseArguments(argList, accepted, error);
     if (!args)
         return badUsage(error);
     const std::optional<std::int16_t> height = args->wholeNumber("--height", 6, error);
