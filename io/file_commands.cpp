@@ -12,9 +12,19 @@
 #include <QMainWindow>
 
 namespace tovalo::io {
+namespace {
 
-// The file's text replaces the source pane's, as an edit of the source would. A file
-// that cannot be read leaves the pane as it was.
+// The largest file that opens: one or two million Japanese characters, far more than
+// any vertical text for a mail or a web page holds, and little enough for the window to
+// show and convert within two seconds. A file of 100 MB would freeze the window for
+// half a minute and could never be converted.
+constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
+
+} // namespace
+
+// The file's text replaces the source pane's, as an edit of the source would. Only an
+// ordinary file is read, so that a device or a pipe cannot hang the window; a file that
+// cannot be read leaves the pane as it was, and one that is too large says so.
 void WindowCommands::MnuOpen() {
     const std::optional<QString> name = services_.dialogs.openFileName(
         &controls_.window, {QString(), CommonDialog1.FileName, texts::qs(texts::kOpenFilter)});
@@ -23,6 +33,16 @@ void WindowCommands::MnuOpen() {
     CommonDialog1.FileName = *name;
     if (name->isEmpty())
         return;
+    const std::optional<qint64> size = services_.files.fileSize(*name);
+    if (!size)
+        return;
+    if (*size > kMaxOpenBytes) {
+        services_.dialogs.showMessage(&controls_.window, controls_.window.windowTitle(),
+                                      texts::qs(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) +
+                                          QLatin1Char('\n') + *name,
+                                      platform::MessageIcon::Warning);
+        return;
+    }
     const std::optional<QByteArray> bytes = services_.files.readBytes(*name);
     if (!bytes)
         return;

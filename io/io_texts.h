@@ -40,6 +40,9 @@ inline constexpr char16_t kMailFilter[] = u"アプリケーション (*.exe)|*.e
 inline constexpr char16_t kMailTitle[] = u"メールソフトを指定してください";
 
 inline constexpr char16_t kSaveFailed[] = u"ファイルを保存できませんでした。";
+// %1: the largest size that opens, in megabytes.
+inline constexpr char16_t kOpenTooLarge[] =
+    u"ファイルが大きすぎるため開けませんでした（%1 MB まで）。";
 inline constexpr char16_t kManualFileName[] = u"help.htm";
 
 // The version dialog.

@@ -25,6 +25,12 @@ bool FakeFiles::existsIncludingHidden(const QString &path) const {
     return contents.contains(path);
 }
 
+std::optional<qint64> FakeFiles::fileSize(const QString &path) const {
+    if (!contents.contains(path))
+        return std::nullopt;
+    return contents.value(path).size();
+}
+
 std::optional<QByteArray> FakeFiles::readBytes(const QString &path) const {
     if (!contents.contains(path) || unreadable.contains(path))
         return std::nullopt;

@@ -29,6 +29,9 @@ public:
     // True for a file, hidden or not.
     virtual bool existsIncludingHidden(const QString &path) const = 0;
 
+    // The size in bytes of an ordinary file, hidden or not; nothing for a folder, a
+    // device, a pipe or a name that names nothing.
+    virtual std::optional<qint64> fileSize(const QString &path) const = 0;
     // The whole content; nothing when the file cannot be opened or read.
     virtual std::optional<QByteArray> readBytes(const QString &path) const = 0;
     // Replaces the file through a temporary file in the same folder, so that the old

@@ -31,6 +31,13 @@ bool QtFiles::existsIncludingHidden(const QString &path) const {
     return QFileInfo(path).isFile();
 }
 
+std::optional<qint64> QtFiles::fileSize(const QString &path) const {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    return info.size();
+}
+
 std::optional<QByteArray> QtFiles::readBytes(const QString &path) const {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

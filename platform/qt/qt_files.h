@@ -12,6 +12,7 @@ public:
     bool isWritableFolder(const QString &folder) const override;
     bool exists(const QString &path) const override;
     bool existsIncludingHidden(const QString &path) const override;
+    std::optional<qint64> fileSize(const QString &path) const override;
     std::optional<QByteArray> readBytes(const QString &path) const override;
     bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                               QString &error) override;

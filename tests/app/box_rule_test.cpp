@@ -7,50 +7,37 @@
 namespace tovalo::app {
 namespace {
 
-struct BoxCase {
-    std::u16string text;
-    BoxRange range;
-    BoxStep::Kind kind;
-    int barValue = 0; // for MoveBar
-};
+constexpr BoxRange kHeight{1, 100};
 
-void PrintTo(const BoxCase &c, std::ostream *os) {
-    *os << testing::PrintToString(c.text);
-}
-
-class BoxJudgement : public testing::TestWithParam<BoxCase> {};
-
-TEST_P(BoxJudgement, FollowsTheWholePartOfTheNumber) {
-    const BoxStep step = judgeBoxText(GetParam().text, GetParam().range);
-    EXPECT_EQ(step.kind, GetParam().kind);
-    if (step.kind == BoxStep::MoveBar) {
-        EXPECT_EQ(step.barValue, GetParam().barValue);
+void expectStep(std::u16string text, BoxStep::Kind kind, int barValue = 0,
+                BoxRange range = kHeight) {
+    const BoxStep step = judgeBoxText(text, range);
+    EXPECT_EQ(step.kind, kind) << testing::PrintToString(text);
+    if (kind == BoxStep::MoveBar) {
+        EXPECT_EQ(step.barValue, barValue) << testing::PrintToString(text);
     }
 }
 
-constexpr BoxRange kHeight{1, 100};
-constexpr BoxRange kMargin{0, 10};
+TEST(JudgeBoxText, FollowsTheWholePartOfTheNumber) {
+    // Within range the bar takes the number rounded to the nearest, halves to even.
+    const std::pair<std::u16string, int> moves[] = {{u"30", 30}, {u"12.7", 13}, {u"2.5", 2},
+                                                    {u"3.5", 4}, {u" 7 ", 7},   {u"100.7", 101},
+                                                    {u"1.", 1}};
+    for (const auto &[text, bar] : moves)
+        expectStep(text, BoxStep::MoveBar, bar);
+    for (const char16_t *text : {u"150", u"101", u"1e12", u"1e400"})
+        expectStep(text, BoxStep::KeepText);
+    for (const char16_t *text : {u"0", u"0.9", u"-4", u"-1e12", u"-1e400"})
+        expectStep(text, BoxStep::RestoreText);
+    for (const char16_t *text : {u"", u"  ", u"-", u"abc", u"３０"})
+        expectStep(text, BoxStep::Ignore);
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, BoxJudgement,
-    testing::Values(
-        BoxCase{u"30", kHeight, BoxStep::MoveBar, 30},
-        BoxCase{u"12.7", kHeight, BoxStep::MoveBar, 13},
-        BoxCase{u"2.5", kHeight, BoxStep::MoveBar, 2},
-        BoxCase{u"3.5", kHeight, BoxStep::MoveBar, 4},
-        BoxCase{u" 7 ", kHeight, BoxStep::MoveBar, 7},
-        BoxCase{u"100.7", kHeight, BoxStep::MoveBar, 101},
-        BoxCase{u"150", kHeight, BoxStep::KeepText}, BoxCase{u"101", kHeight, BoxStep::KeepText},
-        BoxCase{u"1e12", kHeight, BoxStep::KeepText}, BoxCase{u"0", kHeight, BoxStep::RestoreText},
-        BoxCase{u"0.9", kHeight, BoxStep::RestoreText},
-        BoxCase{u"-4", kHeight, BoxStep::RestoreText},
-        BoxCase{u"-1e12", kHeight, BoxStep::RestoreText},
-        BoxCase{u"0", kMargin, BoxStep::MoveBar, 0},
-        BoxCase{u"-0.5", kMargin, BoxStep::RestoreText},
-        BoxCase{u"10", kMargin, BoxStep::MoveBar, 10}, BoxCase{u"11", kMargin, BoxStep::KeepText},
-        BoxCase{u"", kHeight, BoxStep::Ignore}, BoxCase{u"  ", kHeight, BoxStep::Ignore},
-        BoxCase{u"-", kHeight, BoxStep::Ignore}, BoxCase{u"abc", kHeight, BoxStep::Ignore},
-        BoxCase{u"1.", kHeight, BoxStep::MoveBar, 1}, BoxCase{u"３０", kHeight, BoxStep::Ignore}));
+    constexpr BoxRange kMargin{0, 10};
+    expectStep(u"0", BoxStep::MoveBar, 0, kMargin);
+    expectStep(u"10", BoxStep::MoveBar, 10, kMargin);
+    expectStep(u"11", BoxStep::KeepText, 0, kMargin);
+    expectStep(u"-0.5", BoxStep::RestoreText, 0, kMargin);
+}
 
 } // namespace
 } // namespace tovalo::app

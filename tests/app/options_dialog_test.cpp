@@ -2,16 +2,11 @@
 // window's settings and storing them back however it closes, with the reconversion after.
 #include "window_harness.h"
 
-#include "app/pane.h"
-#include "engine/convert.h"
 #include "options/frm_cstm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -26,41 +21,36 @@ template <class T> T *in(QWidget *dialog, const char *name) {
     return dialog->findChild<T *>(QString::fromLatin1(name));
 }
 
-// Chooses "設定" and lets `act` work on the modal dialog; the dialog is closed
-// afterwards if `act` left it open.
-void withOptions(Form1 &form, const std::function<void(FrmCstm &)> &act) {
+enum class Closing { OK, CloseButton, Escape };
+
+// Chooses "設定" and lets `act` work on the modal dialog, which is then closed as `how` says.
+void withOptions(Form1 &form, const std::function<void(FrmCstm &)> &act,
+                 Closing how = Closing::OK) {
     QTimer::singleShot(0, [&] {
         auto *dialog = qobject_cast<FrmCstm *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         act(*dialog);
-        if (dialog->isVisible())
+        if (how == Closing::OK)
+            click(in<QPushButton>(dialog, "BtnOK"));
+        else if (how == Closing::CloseButton)
             dialog->close();
+        else
+            QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    QVERIFY(form.MnuOption());
     form.MnuOption()->trigger();
 }
 
-enum class Closing { OK, CloseButton, Escape };
-
-void close(FrmCstm &dialog, Closing how) {
-    switch (how) {
-    case Closing::OK:
-        click(in<QPushButton>(&dialog, "BtnOK"));
-        break;
-    case Closing::CloseButton:
-        dialog.close();
-        break;
-    case Closing::Escape:
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        break;
-    }
-}
-
-std::u16string settingsFile(int spc12a, int stmbl, bool chg0, bool chg1, bool maru) {
-    auto flag = [](bool on) { return on ? std::u16string(u"#TRUE#") : u"#FALSE#"; };
-    const QString recordOne = QStringLiteral("%1,%2,\"＊\"").arg(spc12a).arg(stmbl);
-    return recordOne.toStdU16String() + u"\r\n" + flag(chg0) + u"," + flag(chg1) + u"," +
-           flag(maru) + u"\r\n\"10\",\"5\",0\r\n\"\"\r\n\"abc 123\"\r\n\"old\"\r\n";
+// A window started on a settings file with these values.
+Form1 &openWith(WindowHarness &h, int spc12a, int stmbl, bool characters = false,
+                bool maru = true) {
+    auto flag = [](bool on) { return on ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"); };
+    h.putSettings(QStringLiteral("%1,%2,\"＊\"\r\n%3,%4,%5\r\n\"10\",\"5\",0\r\n\"\"\r\n"
+                                 "\"abc 123\"\r\n\"old\"\r\n")
+                      .arg(spc12a)
+                      .arg(stmbl)
+                      .arg(flag(characters), flag(characters), flag(maru))
+                      .toStdU16String());
+    return h.open();
 }
 
 } // namespace
@@ -70,75 +60,55 @@ Q_DECLARE_METATYPE(Closing)
 class OptionsDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void controlsCarryTheirNamesInTabOrder() {
+    void modalWithControlsInTabOrderAndAFontButtonThatKeepsItOpen() {
         WindowHarness h;
-        withOptions(h.open(), [](FrmCstm &d) {
+        h.dialogs.fontAnswer =
+            tovalo::platform::FontChoice{QFont(QStringLiteral("Serif"), 14), Qt::blue};
+        withOptions(h.open(), [&h](FrmCstm &d) {
             QVERIFY(d.isModal());
-            QStringList order;
-            QWidget *w = in<QWidget>(&d, "StManual");
-            for (int i = 0; i < 13; ++i, w = w->nextInFocusChain()) {
-                while (!(w->focusPolicy() & Qt::TabFocus))
-                    w = w->nextInFocusChain();
-                QCOMPARE(w->accessibleName(), w->objectName());
-                order << w->objectName();
-            }
-            QCOMPARE(order, QStringList({"StManual", "StBlank", "StLast", "Spch1", "Spch2", "SpcA",
-                                         "Check(0)", "Check(1)", "chkMaru", "BtnOK", "SpcI", "SpcL",
-                                         "BtnFont"}));
+            QCOMPARE(
+                tabOrder(in<QWidget>(&d, "StManual"), 13),
+                QStringList({"StManual", "StBlank", "StLast", "Spch1", "Spch2", "SpcA", "Check(0)",
+                             "Check(1)", "chkMaru", "BtnOK", "SpcI", "SpcL", "BtnFont"}));
+            click(in<QPushButton>(&d, "BtnFont"));
+            QVERIFY(h.dialogs.messages.size() == 1 && h.dialogs.fontDialogs.size() == 1);
+            QVERIFY(d.isVisible());
         });
+        QCOMPARE(h.pane("TxtTate")->font().pointSize(), 14);
     }
 
+    // Untouched settings stay as they were, those out of range become the first choice,
+    // and the source is converted again unless it is empty.
     void openingAndClosingKeepsTheSettingsAndConvertsAgain_data() {
         QTest::addColumn<int>("spc12a");
         QTest::addColumn<int>("stmbl");
-        QTest::addColumn<bool>("chg0");
-        QTest::addColumn<bool>("chg1");
+        QTest::addColumn<bool>("characters"); // both character options
         QTest::addColumn<bool>("maru");
-        QTest::newRow("full-width bar, last texts, all options") << 5 << 3 << true << true << true;
-        QTest::newRow("two spaces, blank, no options") << 2 << 2 << false << false << false;
-        QTest::newRow("half-width bar, manual, shaping") << 4 << 1 << false << false << true;
+        QTest::addColumn<int>("storedSpc12A");
+        QTest::addColumn<int>("storedStMBL");
+        QTest::newRow("full-width bar, last texts, all options")
+            << 5 << 3 << true << true << 5 << 3;
+        QTest::newRow("two spaces, blank, no options") << 2 << 2 << false << false << 2 << 2;
+        QTest::newRow("half-width bar, manual, shaping") << 4 << 1 << false << true << 4 << 1;
+        QTest::newRow("out of range") << 7 << 9 << false << true << 1 << 1;
     }
     void openingAndClosingKeepsTheSettingsAndConvertsAgain() {
         QFETCH(int, spc12a);
         QFETCH(int, stmbl);
-        QFETCH(bool, chg0);
-        QFETCH(bool, chg1);
+        QFETCH(bool, characters);
         QFETCH(bool, maru);
+        QFETCH(int, storedSpc12A);
+        QFETCH(int, storedStMBL);
         WindowHarness h;
-        h.putSettings(settingsFile(spc12a, stmbl, chg0, chg1, maru));
-        Form1 &form = h.open();
-        h.pane("TxtOri")->setText(u"abc 123");
+        Form1 &form = openWith(h, spc12a, stmbl, characters, maru);
+        h.pane("TxtOri")->setText(stmbl == 2 ? u"" : u"abc 123"); // blank: nothing to convert
         h.pane("TxtTate")->setText(u"edited");
-        withOptions(form, [](FrmCstm &d) { close(d, Closing::OK); });
+        withOptions(form, [](FrmCstm &) {});
         const SharedSettings &s = form.shared();
-        QCOMPARE(s.Spc12A, spc12a);
-        QCOMPARE(s.StMBL, stmbl);
-        QCOMPARE(s.ChkChg0, chg0);
-        QCOMPARE(s.ChkChg1, chg1);
-        QCOMPARE(s.maruFix, maru);
-        const tovalo::engine::ParamTexts params{u"10", u"5", u"0", true, false};
-        QCOMPARE(h.paneText("TxtTate"),
-                 q(tovalo::engine::Convert(u"abc 123", params, s.convOptions()).vertical));
-    }
-
-    void emptySourceIsNotConvertedAfterClosing() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        h.pane("TxtTate")->setText(u"memo");
-        withOptions(form, [](FrmCstm &d) { close(d, Closing::OK); });
-        QCOMPARE(h.paneText("TxtTate"), QStringLiteral("memo"));
-    }
-
-    void separatorOutOfRangeOpensAsTheFirstAndIsStoredAsOne() {
-        WindowHarness h;
-        h.putSettings(settingsFile(7, 9, false, false, true));
-        Form1 &form = h.open();
-        withOptions(form, [](FrmCstm &d) {
-            QVERIFY(in<QRadioButton>(&d, "Spch1")->isChecked());
-            QVERIFY(in<QRadioButton>(&d, "StManual")->isChecked());
-        });
-        QCOMPARE(form.shared().Spc12A, 1);
-        QCOMPARE(form.shared().StMBL, 1);
+        QCOMPARE(s.Spc12A, storedSpc12A);
+        QCOMPARE(s.StMBL, storedStMBL);
+        QVERIFY(s.ChkChg0 == characters && s.ChkChg1 == characters && s.maruFix == maru);
+        QCOMPARE(h.paneText("TxtTate"), stmbl == 2 ? QStringLiteral("edited") : convertedNow(form));
     }
 
     void everyWayOfClosingStoresTheChoices_data() {
@@ -152,52 +122,27 @@ private slots:
         WindowHarness h;
         Form1 &form = h.open();
         h.pane("TxtOri")->setText(u"abc 123");
-        withOptions(form, [how](FrmCstm &d) {
+        const auto choose = [](FrmCstm &d) {
             for (const char *name : {"SpcL", "StLast", "Check(0)", "Check(1)", "chkMaru"})
                 click(in<QAbstractButton>(&d, name));
-            close(d, how);
-        });
+        };
+        withOptions(form, choose, how);
         const SharedSettings &s = form.shared();
-        QCOMPARE(s.Spc12A, 5);
-        QCOMPARE(s.StMBL, 3);
-        QVERIFY(s.ChkChg0 && s.ChkChg1 && !s.maruFix);
+        QVERIFY(s.Spc12A == 5 && s.StMBL == 3 && s.ChkChg0 && s.ChkChg1 && !s.maruFix);
         QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("ａ")));
         QVERIFY(!form.findChild<FrmCstm *>()); // discarded
     }
 
-    void fontButtonChangesTheFontWhileTheDialogStaysOpen() {
-        WindowHarness h;
-        h.dialogs.fontAnswer =
-            tovalo::platform::FontChoice{QFont(QStringLiteral("Serif"), 14), Qt::blue};
-        Form1 &form = h.open();
-        withOptions(form, [&h](FrmCstm &d) {
-            click(in<QPushButton>(&d, "BtnFont"));
-            QCOMPARE(h.dialogs.messages.size(), 1);
-            QCOMPARE(h.dialogs.fontDialogs.size(), 1);
-            QVERIFY(d.isVisible());
-        });
-        QCOMPARE(h.pane("TxtTate")->font().pointSize(), 14);
-    }
-
-    void startUpLoadsTheDialogHiddenUnlessTheManualIsChosen_data() {
-        QTest::addColumn<int>("stmbl");
-        QTest::addColumn<bool>("loaded");
-        QTest::newRow("manual") << 1 << false;
-        QTest::newRow("blank") << 2 << true;
-        QTest::newRow("last texts") << 3 << true;
-    }
     void startUpLoadsTheDialogHiddenUnlessTheManualIsChosen() {
-        QFETCH(int, stmbl);
-        QFETCH(bool, loaded);
-        WindowHarness h;
-        h.putSettings(settingsFile(3, stmbl, false, false, true));
-        Form1 &form = h.open();
-        QPointer<FrmCstm> hidden = form.findChild<FrmCstm *>();
-        QCOMPARE(bool(hidden), loaded);
-        if (hidden)
-            QVERIFY(!hidden->isVisible());
-        withOptions(form, [&hidden, loaded](FrmCstm &d) { QCOMPARE(&d == hidden, loaded); });
-        QVERIFY(!form.findChild<FrmCstm *>());
+        for (const int stmbl : {1, 2, 3}) {
+            WindowHarness h;
+            Form1 &form = openWith(h, 3, stmbl);
+            QPointer<FrmCstm> hidden = form.findChild<FrmCstm *>();
+            QCOMPARE(bool(hidden), stmbl != 1);
+            QVERIFY(!hidden || !hidden->isVisible());
+            withOptions(form, [&](FrmCstm &d) { QCOMPARE(&d == hidden, stmbl != 1); });
+            QVERIFY(!form.findChild<FrmCstm *>());
+        }
     }
 };
 

@@ -1,44 +1,28 @@
 // The parameter controls and automatic reconversion, driven as a user drives them.
 #include "window_harness.h"
 
-#include "app/pane.h"
-#include "engine/convert.h"
 #include "engine/layout.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 
 using namespace tovalo::app;
 using namespace tovalo::app::test;
 
 namespace {
 
-const QString kSource = QStringLiteral("あいうえおかきくけこ、さしすせそ。\nたちつてと");
-
 // A window that opened without settings file and manual, with a source typed in.
-struct Typed {
-    WindowHarness h;
+struct Typed : WindowHarness {
     Typed() {
-        h.open();
-        typeAtEnd(h.pane("TxtOri"), kSource);
+        open();
+        typeAtEnd(pane("TxtOri"), QStringLiteral("あいうえおかきくけこ、さしすせそ。\nたちつてと"));
     }
-    std::u16string source() const { return h.pane("TxtOri")->text(); }
-    QString expectedVertical(bool gap = true, bool fixed = false) const {
-        const tovalo::engine::ParamTexts params{h.boxText("TxtH").toStdU16String(),
-                                                h.boxText("TxtWidth").toStdU16String(),
-                                                h.boxText("TxtMgn").toStdU16String(), gap, fixed};
-        return q(tovalo::engine::Convert(source(), params, {}).vertical);
+    // The estimated number of lines for the number in the height box.
+    QString estimate() const {
+        const int height = boxText("TxtH").toInt();
+        return QString::number(
+            tovalo::engine::CountLines(pane("TxtOri")->text(), height, {}).count);
     }
-    QString estimate(int height) const {
-        return QString::number(tovalo::engine::CountLines(source(), height, {}).count);
-    }
-    QLineEdit *box(const char *name) const { return h.find<QLineEdit>(name); }
-    QScrollBar *bar(const char *name) const { return h.find<QScrollBar>(name); }
-    QCheckBox *check(const char *name) const { return h.find<QCheckBox>(name); }
+    bool showsConversion() { return paneText("TxtTate") == convertedNow(form()); }
 };
 
 } // namespace
@@ -48,112 +32,69 @@ class ParamsTest : public QObject {
 private slots:
     void typingTheHeightEstimatesAndConvertsAfterEveryKey() {
         Typed t;
-        QVERIFY(t.h.paneText("TxtTate").isEmpty());
+        QVERIFY(t.paneText("TxtTate").isEmpty());
         t.box("TxtH")->selectAll();
-        QTest::keyClick(t.box("TxtH"), Qt::Key_3);
-        QCOMPARE(t.bar("ScrHeight")->value(), 3);
-        QCOMPARE(t.h.boxText("TxtWidth"), t.estimate(3));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
-        QTest::keyClick(t.box("TxtH"), Qt::Key_0);
-        QCOMPARE(t.bar("ScrHeight")->value(), 30);
-        QCOMPARE(t.h.boxText("TxtWidth"), t.estimate(30));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
+        for (const auto &[key, height] : {std::pair{Qt::Key_3, 3}, std::pair{Qt::Key_0, 30}}) {
+            QTest::keyClick(t.box("TxtH"), key);
+            QCOMPARE(t.bar("ScrHeight")->value(), height);
+            QCOMPARE(t.boxText("TxtWidth"), t.estimate());
+            QVERIFY(t.showsConversion());
+        }
     }
 
-    void heightBelowOneShowsTheBarValueAgain_data() {
+    // The box starts at "4"; what is typed replaces it key by key.
+    void typedHeightFollowsTheWholePartOfItsNumber_data() {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("zero") << QStringLiteral("0");
-        QTest::newRow("negative") << QStringLiteral("-4");
-    }
-    void heightBelowOneShowsTheBarValueAgain() {
-        QFETCH(QString, typed);
-        Typed t;
-        replaceBoxText(t.box("TxtH"), QStringLiteral("8"));
-        replaceBoxText(t.box("TxtH"), typed);
-        QCOMPARE(t.h.boxText("TxtH"), QStringLiteral("8"));
-        QCOMPARE(t.bar("ScrHeight")->value(), 8);
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
-    }
-
-    void heightAboveHundredConvertsWithoutMovingTheBar() {
-        Typed t;
-        replaceBoxText(t.box("TxtH"), QStringLiteral("20"));
-        replaceBoxText(t.box("TxtH"), QStringLiteral("150"));
-        QCOMPARE(t.h.boxText("TxtH"), QStringLiteral("150"));
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("converts");
+        QTest::newRow("zero shows the bar again") << "0" << 4 << "4" << true;
+        QTest::newRow("fraction is rounded") << "12.7" << 13 << "13" << true;
         // "1" and "15" moved the bar; the last key leaves it where it was.
-        QCOMPARE(t.bar("ScrHeight")->value(), 15);
-        QCOMPARE(t.h.boxText("TxtWidth"), t.estimate(150));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
+        QTest::newRow("above a hundred stays") << "150" << 15 << "150" << true;
+        QTest::newRow("cleared") << "" << 4 << "" << false;
     }
-
-    void fractionBecomesTheRoundedValue() {
-        Typed t;
-        replaceBoxText(t.box("TxtH"), QStringLiteral("12.7"));
-        QCOMPARE(t.h.boxText("TxtH"), QStringLiteral("13"));
-        QCOMPARE(t.bar("ScrHeight")->value(), 13);
-    }
-
-    void clearedOrNonNumericHeightChangesNothing_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("cleared") << QString();
-        QTest::newRow("letters") << QStringLiteral("abc");
-        QTest::newRow("lone minus") << QStringLiteral("-");
-    }
-    void clearedOrNonNumericHeightChangesNothing() {
+    void typedHeightFollowsTheWholePartOfItsNumber() {
         QFETCH(QString, typed);
+        QFETCH(int, bar);
+        QFETCH(QString, shown);
+        QFETCH(bool, converts);
         Typed t;
         replaceBoxText(t.box("TxtH"), QStringLiteral("4"));
-        const QString vertical = t.h.paneText("TxtTate");
-        const QString lines = t.h.boxText("TxtWidth");
-        if (typed.isEmpty())
-            clearBox(t.box("TxtH"));
-        else
-            replaceBoxText(t.box("TxtH"), typed);
-        QCOMPARE(t.h.boxText("TxtH"), typed);
-        QCOMPARE(t.bar("ScrHeight")->value(), 4);
-        QCOMPARE(t.h.boxText("TxtWidth"), lines);
-        QCOMPARE(t.h.paneText("TxtTate"), vertical);
+        const QString vertical = t.paneText("TxtTate");
+        const QString lines = t.boxText("TxtWidth");
+        typed.isEmpty() ? clearBox(t.box("TxtH")) : replaceBoxText(t.box("TxtH"), typed);
+        QCOMPARE(t.boxText("TxtH"), shown);
+        QCOMPARE(t.bar("ScrHeight")->value(), bar);
+        QCOMPARE(t.boxText("TxtWidth"), converts ? t.estimate() : lines);
+        QCOMPARE(t.paneText("TxtTate"), converts ? convertedNow(t.form()) : vertical);
     }
 
-    void fixedLineCountFollowsItsBarWithoutConverting() {
+    void fixedLineCountFollowsItsBarWithoutConvertingUntilUnchecked() {
         Typed t;
         click(t.check("ChkWidth"));
-        QVERIFY(t.box("TxtWidth")->isEnabled());
-        QVERIFY(t.bar("ScrWidth")->isEnabled());
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical(true, true));
-        const QString vertical = t.h.paneText("TxtTate");
+        QVERIFY(t.box("TxtWidth")->isEnabled() && t.bar("ScrWidth")->isEnabled());
+        QVERIFY(t.showsConversion());
+        const QString vertical = t.paneText("TxtTate");
         replaceBoxText(t.box("TxtWidth"), QStringLiteral("7"));
         QCOMPARE(t.bar("ScrWidth")->value(), 7);
-        QCOMPARE(t.h.paneText("TxtTate"), vertical);
-    }
-
-    void uncheckingTheLineCountEstimatesAndConverts() {
-        Typed t;
+        QCOMPARE(t.paneText("TxtTate"), vertical);
         click(t.check("ChkWidth"));
-        replaceBoxText(t.box("TxtWidth"), QStringLiteral("50"));
-        click(t.check("ChkWidth"));
-        QVERIFY(!t.box("TxtWidth")->isEnabled());
-        QVERIFY(!t.bar("ScrWidth")->isEnabled());
-        QCOMPARE(t.h.boxText("TxtWidth"), t.estimate(10));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
+        QVERIFY(!t.box("TxtWidth")->isEnabled() && !t.bar("ScrWidth")->isEnabled());
+        QCOMPARE(t.boxText("TxtWidth"), t.estimate());
+        QVERIFY(t.showsConversion());
     }
 
-    void lowerArrowAfterOpeningGivesTwo() {
-        WindowHarness h;
-        h.open();
-        QScrollBar *bar = h.find<QScrollBar>("ScrHeight");
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
-        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
-                          QPoint(bar->width() / 2, bar->height() - 3));
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("2"));
-    }
-
-    void marginConvertsAtOnce() {
+    void marginAndGapConvertAtOnce() {
         Typed t;
         replaceBoxText(t.box("TxtMgn"), QStringLiteral("2"));
         QCOMPARE(t.bar("ScrMgn")->value(), 2);
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
-        QVERIFY(t.h.paneText("TxtTate").startsWith(QStringLiteral("  ")));
+        QVERIFY(t.showsConversion() && t.paneText("TxtTate").startsWith(QStringLiteral("  ")));
+        for (const bool gap : {false, true}) {
+            click(t.check("ChkSpc"));
+            QCOMPARE(t.check("ChkSpc")->isChecked(), gap);
+            QVERIFY(t.showsConversion());
+        }
     }
 
     void pastingWithAutomaticUpdateFitsTheHeight_data() {
@@ -172,51 +113,34 @@ private slots:
         QFETCH(QString, height);
         WindowHarness h;
         h.open();
-        click(h.find<QCheckBox>("ChkWidth")); // keeps "5" in TxtWidth
-        replaceBoxText(h.find<QLineEdit>("TxtH"), QStringLiteral("20"));
-        click(h.find<QCheckBox>("ChkAuto"));
+        click(h.check("ChkWidth")); // keeps "5" in TxtWidth
+        replaceBoxText(h.box("TxtH"), QStringLiteral("20"));
+        click(h.check("ChkAuto"));
         pasteInto(h.pane("TxtOri"), pasted);
         QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("5"));
         QCOMPARE(h.boxText("TxtH"), height);
-        const tovalo::engine::ParamTexts params{height.toStdU16String(), u"5", u"0", true, true};
-        QCOMPARE(h.paneText("TxtTate"),
-                 q(tovalo::engine::Convert(h.pane("TxtOri")->text(), params, {}).vertical));
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
-    void gapCheckBoxConvertsBothWays() {
-        Typed t;
-        QVERIFY(!t.check("ChkAuto")->isChecked());
-        click(t.check("ChkSpc"));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical(false));
-        click(t.check("ChkSpc"));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical(true));
-    }
-
-    void automaticUpdateConvertsWhenCheckedOnly() {
+    void automaticUpdateConvertsWhenCheckedAndTheButtonFollowsTheSource() {
         Typed t;
         click(t.check("ChkAuto"));
-        QCOMPARE(t.h.paneText("TxtTate"), t.expectedVertical());
+        QVERIFY(t.showsConversion());
         click(t.check("ChkAuto"));
-        typeAtEnd(t.h.pane("TxtOri"), QStringLiteral("な"));
-        QCOMPARE(t.h.paneText("TxtTate").contains(QStringLiteral("な")), false);
-    }
-
-    void emptyingTheSourceDisablesTheConvertButton() {
-        Typed t;
-        auto *convert = t.h.find<QPushButton>("Command1");
-        QVERIFY(convert->isEnabled());
-        t.h.pane("TxtOri")->selectAll();
-        QTest::keyClick(t.h.pane("TxtOri"), Qt::Key_Delete);
-        QVERIFY(!convert->isEnabled());
+        typeAtEnd(t.pane("TxtOri"), QStringLiteral("な"));
+        QVERIFY(!t.paneText("TxtTate").contains(QStringLiteral("な")));
+        t.pane("TxtOri")->selectAll();
+        QTest::keyClick(t.pane("TxtOri"), Qt::Key_Delete);
+        QVERIFY(!t.button("Command1")->isEnabled());
     }
 
     void failedConversionShowsTheFailureTextAndKeepsTheTrimmedSource() {
         Typed t;
-        typeAtEnd(t.h.pane("TxtOri"), QStringLiteral("  "));
+        typeAtEnd(t.pane("TxtOri"), QStringLiteral("  "));
         replaceBoxText(t.box("TxtMgn"), QStringLiteral("x"));
-        click(t.h.find<QPushButton>("Command1"));
-        QCOMPARE(t.h.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
-        QVERIFY(!t.h.paneText("TxtOri").endsWith(QLatin1Char(' ')));
+        click(t.button("Command1"));
+        QCOMPARE(t.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
+        QVERIFY(!t.paneText("TxtOri").endsWith(QLatin1Char(' ')));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 };

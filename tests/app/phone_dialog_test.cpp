@@ -2,17 +2,10 @@
 // spin bars, the rule text, the counter, the copy button and the dialog's life.
 #include "window_harness.h"
 
-#include "app/pane.h"
 #include "phone/frm_mphone.h"
 #include "phone/page_maker.h"
 
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
-#include <QTest>
 
 using namespace tovalo::app;
 using namespace tovalo::app::test;
@@ -23,28 +16,27 @@ namespace {
 const std::u16string kSource = u"あいうえおかきくけこさしすせそたちつてと";
 
 // The main window with a source text and the phone dialog opened by its button.
-struct Opened {
-    WindowHarness h;
-    FrmMphone *dialog;
+struct Opened : WindowHarness {
+    FrmMphone *dialog = nullptr;
 
     explicit Opened(std::u16string_view source = kSource) {
-        h.open();
-        h.pane("TxtOri")->setText(source);
-        click(h.find<QPushButton>("BtnMphone"));
-        dialog = h.form().findChild<FrmMphone *>(QStringLiteral("FrmMphone"));
+        open();
+        pane("TxtOri")->setText(source);
+        press();
     }
-    template <class T> T *find(const char *name) const {
+    void press() {
+        click(button("BtnMphone"));
+        dialog = form().findChild<FrmMphone *>(QStringLiteral("FrmMphone"));
+    }
+    template <class T> T *in(const char *name) const {
         return dialog->findChild<T *>(QString::fromLatin1(name));
     }
-    QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
-    QScrollBar *bar(const char *name) const { return find<QScrollBar>(name); }
-    QString view() const { return q(find<Pane>("TxtView")->text()); }
-    QString pages(int height, int width, bool breaks = true) {
-        return q(tovalo::phone::MpMaker(h.pane("TxtOri")->text(),
-                                        {static_cast<std::int16_t>(height),
-                                         static_cast<std::int16_t>(width), breaks,
-                                         h.form().shared().MpTsep, false})
-                     .text);
+    QLineEdit *box(const char *name) const { return in<QLineEdit>(name); }
+    int side(const char *bar) const { return -in<QScrollBar>(bar)->value(); }
+    QString view() const { return q(in<Pane>("TxtView")->text()); }
+    QString pages(std::int16_t height, std::int16_t width, bool breaks = true) {
+        const tovalo::phone::PhoneParams options{height, width, breaks, form().shared().MpTsep};
+        return q(tovalo::phone::MpMaker(pane("TxtOri")->text(), options).text);
     }
 };
 
@@ -55,118 +47,62 @@ void putInto(QLineEdit *box, const QString &text) {
     pasteInto(box, text);
 }
 
-// Presses an arrow of a spin bar with the mouse.
-void clickArrow(QScrollBar *bar, QStyle::SubControl arrow) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar);
-    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, rect.center());
-    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, rect.center());
-}
-
 } // namespace
 
 class PhoneDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void buttonOpensStandardPagesModeless() {
+    void buttonOpensStandardPagesModelessWithControlsInTabOrder() {
         Opened o;
-        QVERIFY(o.dialog && o.dialog->isVisible() && !o.dialog->isModal());
-        QCOMPARE(o.dialog->windowTitle(), QStringLiteral("携帯電話用"));
-        QCOMPARE(o.dialog->size(), QSize(180, 311));
+        QVERIFY(o.dialog->isVisible() && !o.dialog->isModal());
         QCOMPARE(o.view(), o.pages(6, 8));
         QCOMPARE(o.box("TxtH")->text(), QStringLiteral("6"));
         QCOMPARE(o.box("TxtW")->text(), QStringLiteral("8"));
-        QCOMPARE(o.bar("ScrH")->value(), -6);
-        QCOMPARE(o.bar("ScrW")->value(), -8);
-        QVERIFY(o.find<QCheckBox>("ChkRtn")->isChecked());
-        QVERIFY(!o.find<QCheckBox>("ChkWin")->isChecked());
+        QCOMPARE(o.side("ScrH"), 6);
+        QCOMPARE(o.side("ScrW"), 8);
+        QVERIFY(o.in<QCheckBox>("ChkRtn")->isChecked() && !o.in<QCheckBox>("ChkWin")->isChecked());
         QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("＊"));
-        QCOMPARE(o.find<QLabel>("LblNum")->text(),
-                 QStringLiteral("約 %1文字").arg(o.view().size()));
+        QCOMPARE(o.in<QLabel>("LblNum")->text(), QStringLiteral("約 %1文字").arg(o.view().size()));
+        QCOMPARE(tabOrder(o.in<QWidget>("TxtView"), 9),
+                 QStringList({"TxtView", "Command5", "TxtW", "TxtH", "ScrH", "ScrW", "ChkRtn",
+                              "ChkWin", "TxtSep"}));
     }
 
-    void controlsCarryTheirNamesInTabOrder() {
-        Opened o;
-        QStringList order;
-        QWidget *w = o.find<QWidget>("TxtView");
-        for (int i = 0; i < 9; ++i, w = w->nextInFocusChain()) {
-            while (!(w->focusPolicy() & Qt::TabFocus))
-                w = w->nextInFocusChain();
-            QCOMPARE(w->accessibleName(), w->objectName());
-            order << w->objectName();
-        }
-        QCOMPARE(order, QStringList({"TxtView", "Command5", "TxtW", "TxtH", "ScrH", "ScrW",
-                                     "ChkRtn", "ChkWin", "TxtSep"}));
-    }
-
-    void arrowsStepTheHeightWithinThreeToFifty_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<int>("arrow");
-        QTest::addColumn<int>("height");
-        QTest::newRow("up from 6") << "6" << int(QStyle::SC_ScrollBarSubLine) << 7;
-        QTest::newRow("down from 6") << "6" << int(QStyle::SC_ScrollBarAddLine) << 5;
-        QTest::newRow("up at 50") << "50" << int(QStyle::SC_ScrollBarSubLine) << 50;
-        QTest::newRow("down at 3") << "3" << int(QStyle::SC_ScrollBarAddLine) << 3;
-    }
-    void arrowsStepTheHeightWithinThreeToFifty() {
-        QFETCH(QString, start);
-        QFETCH(int, arrow);
-        QFETCH(int, height);
-        Opened o;
-        replaceBoxText(o.box("TxtH"), start);
-        clickArrow(o.bar("ScrH"), QStyle::SubControl(arrow));
-        QCOMPARE(o.box("TxtH")->text(), QString::number(height));
-        QCOMPARE(o.bar("ScrH")->value(), -height);
-        QCOMPARE(o.view(), o.pages(height, 8));
-    }
-
-    void typedSizesAreHeldToThreeToFifty_data() {
-        QTest::addColumn<QString>("box");
+    // A size typed key by key, pasted whole, or stepped by an arrow of its spin bar.
+    void sizesAreHeldToThreeToFifty_data() {
+        QTest::addColumn<bool>("height"); // TxtH, else TxtW
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("pasted");
-        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("arrow"); // clicked after typing
         QTest::addColumn<int>("side");
-        QTest::newRow("2") << "TxtH"
-                           << "2" << false << "3" << 3;
-        QTest::newRow("99") << "TxtH"
-                            << "99" << false << "50" << 50;
-        QTest::newRow("7.9 typed") << "TxtH"
-                                   << "7.9" << false << "7.9" << 7;
-        QTest::newRow("7.9 pasted") << "TxtH"
-                                    << "7.9" << true << "7" << 7;
-        QTest::newRow("huge") << "TxtH"
-                              << "1e400" << true << "50" << 50;
-        QTest::newRow("hugely negative") << "TxtH"
-                                         << "-1e400" << true << "3" << 3;
-        QTest::newRow("width 0") << "TxtW"
-                                 << "0" << false << "3" << 3;
-        QTest::newRow("width 12 typed") << "TxtW"
-                                        << "12" << false << "32" << 32;
-        QTest::newRow("width 12 pasted") << "TxtW"
-                                         << "12" << true << "12" << 12;
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2") << true << "2" << false << "" << 3 << "3";
+        QTest::newRow("99") << true << "99" << false << "" << 50 << "50";
+        QTest::newRow("7.9 typed") << true << "7.9" << false << "" << 7 << "7.9";
+        QTest::newRow("7.9 pasted") << true << "7.9" << true << "" << 7 << "7";
+        QTest::newRow("width 12 typed") << false << "12" << false << "" << 32 << "32";
+        QTest::newRow("width 12 pasted") << false << "12" << true << "" << 12 << "12";
+        QTest::newRow("up from 6") << true << "6" << false << "up" << 7 << "7";
+        QTest::newRow("down from 6") << true << "6" << false << "down" << 5 << "5";
+        QTest::newRow("up at 50") << true << "50" << false << "up" << 50 << "50";
+        QTest::newRow("down at 3") << true << "3" << false << "down" << 3 << "3";
     }
-    void typedSizesAreHeldToThreeToFifty() {
-        QFETCH(QString, box);
+    void sizesAreHeldToThreeToFifty() {
+        QFETCH(bool, height);
         QFETCH(QString, typed);
         QFETCH(bool, pasted);
-        QFETCH(QString, shown);
+        QFETCH(QString, arrow);
         QFETCH(int, side);
+        QFETCH(QString, shown);
         Opened o;
-        QLineEdit *edit = o.box(qPrintable(box));
-        if (pasted)
-            putInto(edit, typed);
-        else
-            replaceBoxText(edit, typed);
-        const bool height = box == QStringLiteral("TxtH");
+        QLineEdit *edit = o.box(height ? "TxtH" : "TxtW");
+        pasted ? putInto(edit, typed) : replaceBoxText(edit, typed);
+        if (!arrow.isEmpty())
+            clickArrow(o.in<QScrollBar>("ScrH"), arrow == QStringLiteral("up")
+                                                     ? QStyle::SC_ScrollBarSubLine
+                                                     : QStyle::SC_ScrollBarAddLine);
         QCOMPARE(edit->text(), shown);
-        QCOMPARE(o.bar(height ? "ScrH" : "ScrW")->value(), -side);
+        QCOMPARE(o.side(height ? "ScrH" : "ScrW"), side);
         QCOMPARE(o.view(), height ? o.pages(side, 8) : o.pages(6, side));
     }
 
@@ -174,7 +110,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::newRow("cleared") << QString();
         QTest::newRow("letters") << QStringLiteral("abc");
-        QTest::newRow("lone point") << QStringLiteral(".");
     }
     void textThatIsNoNumberKeepsTheLastSize() {
         QFETCH(QString, typed);
@@ -185,101 +120,79 @@ private slots:
             QTest::keyClicks(o.box(name), typed);
             QCOMPARE(o.box(name)->text(), typed);
         }
-        QCOMPARE(o.bar("ScrH")->value(), -6);
-        QCOMPARE(o.bar("ScrW")->value(), -10);
         putInto(o.box("TxtSep"), QStringLiteral("＃")); // rebuilds with the kept sizes
         QCOMPARE(o.view(), o.pages(6, 10));
         putInto(o.box("TxtH"), QStringLiteral("12"));
-        QCOMPARE(o.bar("ScrH")->value(), -12);
         QCOMPARE(o.view(), o.pages(12, 10));
     }
 
     void lineBreakBoxWaitsForTheNextRebuild() {
         Opened o;
         const QString before = o.view();
-        click(o.find<QCheckBox>("ChkRtn"));
+        click(o.in<QCheckBox>("ChkRtn"));
         QCOMPARE(o.view(), before);
-        clickArrow(o.bar("ScrH"), QStyle::SC_ScrollBarSubLine);
+        clickArrow(o.in<QScrollBar>("ScrH"), QStyle::SC_ScrollBarSubLine);
         QCOMPARE(o.view(), o.pages(7, 8, false));
     }
 
     void ruleTextIsStoredAndLimitedToTwoCharacters() {
         Opened o;
         clearBox(o.box("TxtSep"));
-        QVERIFY(o.h.form().shared().MpTsep.empty());
+        QVERIFY(o.form().shared().MpTsep.empty());
         QVERIFY(o.view().startsWith(QStringLiteral(" \r\n")));
         QTest::keyClicks(o.box("TxtSep"), QStringLiteral("abc"));
-        QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("ab"));
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
-        QCOMPARE(q(o.h.form().shared().MpTsep), QStringLiteral("ab"));
+        QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 8));
-    }
-
-    void longerRuleFromTheSettingsStaysWhole() {
-        WindowHarness h;
-        h.putSettings(u"1,3,\"◆◇◆\"\r\n#FALSE#,#FALSE#,#TRUE#\r\n\"10\",\"5\",0\r\n\"\"\r\n\"" +
-                      kSource + u"\"\r\n\"\"\r\n");
-        h.open();
-        click(h.find<QPushButton>("BtnMphone"));
-        auto *dialog = h.form().findChild<FrmMphone *>();
-        QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("TxtSep"))->text(),
-                 QStringLiteral("◆◇◆"));
-        QCOMPARE(q(h.form().shared().MpTsep), QStringLiteral("◆◇◆"));
     }
 
     void failedPagesAreCountedAsThreeCharacters() {
         Opened o(std::u16string(32767, u'あ')); // too long for the page maker
         QCOMPARE(o.view(), QStringLiteral("えらー"));
-        QCOMPARE(o.find<QLabel>("LblNum")->text(), QStringLiteral("約 3文字"));
+        QCOMPARE(o.in<QLabel>("LblNum")->text(), QStringLiteral("約 3文字"));
     }
 
-    void copyPutsTheViewWithTheUsersEdits() {
+    void copyPutsTheViewWithTheUsersEditsAndOnTopFollowsItsBox() {
         Opened o;
-        typeAtEnd(o.find<Pane>("TxtView"), QStringLiteral("メモ"));
-        click(o.find<QPushButton>("Command5"));
-        QCOMPARE(o.h.clipboard.clearCount, 1);
-        QCOMPARE(o.h.clipboard.content, o.view());
-        QVERIFY(o.h.clipboard.content.endsWith(QStringLiteral("\r\nメモ")));
+        typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
+        click(o.in<QPushButton>("Command5"));
+        QCOMPARE(o.clipboard.clearCount, 1);
+        QCOMPARE(o.clipboard.content, o.view());
+        QVERIFY(o.clipboard.content.endsWith(QStringLiteral("\r\nメモ")));
+        click(o.in<QCheckBox>("ChkWin"));
+        click(o.in<QCheckBox>("ChkWin"));
+        QCOMPARE(o.windowOrder.calls.size(), 2);
+        QCOMPARE(o.windowOrder.calls[0].window, o.dialog);
+        QVERIFY(o.windowOrder.calls[0].onTop && !o.windowOrder.calls[1].onTop);
     }
 
-    void onTopBoxKeepsTheDialogAbove() {
-        Opened o;
-        click(o.find<QCheckBox>("ChkWin"));
-        click(o.find<QCheckBox>("ChkWin"));
-        QCOMPARE(o.h.windowOrder.calls.size(), 2);
-        QCOMPARE(o.h.windowOrder.calls[0].window, o.dialog);
-        QVERIFY(o.h.windowOrder.calls[0].onTop);
-        QVERIFY(!o.h.windowOrder.calls[1].onTop);
-    }
-
-    void secondPressResetsThePagesButNotTheBoxes() {
+    // A press while the dialog is open rebuilds the standard pages and leaves the boxes;
+    // after closing, the next press loads the dialog anew, a rule longer than the box
+    // takes included.
+    void pressesRebuildTheStandardPagesAndReloadAfterClosing() {
         Opened o;
         putInto(o.box("TxtH"), QStringLiteral("10"));
+        click(o.in<QCheckBox>("ChkRtn"));
         putInto(o.box("TxtW"), QStringLiteral("20"));
-        QCOMPARE(o.view(), o.pages(10, 20));
+        QCOMPARE(o.view(), o.pages(10, 20, false));
         const QString shown = o.view();
-        o.h.pane("TxtOri")->setText(kSource + u"なにぬねの"); // no rebuild of its own
+        o.pane("TxtOri")->setText(kSource + u"なにぬねの"); // no rebuild of its own
         QCOMPARE(o.view(), shown);
-        click(o.h.find<QPushButton>("BtnMphone"));
-        QCOMPARE(o.h.form().findChildren<FrmMphone *>().size(), 1);
+        o.press();
+        QCOMPARE(o.form().findChildren<FrmMphone *>().size(), 1);
         QCOMPARE(o.view(), o.pages(6, 8));
         QCOMPARE(o.box("TxtH")->text(), QStringLiteral("10"));
         QCOMPARE(o.box("TxtW")->text(), QStringLiteral("20"));
-    }
 
-    void closingDiscardsTheDialogAndTheNextPressLoadsAgain() {
-        Opened o;
-        putInto(o.box("TxtH"), QStringLiteral("10"));
-        click(o.find<QCheckBox>("ChkRtn"));
         QPointer<FrmMphone> first = o.dialog;
         o.dialog->close();
         QTRY_VERIFY(!first);
-        o.h.form().shared().MpTsep = std::u16string(u"＃");
-        click(o.h.find<QPushButton>("BtnMphone"));
-        o.dialog = o.h.form().findChild<FrmMphone *>();
+        o.form().shared().MpTsep = u"◆◇◆";
+        o.press();
         QCOMPARE(o.box("TxtH")->text(), QStringLiteral("6"));
-        QVERIFY(o.find<QCheckBox>("ChkRtn")->isChecked());
-        QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("＃"));
+        QVERIFY(o.in<QCheckBox>("ChkRtn")->isChecked());
+        QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("◆◇◆"));
+        QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("◆◇◆"));
         QCOMPARE(o.view(), o.pages(6, 8));
     }
 };

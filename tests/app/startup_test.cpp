@@ -1,37 +1,21 @@
 // Start-up and shut-down of the main window with the settings file and the manual.
+// Damaged and unwritable settings files are the resilience test's.
 #include "window_harness.h"
-
-#include "app/pane.h"
-#include "engine/convert.h"
-#include "platform/text/cp932.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 
 using namespace tovalo::app;
 using namespace tovalo::app::test;
-using tovalo::engine::ParamTexts;
 
 namespace {
 
-const std::u16string kManual =
-    u"Tovalo 説明書\r\n\r\n左の欄に文章を入れます。\r\n右の欄に縦書きが出ます。";
-const char16_t kFailure[] =
-    u"ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう";
+const std::u16string kManual = u"Tovalo 説明書\r\n\r\n左の欄に文章を入れます。\r\n右の欄に縦書き。";
+const QString kFailure =
+    QStringLiteral("ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう");
 
 std::u16string fileWith(std::u16string_view recordOne, std::u16string_view recordThree,
-                        std::u16string_view source, std::u16string_view vertical) {
+                        std::u16string_view source, std::u16string_view vertical = u"") {
     return std::u16string(recordOne) + u"\r\n#TRUE#,#FALSE#,#FALSE#\r\n" +
            std::u16string(recordThree) + u"\r\n\"/usr/bin/mailer\"\r\n\"" + std::u16string(source) +
            u"\"\r\n\"" + std::u16string(vertical) + u"\"\r\n";
-}
-
-QString converted(std::u16string_view source, ParamTexts params,
-                  const tovalo::engine::ConvOptions &options = {}) {
-    return q(tovalo::engine::Convert(source, params, options).vertical);
 }
 
 } // namespace
@@ -42,199 +26,132 @@ private slots:
     void firstStartShowsTheConvertedManualAndWritesTheDefaults() {
         WindowHarness h;
         h.putManual(kManual);
-        Form1 &form = h.open();
-
+        h.open();
         QCOMPARE(h.paneText("TxtOri"), q(kManual));
         QCOMPARE(h.boxText("TxtH"), QStringLiteral("35"));
         QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("30"));
-        QCOMPARE(h.find<QScrollBar>("ScrHeight")->value(), 35);
-        QCOMPARE(h.find<QScrollBar>("ScrWidth")->value(), 30);
-        QCOMPARE(h.paneText("TxtTate"), converted(kManual, {u"35", u"30", u"0", true, false}));
-        QVERIFY(h.find<QPushButton>("Command1")->isEnabled());
-        QVERIFY(!form.shared().Loading);
-        QCOMPARE(form.shared().MpH, 6);
-        QCOMPARE(form.shared().MpW, 8);
+        QCOMPARE(h.bar("ScrWidth")->value(), 30);
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         QVERIFY(h.dialogs.messages.isEmpty());
-
         h.close();
-        const std::u16string file = h.settingsText();
-        QVERIFY(file.starts_with(
+        QVERIFY(h.settingsText().starts_with(
             u"1,1,\"＊\"\r\n#FALSE#,#FALSE#,#TRUE#\r\n\"35\",\"30\",0\r\n\"\"\r\n\"" + kManual +
             u"\"\r\n\""));
         QVERIFY(h.files.normalized.contains(h.settingsPath()));
     }
 
-    void withoutManualOrFileBothPanesStayEmpty() {
+    void withoutManualThePanesStayEmptyAndTheHeightBarAtOne() {
         WindowHarness h;
         h.open();
-        QVERIFY(h.paneText("TxtOri").isEmpty());
-        QVERIFY(h.paneText("TxtTate").isEmpty());
-        QVERIFY(!h.find<QPushButton>("Command1")->isEnabled());
+        QVERIFY(h.paneText("TxtOri").isEmpty() && h.paneText("TxtTate").isEmpty());
+        QVERIFY(!h.button("Command1")->isEnabled());
         QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
-        QCOMPARE(h.find<QScrollBar>("ScrHeight")->value(), 1);
+        clickArrow(h.bar("ScrHeight"), QStyle::SC_ScrollBarAddLine);
+        QCOMPARE(h.boxText("TxtH"), QStringLiteral("2"));
     }
 
+    // Record 3 holds a fixed line count; it is restored, and nothing is converted.
     void startChoice_data() {
-        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("choice");
         QTest::addColumn<bool>("blank");
-        QTest::newRow("blank") << 2 << true;
-        QTest::newRow("last texts") << 3 << false;
-        QTest::newRow("zero, as last texts") << 0 << false;
-        QTest::newRow("four, as last texts") << 4 << false;
+        QTest::newRow("blank") << "2" << true;
+        QTest::newRow("last texts") << "3" << false;
+        QTest::newRow("zero, as last texts") << "0" << false;
+        QTest::newRow("four, as last texts") << "4" << false;
     }
     void startChoice() {
-        QFETCH(int, choice);
+        QFETCH(QString, choice);
         QFETCH(bool, blank);
         const std::u16string source = u"一行目\r\n\r\n三行目、\r\n";
-        const std::u16string vertical = u"saved\r\nvertical text";
         WindowHarness h;
         h.putManual(kManual);
-        const std::u16string recordOne =
-            u"3," + std::u16string(1, static_cast<char16_t>(u'0' + choice)) + u",\"＊\"";
-        h.putSettings(fileWith(recordOne, u"\"10\",\"5\",0", source, vertical));
+        h.putSettings(fileWith(u"3," + choice.toStdU16String() + u",\"＊\"", u"\"12\",\"7\",1",
+                               source, u"saved\r\nvertical text"));
         h.open();
         QCOMPARE(h.paneText("TxtOri"), blank ? QString() : q(source));
-        QCOMPARE(h.paneText("TxtTate"), blank ? QString() : q(vertical));
-        QCOMPARE(h.find<QPushButton>("Command1")->isEnabled(), !blank);
-    }
-
-    void savedFixedLineCountIsRestoredWithoutConverting() {
-        WindowHarness h;
-        h.putSettings(fileWith(u"1,3,\"＊\"", u"\"12\",\"7\",1", u"あいう", u"kept as saved"));
-        Form1 &form = h.open();
+        QCOMPARE(h.paneText("TxtTate"),
+                 blank ? QString() : QStringLiteral("saved\r\nvertical text"));
+        QCOMPARE(h.button("Command1")->isEnabled(), !blank);
         QCOMPARE(h.boxText("TxtH"), QStringLiteral("12"));
         QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("7"));
-        QVERIFY(h.find<QCheckBox>("ChkWidth")->isChecked());
-        QVERIFY(h.find<QLineEdit>("TxtWidth")->isEnabled());
-        QVERIFY(h.find<QScrollBar>("ScrWidth")->isEnabled());
-        QCOMPARE(h.find<QScrollBar>("ScrHeight")->value(), 12);
-        QCOMPARE(h.find<QScrollBar>("ScrWidth")->value(), 7);
-        QCOMPARE(h.paneText("TxtTate"), QStringLiteral("kept as saved"));
-        QCOMPARE(form.shared().Spc12A, 1);
-        QVERIFY(form.shared().ChkChg0);
-        QVERIFY(!form.shared().maruFix);
-        QCOMPARE(q(form.shared().MailSoft), QStringLiteral("/usr/bin/mailer"));
+        QVERIFY(h.check("ChkWidth")->isChecked() && h.box("TxtWidth")->isEnabled());
+        QVERIFY(h.bar("ScrWidth")->isEnabled());
+        QCOMPARE(h.bar("ScrHeight")->value(), 12);
+        QCOMPARE(h.bar("ScrWidth")->value(), 7);
     }
 
+    // The parameters of record 3 are applied only once all six records have been read.
     void fileWithThreeRecordsStopsStartUpButKeepsWhatWasRead() {
         WindowHarness h;
         h.putManual(kManual);
         h.putSettings(u"4,3,\"＃\"\r\n#TRUE#,#TRUE#,#FALSE#\r\n\"12\",\"7\",1\r\n");
-        Form1 &form = h.open();
-        QCOMPARE(h.paneText("TxtOri"), q(kFailure));
-        QVERIFY(h.paneText("TxtTate").isEmpty());
-        QCOMPARE(form.shared().Spc12A, 4);
-        QCOMPARE(form.shared().StMBL, 3);
-        QCOMPARE(q(form.shared().MpTsep), QStringLiteral("＃"));
-        QVERIFY(form.shared().ChkChg0 && form.shared().ChkChg1 && !form.shared().maruFix);
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
-        QVERIFY(!h.find<QCheckBox>("ChkWidth")->isChecked());
-
-        // The failure leaves nothing switched off: conversion works and the file is written.
-        QVERIFY(!form.shared().Loading);
-        click(h.find<QCheckBox>("ChkSpc"));
-        QCOMPARE(h.paneText("TxtTate"), converted(kFailure, {u"10", u"5", u"0", false, false},
-                                                  form.shared().convOptions()));
-        h.close();
-        QVERIFY(h.settingsText().starts_with(u"4,3,\"＃\"\r\n#TRUE#,#TRUE#,#FALSE#\r\n"));
+        const SharedSettings &s = h.open().shared();
+        QCOMPARE(h.paneText("TxtOri"), kFailure);
+        QVERIFY(s.Spc12A == 4 && s.StMBL == 3 && s.MpTsep == u"＃");
+        QVERIFY(s.ChkChg0 && s.ChkChg1 && !s.maruFix);
+        QVERIFY(!h.check("ChkWidth")->isChecked());
     }
 
-    void unreadableFilesTakeTheFailurePath_data() {
-        QTest::addColumn<bool>("settings");
-        QTest::newRow("settings file") << true;
-        QTest::newRow("manual") << false;
+    void failuresStopStartUpWithTheMessage_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<int>("height"); // 12 once the settings were applied
+        QTest::newRow("settings file unreadable") << "settings" << 10;
+        QTest::newRow("manual unreadable") << "manual" << 12;
+        QTest::newRow("update checker error") << "registry" << 10;
     }
-    void unreadableFilesTakeTheFailurePath() {
-        QFETCH(bool, settings);
+    void failuresStopStartUpWithTheMessage() {
+        QFETCH(QString, failing);
+        QFETCH(int, height);
         WindowHarness h;
         h.putManual(kManual);
-        if (settings) {
-            h.putSettings(fileWith(u"1,1,\"＊\"", u"\"10\",\"5\",0", u"", u""));
+        h.putSettings(fileWith(u"1,1,\"＊\"", u"\"12\",\"7\",1", u"never shown"));
+        if (failing == QStringLiteral("settings"))
             h.files.unreadable.insert(h.settingsPath());
-        } else {
+        if (failing == QStringLiteral("manual"))
             h.files.unreadable.insert(h.files.programFolderPath + QStringLiteral("/説明書.txt"));
+        if (failing == QStringLiteral("registry")) {
+            h.installUpdateChecker(200);
+            h.registry.failCall(tovalo::platform::FakeRegistry::Call::SetValue);
         }
         h.open();
-        QCOMPARE(h.paneText("TxtOri"), q(kFailure));
+        QCOMPARE(h.paneText("TxtOri"), kFailure);
+        QCOMPARE(h.boxText("TxtH"), QString::number(height));
     }
 
-    void newerBuildIsAnnounced_data() {
-        QTest::addColumn<int>("latestBuild");
-        QTest::addColumn<bool>("announced");
-        QTest::newRow("newer") << 211 << true;
-        QTest::newRow("same") << 210 << false;
-    }
     void newerBuildIsAnnounced() {
-        QFETCH(int, latestBuild);
-        QFETCH(bool, announced);
-        WindowHarness h;
-        h.installUpdateChecker(static_cast<std::uint32_t>(latestBuild));
-        h.open();
-        QCOMPARE(h.dialogs.messages.size(), announced ? 1 : 0);
-        if (announced) {
-            QCOMPARE(h.dialogs.messages[0].text, QStringLiteral("最新バージョンが存在します"));
-            QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
-            QCOMPARE(h.dialogs.messages[0].icon, tovalo::platform::MessageIcon::Information);
+        for (const std::uint32_t latest : {210u, 211u}) {
+            WindowHarness h;
+            h.installUpdateChecker(latest);
+            h.open();
+            QCOMPARE(h.dialogs.messages.size(), latest > 210 ? 1 : 0);
+            for (const auto &message : h.dialogs.messages) {
+                QCOMPARE(message.text, QStringLiteral("最新バージョンが存在します"));
+                QCOMPARE(message.caption, QStringLiteral("Tovalo"));
+                QCOMPARE(message.icon, tovalo::platform::MessageIcon::Information);
+            }
+            QVERIFY(h.paneText("TxtOri").isEmpty());
         }
-        QVERIFY(h.paneText("TxtOri").isEmpty());
     }
 
-    void updateCheckerErrorTakesTheFailurePath() {
-        WindowHarness h;
-        h.installUpdateChecker(200);
-        h.registry.failCall(tovalo::platform::FakeRegistry::Call::SetValue);
-        h.putSettings(fileWith(u"1,3,\"＊\"", u"\"12\",\"7\",1", u"never read", u""));
-        h.open();
-        QCOMPARE(h.paneText("TxtOri"), q(kFailure));
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
-    }
-
-    void readOnlyProgramFolderKeepsSettingsInTheUserConfigFolder() {
-        WindowHarness h;
-        h.files.readOnlyFolders.insert(h.files.programFolderPath);
-        const QString userFile = h.files.configFolderPath + QStringLiteral("/tovalo/Tov.ini");
-        h.files.contents[userFile] = QByteArray::fromStdString(tovalo::text::toCp932(
-            fileWith(u"1,3,\"＊\"", u"\"10\",\"5\",0", u"from the user's folder", u"")));
-        h.open();
-        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("from the user's folder"));
-        typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
-        h.close();
-        QVERIFY(!h.files.contents.contains(h.settingsPath()));
-        QVERIFY(h.files.contents.value(userFile).contains("folder\x81\x42"));
-    }
-
-    void unwritableSettingsFileStillLetsTheWindowClose() {
-        WindowHarness h;
-        h.open();
-        h.files.failWrites = true;
-        QVERIFY(h.form().close());
-        QVERIFY(!h.form().isVisible());
-        QCOMPARE(h.files.writeCount, 1);
-    }
-
+    // Quotation marks in every text field, written doubled, come back as they were.
     void everythingSavedComesBackAtTheNextStart() {
         const std::u16string source = u"彼は\"こんにちは\"と言った。\r\n\r\n\"引用\", 次の行";
-        QString vertical;
-        {
-            WindowHarness h;
-            h.putSettings(fileWith(u"5,3,\"\"\"＊\"\"\"", u"\"10\",\"5\",0", u"", u""));
-            Form1 &form = h.open();
-            form.shared().MailSoft = u"/opt/\"mail\"/bin";
-            typeAtEnd(h.pane("TxtOri"), QString::fromStdU16String(source));
-            click(h.find<QPushButton>("Command1"));
-            vertical = h.paneText("TxtTate");
-            h.close();
+        WindowHarness h;
+        h.putSettings(fileWith(u"5,3,\"\"\"＊\"\"\"", u"\"10\",\"5\",0", u""));
+        Form1 &form = h.open();
+        form.shared().MailSoft = u"/opt/\"mail\"/bin";
+        typeAtEnd(h.pane("TxtOri"), q(source));
+        click(h.button("Command1"));
+        h.close();
 
-            WindowHarness again;
-            again.files.contents = h.files.contents;
-            Form1 &next = again.open();
-            QCOMPARE(next.shared().Spc12A, 5);
-            QCOMPARE(q(next.shared().MpTsep), QStringLiteral("\"＊\""));
-            QCOMPARE(q(next.shared().MailSoft), QStringLiteral("/opt/\"mail\"/bin"));
-            QCOMPARE(again.paneText("TxtOri"), q(source));
-            QCOMPARE(again.paneText("TxtTate"), vertical);
-            QCOMPARE(again.boxText("TxtWidth"), h.boxText("TxtWidth"));
-        }
+        WindowHarness again;
+        again.files.contents = h.files.contents;
+        const SharedSettings &next = again.open().shared();
+        QVERIFY(next.Spc12A == 5 && next.MpTsep == u"\"＊\"" &&
+                next.MailSoft == form.shared().MailSoft);
+        QCOMPARE(again.paneText("TxtOri"), q(source));
+        QCOMPARE(again.paneText("TxtTate"), h.paneText("TxtTate"));
+        QCOMPARE(again.boxText("TxtWidth"), h.boxText("TxtWidth"));
     }
 };
 

@@ -8,16 +8,8 @@
 namespace tovalo::app {
 namespace {
 
-using Key = std::pair<std::string, Edge>;
-
-std::map<Key, double> placed(double width, double height) {
-    std::map<Key, double> out;
-    for (const Placement &p : resizeLayout(width, height))
-        out[{std::string(p.control), p.edge}] = p.twips;
-    return out;
-}
-
 TEST(ResizeLayout, WindowOf9000By6000) {
+    using Key = std::pair<std::string, Edge>;
     const std::map<Key, double> expected{
         {{"TxtOri", Edge::Width}, 3888},     {{"TxtOri", Edge::Top}, 1020},
         {{"TxtOri", Edge::Height}, 4342.5},  {{"TxtTate", Edge::Left}, 4989.6},
@@ -28,49 +20,24 @@ TEST(ResizeLayout, WindowOf9000By6000) {
         {{"ScrWidth", Edge::Width}, 2332.8}, {{"FrameR", Edge::Left}, 4989.6},
         {{"ScrHeight", Edge::Left}, 4737.6},
     };
-    const std::map<Key, double> actual = placed(9000, 6000);
+    std::map<Key, double> actual;
+    for (const Placement &p : resizeLayout(9000, 6000))
+        actual[{std::string(p.control), p.edge}] = p.twips;
     ASSERT_EQ(actual.size(), expected.size());
     for (const auto &[key, twips] : expected)
-        EXPECT_NEAR(actual.at(key), twips, 1e-6)
-            << key.first << " " << static_cast<int>(key.second);
+        EXPECT_NEAR(actual.at(key), twips, 1e-6) << key.first << " " << int(key.second);
 }
 
-TEST(ResizeLayout, StepsRunInOrderAndReadWhatEarlierStepsSet) {
-    const std::vector<Placement> steps = resizeLayout(9000, 6000);
-    ASSERT_EQ(steps.size(), 15u);
-    EXPECT_EQ(steps.front(), (Placement{"TxtOri", Edge::Width, 3888}));
-    EXPECT_EQ(steps[3].control, "TxtTate");
-    EXPECT_EQ(steps[3].edge, Edge::Left);
-    EXPECT_EQ(steps.back().control, "ScrHeight");
-}
-
-struct StopCase {
-    const char *name;
-    double width, height;
-    std::size_t steps;
-};
-
-class ResizeLayoutStop : public testing::TestWithParam<StopCase> {};
-
-TEST_P(ResizeLayoutStop, EndsAtTheFirstNegativeSize) {
-    EXPECT_EQ(resizeLayout(GetParam().width, GetParam().height).size(), GetParam().steps);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, ResizeLayoutStop,
-                         testing::Values(StopCase{"NarrowerThanTwoButtons", 1223, 6000, 0},
-                                         StopCase{"ExactlyTwoButtonsWide", 1224, 6000, 15},
-                                         StopCase{"LowerThanSixAndAHalfBars", 9000, 1657, 2},
-                                         StopCase{"Minimized", 2400, 300, 2},
-                                         StopCase{"Tiny", 0, 0, 0}),
-                         [](const testing::TestParamInfo<StopCase> &info) {
-                             return info.param.name;
-                         });
-
-TEST(TwipsToPixels, FifteenTwipsAPixelAt96Dpi) {
-    EXPECT_EQ(twipsToPixels(7740, 96), 516);
-    EXPECT_EQ(twipsToPixels(4342.5, 96), 290);
-    EXPECT_EQ(twipsToPixels(1440, 144), 144);
-    EXPECT_EQ(twipsToPixels(0, 96), 0);
+TEST(ResizeLayout, EndsAtTheFirstNegativeSize) {
+    struct Case {
+        double width, height;
+        std::size_t steps;
+    };
+    // Narrower than two convert buttons, exactly two wide, lower than six and a half
+    // bars, minimized, nothing at all.
+    for (const Case c : {Case{1223, 6000, 0}, Case{1224, 6000, 15}, Case{9000, 1657, 2},
+                         Case{2400, 300, 2}, Case{0, 0, 0}})
+        EXPECT_EQ(resizeLayout(c.width, c.height).size(), c.steps) << c.width << "x" << c.height;
 }
 
 } // namespace

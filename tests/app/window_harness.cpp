@@ -1,18 +1,15 @@
 #include "window_harness.h"
 
-#include "app/pane.h"
 #include "app/program_info.h"
+#include "engine/convert.h"
 #include "platform/text/cp932.h"
 #include "platform/text/unicode.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
+#include <QStyleOptionSlider>
 
 namespace tovalo::app::test {
 
@@ -20,7 +17,8 @@ WindowHarness::WindowHarness() = default;
 WindowHarness::~WindowHarness() = default;
 
 Form1 &WindowHarness::open() {
-    form_ = std::make_unique<Form1>(Form1Services{dialogs, files, registry, clipboard, shell, windowOrder});
+    form_ = std::make_unique<Form1>(
+        Form1Services{dialogs, files, registry, clipboard, shell, windowOrder});
     form_->startUp();
     form_->show();
     return *form_;
@@ -70,6 +68,20 @@ QString WindowHarness::boxText(const char *name) const {
     return find<QLineEdit>(name)->text();
 }
 
+QString convertedNow(const Form1 &form) {
+    auto box = [&](const char *name) {
+        return form.findChild<QLineEdit *>(QString::fromLatin1(name))->text().toStdU16String();
+    };
+    auto checked = [&](const char *name) {
+        return form.findChild<QCheckBox *>(QString::fromLatin1(name))->isChecked();
+    };
+    const engine::Command command = engine::Convert(
+        form.findChild<Pane *>(QStringLiteral("TxtOri"))->text(),
+        {box("TxtH"), box("TxtWidth"), box("TxtMgn"), checked("ChkSpc"), checked("ChkWidth")},
+        form.shared().convOptions());
+    return q(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
+}
+
 void typeAtEnd(QWidget *widget, const QString &text) {
     auto *pane = qobject_cast<Pane *>(widget);
     pane->setFocus();
@@ -101,6 +113,29 @@ void pasteInto(QWidget *widget, const QString &text) {
     QApplication::clipboard()->setText(text);
     widget->setFocus();
     QTest::keyClick(widget, Qt::Key_V, Qt::ControlModifier);
+}
+
+void clickArrow(QScrollBar *bar, QStyle::SubControl arrow) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, arrow, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+QStringList tabOrder(QWidget *first, int count) {
+    QStringList order;
+    for (QWidget *w = first; order.size() < count; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            order << (w->accessibleName() == w->objectName()
+                          ? w->objectName()
+                          : w->objectName() + QStringLiteral(" named ") + w->accessibleName());
+    return order;
 }
 
 } // namespace tovalo::app::test

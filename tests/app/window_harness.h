@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "app/pane.h"
 #include "platform/qt/fake_clipboard.h"
 #include "platform/qt/fake_dialogs.h"
 #include "platform/qt/fake_files.h"
@@ -8,20 +9,18 @@
 #include "platform/qt/fake_window_order.h"
 #include "platform/registry/fake_registry.h"
 
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QString>
+#include <QStringList>
+#include <QStyle>
+#include <QTest>
 
 #include <memory>
 #include <string>
 #include <string_view>
-
-class QAbstractButton;
-class QCheckBox;
-class QLineEdit;
-class QWidget;
-
-namespace tovalo::app {
-class Pane;
-}
 
 namespace tovalo::app::test {
 
@@ -56,6 +55,10 @@ public:
         return form_->findChild<T *>(QString::fromLatin1(name));
     }
     Pane *pane(const char *name) const;
+    QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
+    QScrollBar *bar(const char *name) const { return find<QScrollBar>(name); }
+    QCheckBox *check(const char *name) const { return find<QCheckBox>(name); }
+    QPushButton *button(const char *name) const { return find<QPushButton>(name); }
     QString paneText(const char *name) const;
     QString boxText(const char *name) const;
 
@@ -69,6 +72,15 @@ void replaceBoxText(QLineEdit *box, const QString &text); // select all, then ty
 void clearBox(QLineEdit *box);
 void click(QAbstractButton *button);
 void pasteInto(QWidget *widget, const QString &text);
+void clickArrow(QScrollBar *bar, QStyle::SubControl arrow); // SC_ScrollBarSubLine or AddLine
+
+// The object names of the first `count` widgets in tab order from `first`, each marked
+// when its accessible name differs.
+QStringList tabOrder(QWidget *first, int count);
+
+// What the convert command makes of the window's source pane with its parameters and
+// options as they stand: the vertical text, or the failure text.
+QString convertedNow(const Form1 &form);
 
 inline QString q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));

@@ -1,6 +1,5 @@
 // The edit menu and the copy and paste buttons.
 #include "menu_action.h"
-#include "tests/app/window_harness.h"
 
 #include "app/pane.h"
 
@@ -29,165 +28,126 @@ void select(Pane *pane, int start, int length) {
 class EditCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void selectAllSelectsTheWholePaneAndFocusesIt_data() {
-        QTest::addColumn<QByteArray>("entry");
+    // Select all also focuses the pane; copying or cutting nothing leaves the clipboard
+    // empty. Cutting is an edit of the source text.
+    void selectAllCopyAndCutActOnTheirPane_data() {
+        QTest::addColumn<QByteArray>("all");
+        QTest::addColumn<QByteArray>("copy");
         QTest::addColumn<QByteArray>("pane");
-        QTest::newRow("source") << QByteArray("MnuAll") << QByteArray("TxtOri");
-        QTest::newRow("vertical") << QByteArray("MnuAll2") << QByteArray("TxtTate");
+        QTest::addColumn<QString>("left"); // the pane's text after copying
+        QTest::newRow("source") << QByteArray("MnuAll") << QByteArray("MnuCopy")
+                                << QByteArray("TxtOri") << "あい\r\nうえ";
+        QTest::newRow("cut") << QByteArray("MnuAll") << QByteArray("MnuCut") << QByteArray("TxtOri")
+                             << "あえ";
+        QTest::newRow("vertical") << QByteArray("MnuAll2") << QByteArray("MnuCopy2")
+                                  << QByteArray("TxtTate") << "あい\r\nうえ";
     }
-    void selectAllSelectsTheWholePaneAndFocusesIt() {
-        QFETCH(QByteArray, entry);
+    void selectAllCopyAndCutActOnTheirPane() {
+        QFETCH(QByteArray, all);
+        QFETCH(QByteArray, copy);
         QFETCH(QByteArray, pane);
-        WindowHarness h;
-        Form1 &form = h.open();
-        QApplication::setActiveWindow(&form);
-        h.pane("TxtOri")->setText(u"あい\r\nう");
-        h.pane("TxtTate")->setText(u"縦\r\n書\r\nき");
-        h.find<QCheckBox>("ChkAuto")->setFocus();
-        choose(form, entry.constData());
+        QFETCH(QString, left);
+        OpenWindow h;
+        QApplication::setActiveWindow(&h.form());
+        h.find<QCheckBox>("ChkAuto")->setChecked(true);
         Pane *shown = h.pane(pane.constData());
-        QCOMPARE(q(shown->selectedText()), q(shown->text()));
+        shown->setText(u"あい\r\nうえ");
+        h.find<QCheckBox>("ChkAuto")->setFocus();
+        h.choose(all.constData());
+        QCOMPARE(q(shown->selectedText()), QStringLiteral("あい\r\nうえ"));
         QTRY_COMPARE(QApplication::focusWidget(), shown);
-    }
-
-    void copiesPutTheSelectionWithCrLfOnTheClipboard_data() {
-        QTest::addColumn<QByteArray>("entry");
-        QTest::addColumn<QByteArray>("pane");
-        QTest::newRow("source") << QByteArray("MnuCopy") << QByteArray("TxtOri");
-        QTest::newRow("vertical") << QByteArray("MnuCopy2") << QByteArray("TxtTate");
-    }
-    void copiesPutTheSelectionWithCrLfOnTheClipboard() {
-        QFETCH(QByteArray, entry);
-        QFETCH(QByteArray, pane);
-        WindowHarness h;
-        Form1 &form = h.open();
-        h.pane(pane.constData())->setText(u"あい\r\nうえ");
-        select(h.pane(pane.constData()), 1, 3); // い, the line break and う
-        choose(form, entry.constData());
+        select(shown, 1, 3); // い, the line break and う
+        h.choose(copy.constData());
         QCOMPARE(h.clipboard.text(), QStringLiteral("い\r\nう"));
         QCOMPARE(h.clipboard.clearCount, 1);
-
-        select(h.pane(pane.constData()), 2, 0);
-        choose(form, entry.constData());
+        select(shown, 1, 0);
+        h.choose(copy.constData());
         QCOMPARE(h.clipboard.text(), QString());
+        QCOMPARE(q(shown->text()), left);
+        if (shown == h.pane("TxtOri"))
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
-    void cutMovesTheSelectionToTheClipboard() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        h.find<QCheckBox>("ChkAuto")->setChecked(true);
-        h.pane("TxtOri")->setText(u"あい\r\nうえ");
-        select(h.pane("TxtOri"), 1, 3);
-        choose(form, "MnuCut");
-        QCOMPARE(h.clipboard.text(), QStringLiteral("い\r\nう"));
-        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あえ"));
-        QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("え"))); // reconverted
-
-        select(h.pane("TxtOri"), 1, 0);
-        choose(form, "MnuCut");
-        QCOMPARE(h.clipboard.text(), QString());
-        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あえ"));
-    }
-
-    void pasteReplacesTheSelection_data() {
-        QTest::addColumn<bool>("holdsText");
+    // The menu replaces the selection, the button the whole source text, and either
+    // reconverts. A clipboard without text pastes nothing.
+    void pasteReplacesTheSelectionOrTheWholeText_data() {
+        QTest::addColumn<bool>("button");
         QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<bool>("holdsText");
         QTest::addColumn<QString>("result");
-        QTest::newRow("text with CR LF") << true << "x\r\ny"
-                                         << "あx\r\nyえ";
-        QTest::newRow("lone line feeds and returns") << true << "x\ny\rz"
-                                                     << "あx\r\ny\r\nzえ";
-        QTest::newRow("no text: the selection goes") << false << ""
-                                                     << "あえ";
+        QTest::newRow("menu, CR LF") << false << "x\r\ny" << true << "あx\r\nyえ";
+        QTest::newRow("menu, lone LF and CR") << false << "x\ny\rz" << true << "あx\r\ny\r\nzえ";
+        QTest::newRow("menu, no text") << false << "" << false << "あえ";
+        QTest::newRow("button") << true << "新\nい" << true << "新\r\nい";
+        QTest::newRow("button, no text") << true << "" << false << "";
     }
-    void pasteReplacesTheSelection() {
-        QFETCH(bool, holdsText);
+    void pasteReplacesTheSelectionOrTheWholeText() {
+        QFETCH(bool, button);
         QFETCH(QString, clipboard);
+        QFETCH(bool, holdsText);
         QFETCH(QString, result);
-        WindowHarness h;
-        Form1 &form = h.open();
+        OpenWindow h;
+        h.find<QCheckBox>("ChkAuto")->setChecked(true);
         h.pane("TxtOri")->setText(u"あいうえ");
         select(h.pane("TxtOri"), 1, 2);
         h.clipboard.content = clipboard;
         h.clipboard.holdsText = holdsText;
-        choose(form, "MnuPaste");
-        QCOMPARE(h.paneText("TxtOri"), result);
-    }
-
-    void pasteButtonReplacesTheWholeSourceText_data() {
-        QTest::addColumn<bool>("holdsText");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("text") << true << "新しい\r\n文章";
-        QTest::newRow("no text: the pane empties") << false << "";
-    }
-    void pasteButtonReplacesTheWholeSourceText() {
-        QFETCH(bool, holdsText);
-        QFETCH(QString, result);
-        WindowHarness h;
-        h.open();
-        h.find<QCheckBox>("ChkAuto")->setChecked(true);
-        h.pane("TxtOri")->setText(u"古い文章");
-        h.clipboard.content = QStringLiteral("新しい\n文章");
-        h.clipboard.holdsText = holdsText;
-        click(h.find<QPushButton>("BtnPaste"));
+        if (button)
+            click(h.find<QPushButton>("BtnPaste"));
+        else
+            h.choose("MnuPaste");
         QCOMPARE(h.paneText("TxtOri"), result);
         QCOMPARE(h.find<QPushButton>("Command1")->isEnabled(), !result.isEmpty());
-        if (holdsText)
-            QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("新")));
+        if (!result.isEmpty())
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
-    void copyAllAndTagCopyTakeTheWholeVerticalText() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        h.pane("TxtTate")->setText(u"縦<\r\n&書");
-        select(h.pane("TxtTate"), 0, 1);
-        choose(form, "MnuCopyAll");
-        QCOMPARE(h.clipboard.text(), QStringLiteral("縦<\r\n&書"));
-        choose(form, "MnuTagCopy");
-        QCOMPARE(h.clipboard.text(),
-                 kOpenTag + QStringLiteral("縦&lt;\r\n&amp;書\r\n</Font></Pre>"));
-        h.pane("TxtTate")->setText(u"");
-        choose(form, "MnuTagCopy");
-        QCOMPARE(h.clipboard.text(), kOpenTag + QStringLiteral("\r\n</Font></Pre>"));
-        QCOMPARE(h.clipboard.clearCount, 3);
-    }
-
-    void copyButtonTagsOnlyWithShiftAlone_data() {
-        QTest::addColumn<int>("button");
+    // The menu entries copy the whole text whatever is selected. The button does so on
+    // the press alone, of any mouse button, tagged only with Shift alone.
+    void copyAllAndTagCopyTakeTheWholeVerticalText_data() {
+        QTest::addColumn<QByteArray>("entry"); // empty: the button
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("tagged");
-        QTest::newRow("left") << int(Qt::LeftButton) << int(Qt::NoModifier) << false;
-        QTest::newRow("right") << int(Qt::RightButton) << int(Qt::NoModifier) << false;
-        QTest::newRow("middle") << int(Qt::MiddleButton) << int(Qt::NoModifier) << false;
-        QTest::newRow("Shift") << int(Qt::LeftButton) << int(Qt::ShiftModifier) << true;
-        QTest::newRow("Shift, right") << int(Qt::RightButton) << int(Qt::ShiftModifier) << true;
-        QTest::newRow("Ctrl") << int(Qt::LeftButton) << int(Qt::ControlModifier) << false;
-        QTest::newRow("Alt") << int(Qt::LeftButton) << int(Qt::AltModifier) << false;
+        QTest::newRow("menu, all") << QByteArray("MnuCopyAll") << 0 << false;
+        QTest::newRow("menu, tagged") << QByteArray("MnuTagCopy") << 0 << true;
+        QTest::newRow("button") << QByteArray() << 0 << false;
+        QTest::newRow("Shift") << QByteArray() << int(Qt::ShiftModifier) << true;
+        QTest::newRow("Ctrl") << QByteArray() << int(Qt::ControlModifier) << false;
+        QTest::newRow("Alt") << QByteArray() << int(Qt::AltModifier) << false;
         QTest::newRow("Shift+Ctrl")
-            << int(Qt::LeftButton) << int(Qt::ShiftModifier | Qt::ControlModifier) << false;
+            << QByteArray() << int(Qt::ShiftModifier | Qt::ControlModifier) << false;
         QTest::newRow("Shift+Alt")
-            << int(Qt::LeftButton) << int(Qt::ShiftModifier | Qt::AltModifier) << false;
+            << QByteArray() << int(Qt::ShiftModifier | Qt::AltModifier) << false;
     }
-    void copyButtonTagsOnlyWithShiftAlone() {
-        QFETCH(int, button);
+    void copyAllAndTagCopyTakeTheWholeVerticalText() {
+        QFETCH(QByteArray, entry);
         QFETCH(int, modifiers);
         QFETCH(bool, tagged);
-        WindowHarness h;
-        h.open();
-        h.pane("TxtTate")->setText(u"縦");
+        const QString copied = tagged
+                                   ? kOpenTag + QStringLiteral("縦&lt;\r\n&amp;書\r\n</Font></Pre>")
+                                   : QStringLiteral("縦<\r\n&書");
+        OpenWindow h;
+        h.pane("TxtTate")->setText(u"縦<\r\n&書");
+        select(h.pane("TxtTate"), 0, 1);
+        if (!entry.isEmpty()) {
+            h.choose(entry.constData());
+            QCOMPARE(h.clipboard.text(), copied);
+            return;
+        }
         auto *copy = h.find<QPushButton>("BtnCopy");
-        QTest::mousePress(copy, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers));
-        // It acts on the press alone.
-        QCOMPARE(h.clipboard.text(),
-                 tagged ? kOpenTag + QStringLiteral("縦\r\n</Font></Pre>") : QStringLiteral("縦"));
-        QTest::mouseRelease(copy, Qt::MouseButton(button), Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(h.clipboard.clearCount, 1);
+        const Qt::KeyboardModifiers held(modifiers);
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            h.clipboard.content.clear();
+            QTest::mousePress(copy, button, held);
+            QCOMPARE(h.clipboard.text(), copied);
+            QTest::mouseRelease(copy, button, held);
+        }
+        QCOMPARE(h.clipboard.clearCount, 3);
     }
 
     // The copy and mail buttons react to the mouse only.
     void pictureButtonsIgnoreTheKeyboard() {
-        WindowHarness h;
-        Form1 &form = h.open();
+        OpenWindow h;
         h.pane("TxtTate")->setText(u"縦");
         h.dialogs.fileAnswer = QStringLiteral("/usr/bin/mailer");
         for (const char *name : {"BtnCopy", "BtnMail"}) {
@@ -198,7 +158,7 @@ private slots:
         }
         QCOMPARE(h.clipboard.clearCount, 0);
         QVERIFY(h.dialogs.fileDialogs.isEmpty());
-        QVERIFY(form.shared().MailSoft.empty());
+        QVERIFY(h.form().shared().MailSoft.empty());
     }
 };
 

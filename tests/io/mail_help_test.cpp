@@ -1,6 +1,5 @@
 // The mail button, the help menu and the version dialog.
 #include "menu_action.h"
-#include "tests/app/window_harness.h"
 
 #include "io/frm_about.h"
 
@@ -8,7 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-using namespace tovalo::app;
 using namespace tovalo::app::test;
 using namespace tovalo::io::test;
 using tovalo::io::frmAbout;
@@ -18,10 +16,9 @@ namespace {
 
 const QString kMailer = QStringLiteral("/usr/bin/mailer");
 
-void pressMail(WindowHarness &h, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-               Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(h.find<QPushButton>("BtnMail"), button, modifiers);
-    QTest::mouseRelease(h.find<QPushButton>("BtnMail"), button, modifiers);
+void pressMail(WindowHarness &h, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mousePress(h.find<QPushButton>("BtnMail"), Qt::LeftButton, modifiers);
+    QTest::mouseRelease(h.find<QPushButton>("BtnMail"), Qt::LeftButton, modifiers);
 }
 
 void putString(tovalo::platform::Registry &registry, const char *key, const char *name,
@@ -32,42 +29,38 @@ void putString(tovalo::platform::Registry &registry, const char *key, const char
     registry.closeKey(handle);
 }
 
-const char *const kViewerKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const char *const kViewerFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-
 } // namespace
 
 class MailHelpTest : public QObject {
     Q_OBJECT
 private slots:
+    // The copy button's tests pin down which mouse buttons and modifiers count; the two
+    // buttons share that decision.
     void mailButtonAsksOnlyWhenItMust_data() {
         QTest::addColumn<QString>("remembered");
-        QTest::addColumn<int>("button");
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<bool>("asks");
-        const int left = Qt::LeftButton;
-        QTest::newRow("nothing remembered") << "" << left << int(Qt::NoModifier) << true;
-        QTest::newRow("remembered program gone")
-            << "/gone/mailer" << left << int(Qt::NoModifier) << true;
-        QTest::newRow("remembered program") << kMailer << left << int(Qt::NoModifier) << false;
-        QTest::newRow("right button") << kMailer << int(Qt::RightButton) << 0 << false;
-        QTest::newRow("middle button") << kMailer << int(Qt::MiddleButton) << 0 << false;
-        QTest::newRow("Shift") << kMailer << left << int(Qt::ShiftModifier) << true;
+        QTest::addColumn<bool>("cancel");
+        const int shift = Qt::ShiftModifier;
+        QTest::newRow("nothing remembered") << "" << 0 << true << false;
+        QTest::newRow("remembered program gone") << "/gone/mailer" << 0 << true << false;
+        QTest::newRow("remembered program") << kMailer << 0 << false << false;
+        QTest::newRow("Shift") << kMailer << shift << true << false;
+        QTest::newRow("Shift, cancelled") << kMailer << shift << true << true;
         QTest::newRow("Shift+Ctrl")
-            << kMailer << left << int(Qt::ShiftModifier | Qt::ControlModifier) << false;
-        QTest::newRow("Ctrl") << kMailer << left << int(Qt::ControlModifier) << false;
+            << kMailer << int(Qt::ShiftModifier | Qt::ControlModifier) << false << false;
     }
     void mailButtonAsksOnlyWhenItMust() {
         QFETCH(QString, remembered);
-        QFETCH(int, button);
         QFETCH(int, modifiers);
         QFETCH(bool, asks);
-        WindowHarness h;
-        Form1 &form = h.open();
+        QFETCH(bool, cancel);
+        OpenWindow h;
         h.files.contents[kMailer] = "#!";
-        form.shared().MailSoft = remembered.toStdU16String();
-        h.dialogs.fileAnswer = kMailer;
-        pressMail(h, Qt::KeyboardModifiers(modifiers), Qt::MouseButton(button));
+        h.form().shared().MailSoft = remembered.toStdU16String();
+        if (!cancel)
+            h.dialogs.fileAnswer = kMailer;
+        pressMail(h, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(h.dialogs.fileDialogs.size(), asks ? 1 : 0);
         if (asks) {
             const auto &request = h.dialogs.fileDialogs[0].request;
@@ -76,186 +69,103 @@ private slots:
                                                     "すべてのファイル (*.*)|*.*|"));
             QCOMPARE(request.fileName, remembered);
         }
-        QCOMPARE(h.shell.startedPrograms, QStringList{kMailer});
-    }
-
-    void cancellingTheChooserStartsNothing() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        h.files.contents[kMailer] = "#!";
-        form.shared().MailSoft = kMailer.toStdU16String();
-        pressMail(h, Qt::ShiftModifier);
-        QCOMPARE(h.dialogs.fileDialogs.size(), 1);
-        QVERIFY(h.shell.startedPrograms.isEmpty());
-        QCOMPARE(q(form.shared().MailSoft), kMailer);
+        QCOMPARE(h.shell.startedPrograms, cancel ? QStringList() : QStringList{kMailer});
+        QCOMPARE(q(h.form().shared().MailSoft), cancel ? remembered : kMailer);
     }
 
     // A file that is no program stays remembered; every press then fails quietly.
     void aChosenDocumentIsRememberedAndStartsNothing() {
-        WindowHarness h;
-        Form1 &form = h.open();
+        OpenWindow h;
         h.files.contents["/t/notes.txt"] = "text";
         h.shell.fail = true;
         h.dialogs.fileAnswer = QStringLiteral("/t/notes.txt");
         pressMail(h);
         pressMail(h);
         QCOMPARE(h.dialogs.fileDialogs.size(), 1);
-        QCOMPARE(q(form.shared().MailSoft), QStringLiteral("/t/notes.txt"));
+        QCOMPARE(q(h.form().shared().MailSoft), QStringLiteral("/t/notes.txt"));
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
-    void manualOpensTheHelpPageBesideTheProgram() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        choose(form, "MnuManual"); // not installed: nothing happens
+    void manualAndHomePageOpenQuietly() {
+        OpenWindow h;
+        h.choose("MnuManual"); // not installed: nothing happens
         QVERIFY(h.shell.openedDocuments.isEmpty());
-        QVERIFY(h.dialogs.messages.isEmpty());
         const QString page = h.files.programFolderPath + QStringLiteral("/help.htm");
         h.files.contents[page] = "<HTML>";
-        choose(form, "MnuManual");
+        h.choose("MnuManual");
         QCOMPARE(h.shell.openedDocuments, QStringList{page});
-    }
-
-    void homeOpensTheDownloadPage() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        choose(form, "MnuHome");
+        h.choose("MnuHome");
         QCOMPARE(h.shell.openedUrls,
                  QList<QUrl>{QUrl(QStringLiteral("https://tovalo.example/download/"))});
         h.shell.fail = true;
-        choose(form, "MnuHome");
+        h.choose("MnuHome");
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
+    // The version is the three numbers, not the version text "2.01". Enter presses OK,
+    // Escape cancels.
     void versionShowsTheAboutBoxModally() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        QString title;
-        bool modal = false;
-        QTimer::singleShot(0, [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            title = dialog->windowTitle();
-            modal = dialog->isModal();
-            click(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")));
-        });
-        choose(form, "MnuVer");
-        QCOMPARE(title, QStringLiteral("Tovaloのﾊﾞｰｼﾞｮﾝ情報"));
-        QVERIFY(modal);
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void aboutBoxShowsTheProgramAndItsAuthor() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        frmAbout about({h.dialogs, h.files, h.registry, h.shell}, &form);
-        const auto text = [&](const char *name) {
-            auto *label = about.findChild<QLabel *>(QString::fromLatin1(name));
-            return label ? label->text() : QStringLiteral("(missing)");
-        };
-        QCOMPARE(text("lblTitle"), QStringLiteral("Tovalo"));
-        QCOMPARE(text("lblVersion"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.1.0"));
-        QCOMPARE(text("Label2"), QStringLiteral("Tovalo Project"));
-        QCOMPARE(text("Label1"), QStringLiteral("tovalo@tovalo.example"));
-        QVERIFY(about.findChild<QFrame *>(QStringLiteral("Line1")));
-        QVERIFY(!about.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
-        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("lblTitle"))->font().pointSizeF(), 15.75);
-        QVERIFY(about.findChild<QLabel *>(QStringLiteral("Label1"))->font().bold());
-        auto *ok = about.findChild<QPushButton *>(QStringLiteral("cmdOK"));
-        auto *sysInfo = about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
-        QCOMPARE(ok->text(), QStringLiteral("OK"));
-        QVERIFY(ok->isDefault());
-        QCOMPARE(sysInfo->text(), QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-        QCOMPARE(sysInfo->accessibleName(), QStringLiteral("cmdSysInfo"));
-
-        about.show();
-        QTest::keyClick(&about, Qt::Key_Escape);
-        QVERIFY(!about.isVisible());
-        about.show();
-        QTest::keyClick(&about, Qt::Key_Return);
-        QVERIFY(!about.isVisible());
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            OpenWindow h;
+            QStringList shown;
+            QTimer::singleShot(0, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog && dialog->isModal());
+                shown << dialog->windowTitle();
+                for (const char *name : {"lblTitle", "lblVersion"})
+                    shown << dialog->findChild<QLabel *>(QString::fromLatin1(name))->text();
+                shown << dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->text();
+                QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap().isNull());
+                QTest::keyClick(dialog, key);
+            });
+            h.choose("MnuVer");
+            QCOMPARE(shown, (QStringList{"Tovaloのﾊﾞｰｼﾞｮﾝ情報", "Tovalo", "ﾊﾞｰｼﾞｮﾝ 2.1.0",
+                                         "ｼｽﾃﾑ情報(&S)..."}));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
     }
 
     void systemInformationStartsTheViewerTheRegistryNames_data() {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<bool>("viewerInFolder");
-        QTest::addColumn<QString>("started"); // empty: the message instead
-        QTest::newRow("PATH, even of a missing file") << "/opt/info/viewer"
-                                                      << "/opt/loc" << true << "/opt/info/viewer";
-        QTest::newRow("folder with the viewer") << ""
-                                                << "/opt/loc" << true << "/opt/loc/MSINFO32.EXE";
-        QTest::newRow("folder without the viewer") << ""
-                                                   << "/opt/loc" << false << "";
-        QTest::newRow("neither") << ""
-                                 << "" << false << "";
+        QTest::addColumn<bool>("startFails");
+        QTest::addColumn<QString>("folder");      // only /opt/loc holds MSINFO32.EXE
+        QTest::addColumn<QStringList>("started"); // none: the message instead
+        QTest::newRow("PATH, even of a missing file")
+            << "/opt/info/viewer" << false << "/opt/loc" << QStringList{"/opt/info/viewer"};
+        QTest::newRow("PATH, start fails") << "/opt/info/viewer" << true << "" << QStringList();
+        // The value is read into 1024 bytes, its terminating NUL included.
+        const QString longest(1023, u'x');
+        QTest::newRow("longest PATH") << longest << false << "/opt/loc" << QStringList{longest};
+        QTest::newRow("PATH too long, the folder instead")
+            << longest + u'x' << false << "/opt/loc" << QStringList{"/opt/loc/MSINFO32.EXE"};
+        QTest::newRow("folder with the viewer")
+            << "" << false << "/opt/loc" << QStringList{"/opt/loc/MSINFO32.EXE"};
+        QTest::newRow("folder without the viewer") << "" << false << "/opt/other" << QStringList();
+        QTest::newRow("neither") << "" << false << "" << QStringList();
     }
     void systemInformationStartsTheViewerTheRegistryNames() {
         QFETCH(QString, path);
+        QFETCH(bool, startFails);
         QFETCH(QString, folder);
-        QFETCH(bool, viewerInFolder);
-        QFETCH(QString, started);
-        WindowHarness h;
-        Form1 &form = h.open();
+        QFETCH(QStringList, started);
+        OpenWindow h;
         if (!path.isEmpty())
-            putString(h.registry, kViewerKey, "PATH", path.toStdString());
+            putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                      path.toStdString());
         if (!folder.isEmpty())
-            putString(h.registry, kViewerFolderKey, "MSINFO", folder.toStdString());
-        if (viewerInFolder)
-            h.files.contents[folder + "/MSINFO32.EXE"] = "MZ";
-        frmAbout about({h.dialogs, h.files, h.registry, h.shell}, &form);
+            putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                      folder.toStdString());
+        h.files.contents["/opt/loc/MSINFO32.EXE"] = "MZ";
+        h.shell.fail = startFails;
+        frmAbout about({h.dialogs, h.files, h.registry, h.shell}, &h.form());
         click(about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")));
-        QCOMPARE(h.shell.startedPrograms, started.isEmpty() ? QStringList() : QStringList{started});
+        QCOMPARE(h.shell.startedPrograms, started);
         QCOMPARE(h.dialogs.messages.size(), started.isEmpty() ? 1 : 0);
         if (started.isEmpty()) {
             QCOMPARE(h.dialogs.messages[0].text,
                      QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
             QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
         }
-        QCOMPARE(h.registry.openKeyCount(), 0);
-    }
-
-    void systemInformationSaysSoWhenTheViewerFailsToStart() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        putString(h.registry, kViewerKey, "PATH", "/opt/info/viewer");
-        h.shell.fail = true;
-        frmAbout about({h.dialogs, h.files, h.registry, h.shell}, &form);
-        about.StartSysInfo();
-        QCOMPARE(h.dialogs.messages.size(), 1);
-    }
-
-    void keyValuesReadAsText() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        frmAbout about({h.dialogs, h.files, h.registry, h.shell}, &form);
-        tovalo::platform::KeyHandle key = 0;
-        h.registry.createKey(RegistryRoot::LocalMachine, "SOFTWARE\\T", key);
-        h.registry.setString(key, "text", "日本語\\path");
-        h.registry.setString(key, "long", std::string(1023, 'x'));
-        h.registry.setString(key, "too long", std::string(1024, 'x'));
-        h.registry.setNumber(key, "number", 4000000000u);
-        h.registry.closeKey(key);
-        const auto read = [&](const char *keyName, const char *name, QString &value) {
-            return about.GetKeyValue(RegistryRoot::LocalMachine, QString::fromLatin1(keyName),
-                                     QString::fromUtf8(name), value);
-        };
-        QString value = QStringLiteral("before");
-        QVERIFY(read("SOFTWARE\\T", "text", value));
-        QCOMPARE(value, QStringLiteral("日本語\\path"));
-        QVERIFY(read("SOFTWARE\\T", "long", value));
-        QCOMPARE(value.size(), 1023);
-        QVERIFY(read("SOFTWARE\\T", "number", value));
-        QCOMPARE(value, QStringLiteral("4000000000"));
-        value = QStringLiteral("kept");
-        QVERIFY(!read("SOFTWARE\\T", "too long", value)); // larger than the buffer
-        QCOMPARE(value, QString());
-        value = QStringLiteral("kept");
-        QVERIFY(!read("SOFTWARE\\T", "missing", value));
-        QCOMPARE(value, QString());
-        value = QStringLiteral("kept");
-        QVERIFY(!read("SOFTWARE\\None", "text", value));
-        QCOMPARE(value, QString());
         QCOMPARE(h.registry.openKeyCount(), 0);
     }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1.h"
+#include "tests/app/window_harness.h"
 
 #include <QAction>
 #include <QTest>
@@ -21,5 +22,11 @@ inline void choose(const app::Form1 &form, const char *name) {
     QVERIFY(action->isEnabled());
     action->trigger();
 }
+
+// The main window on fakes, started up and shown.
+struct OpenWindow : app::test::WindowHarness {
+    OpenWindow() { open(); }
+    void choose(const char *entry) { test::choose(form(), entry); }
+};
 
 } // namespace tovalo::io::test

@@ -2,140 +2,88 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace tovalo::phone {
 namespace {
-
-struct PagesCase {
-    const char *name;
-    std::u16string source;
-    PhoneParams params;
-    std::vector<std::u16string> lines; // every line of the result, each ending in CR LF
-};
-
-std::u16string joinLines(const std::vector<std::u16string> &lines) {
-    std::u16string text;
-    for (const auto &line : lines)
-        text += line + u"\r\n";
-    return text;
-}
-
-PhoneParams params(std::int16_t H, std::int16_t W, bool Rtn, std::u16string rule = u"＊",
-                   bool chkChg1 = false) {
-    return {H, W, Rtn, std::move(rule), chkChg1};
-}
 
 std::u16string spaces(std::size_t n) {
     return std::u16string(n, u' ');
 }
 
-class PagesTest : public testing::TestWithParam<PagesCase> {};
+// `count` lines of `width` spaces.
+std::u16string blankLines(int count, std::size_t width) {
+    std::u16string lines;
+    while (count-- > 0)
+        lines += spaces(width) + u"\n";
+    return lines;
+}
 
-TEST_P(PagesTest, GivesThePages) {
-    const PagesCase &c = GetParam();
-    const PhonePages pages = MpMaker(c.source, c.params);
-    EXPECT_EQ(pages.fault, PageFault::None) << describe(pages.fault);
-    EXPECT_EQ(pages.text, joinLines(c.lines));
+// The expected pages below write the CR LF that ends every line as \n.
+std::u16string withCrLf(const std::u16string &lines) {
+    std::u16string text;
+    for (char16_t c : lines)
+        text += c == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, c);
+    return text;
 }
 
 const std::u16string kTen = u"あいうえおかきくけこ";
-// The pages of the dialog's start values (6 rows of 7 cells) for a text that fills none.
-const std::vector<std::u16string> kBlankStartPage = {u" ＊＊＊＊＊＊", spaces(14),      spaces(14),
-                                                     spaces(14),       spaces(14),      spaces(14),
-                                                     spaces(14),       u" ＊＊＊＊＊＊"};
+// The dialog's start values (6 rows of 7 cells) for a text that fills no cell.
+const std::u16string kBlankStartPage = u" ＊＊＊＊＊＊\n" + blankLines(6, 14) + u" ＊＊＊＊＊＊\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    PageMaker, PagesTest,
-    testing::Values(
-        PagesCase{"TwoPagesWithLineBreaks",
-                  kTen,
-                  params(3, 4, true),
-                  {u" ＊＊", u"きえあ", u"くおい", u"けかう", u" ＊＊", u"    こ", spaces(6),
-                   spaces(6), u" ＊＊"}},
-        PagesCase{"RowsRunOnWithoutLineBreaks",
-                  kTen,
-                  params(3, 3, false),
-                  {u" ＊＊", u"きえあくおいけかう ＊＊", u"    こ" + spaces(13) + u"＊＊"}},
-        PagesCase{"LineBreakTakesOneBlankCell",
-                  u"a\r\nb",
-                  params(3, 3, false),
-                  {u" ＊＊", u"    a     　    b  ＊＊"}},
-        PagesCase{
-            "CharacterAfterALoneCrIsSkipped", u"a\rb", params(4, 1, false), {u" ", u"a 　     "}},
-        PagesCase{"SkippedLfStillCountsTowardsThePages",
-                  u"あ\r\nい",
-                  params(3, 1, false),
-                  {u" ", u"あ　い ", spaces(7)}},
-        PagesCase{
-            "LongVowelMarkBecomesVerticalLine", u"ー", params(1, 2, false), {u" ＊", u"  ｜ ＊"}},
-        PagesCase{"ShortTextFillsTheRightmostColumn",
-                  u"テスト",
-                  params(6, 8, true),
-                  {u" ＊＊＊＊＊＊", spaces(12) + u"テ", spaces(12) + u"ス", spaces(12) + u"ト",
-                   spaces(14), spaces(14), spaces(14), u" ＊＊＊＊＊＊"}},
-        PagesCase{"ExactlyFullPageGetsABlankSecondPage",
-                  u"あいうえ",
-                  params(2, 2, false),
-                  {u" ＊", u"うあえい ＊", spaces(9) + u"＊"}},
-        PagesCase{"HalfWidthCharactersGetAFillerSpace",
-                  u"abc",
-                  params(2, 2, false),
-                  {u" ＊", u"c a   b  ＊"}},
-        PagesCase{"FullWidthOptionWidensWithoutFiller",
-                  u"abc",
-                  params(2, 2, false, u"＊", true),
-                  {u" ＊", u"ｃａ  ｂ ＊"}},
-        PagesCase{"EmptyRuleGivesRuleLinesOfOneSpace",
-                  u"あい",
-                  params(2, 3, true, u""),
-                  {u" ", u"  あ", u"  い", u" "}},
-        PagesCase{"SurrogatePairIsOneCell",
-                  u"\U00020BB7あ",
-                  params(3, 1, false),
-                  {u" ", u"\U00020BB7 あ   "}},
-        PagesCase{"BlanksOnlyGiveOneBlankPage", spaces(10), params(6, 8, true), kBlankStartPage},
-        PagesCase{"EmptyTextGivesOneBlankPage", u"", params(6, 8, true), kBlankStartPage}),
-    [](const testing::TestParamInfo<PagesCase> &info) { return info.param.name; });
-
-struct FaultCase {
-    const char *name;
-    std::u16string source;
-    PhoneParams params;
-    PageFault fault;
-};
-
-class FaultTest : public testing::TestWithParam<FaultCase> {};
-
-TEST_P(FaultTest, GivesTheFailureTextAndItsReason) {
-    const FaultCase &c = GetParam();
-    const PhonePages pages = MpMaker(c.source, c.params);
-    EXPECT_EQ(pages.fault, c.fault) << describe(pages.fault);
-    EXPECT_EQ(pages.text == u"えらー", c.fault != PageFault::None);
+TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
+    const std::tuple<std::u16string, PhoneParams, std::u16string> cases[] = {
+        // Two pages, a line break after every row.
+        {kTen,
+         {3, 4, true},
+         u" ＊＊\nきえあ\nくおい\nけかう\n ＊＊\n    こ\n" + blankLines(2, 6) + u" ＊＊\n"},
+        {kTen, {3, 3, false}, u" ＊＊\nきえあくおいけかう ＊＊\n    こ" + spaces(13) + u"＊＊\n"},
+        // A line break takes one blank cell; a half-width character gets a space.
+        {u"a\r\nb", {3, 3, false}, u" ＊＊\n    a     　    b  ＊＊\n"},
+        // The LF skipped after a CR takes no cell but counts towards the pages.
+        {u"あ\r\nい", {3, 1, false}, u" \nあ　い \n" + blankLines(1, 7)},
+        {u"ー", {1, 2, false}, u" ＊\n  ｜ ＊\n"},
+        // A text far shorter than the pages still fills its cells.
+        {u"テスト",
+         {6, 8, true},
+         u" ＊＊＊＊＊＊\n" + spaces(12) + u"テ\n" + spaces(12) + u"ス\n" + spaces(12) + u"ト\n" +
+             blankLines(3, 14) + u" ＊＊＊＊＊＊\n"},
+        {u"あいうえ", {2, 2, false}, u" ＊\nうあえい ＊\n" + spaces(9) + u"＊\n"}, // a full page
+        {u"abc", {2, 2, false, u"＊", true}, u" ＊\nｃａ  ｂ ＊\n"},
+        {u"あい", {2, 3, true, u""}, u" \n  あ\n  い\n \n"},
+        {u"\U00020BB7あ", {3, 1, false}, u" \n\U00020BB7 あ   \n"}, // a surrogate pair
+        {spaces(10), {6, 8, true}, kBlankStartPage},
+        {u"", {6, 8, true}, kBlankStartPage},
+    };
+    for (const auto &[source, params, expected] : cases) {
+        const PhonePages pages = MpMaker(source, params);
+        EXPECT_EQ(pages.fault, PageFault::None) << describe(pages.fault);
+        EXPECT_EQ(pages.text, withCrLf(expected)) << ::testing::PrintToString(source);
+    }
 }
 
-const std::u16string kLongest(32766, u'あ');
-
-INSTANTIATE_TEST_SUITE_P(
-    PageMaker, FaultTest,
-    testing::Values(
-        FaultCase{"ZeroHeight", kTen, params(0, 8, true), PageFault::HeightOutOfRange},
-        FaultCase{"Height254", kTen, params(254, 1, false), PageFault::None},
-        FaultCase{"Height255", kTen, params(255, 1, false), PageFault::HeightOutOfRange},
-        FaultCase{"WidthOneWithLineBreaks", kTen, params(6, 1, true), PageFault::WidthOutOfRange},
-        FaultCase{"Width255WithLineBreaks", kTen, params(1, 255, true), PageFault::None},
-        FaultCase{"Width255", kTen, params(1, 255, false), PageFault::WidthOutOfRange},
-        FaultCase{"LowestWidthWithLineBreaks", kTen, params(6, -32768, true),
-                  PageFault::WidthOutOfRange},
-        FaultCase{"LongestText", kLongest, params(1, 1, false), PageFault::None},
-        FaultCase{"LongestTextWithTrailingBlanks", kLongest + spaces(100), params(1, 1, false),
-                  PageFault::None},
-        FaultCase{"TextOf32767", kLongest + u"あ", params(1, 1, false), PageFault::SourceTooLong},
-        FaultCase{"PagesOver32767Cells", kLongest, params(2, 1, false), PageFault::TooManyCells},
-        FaultCase{"HugeRule", kTen, params(1, 254, false, std::u16string(300000, u'＊')),
-                  PageFault::ResultTooLarge}),
-    [](const testing::TestParamInfo<FaultCase> &info) { return info.param.name; });
+TEST(PageMaker, GivesTheFailureTextAndItsReasonOutsideItsLimits) {
+    const std::u16string longest(32766, u'あ');
+    const std::u16string hugeRule(300000, u'＊');
+    const std::tuple<std::u16string, PhoneParams, PageFault> cases[] = {
+        {kTen, {0, 8, true}, PageFault::HeightOutOfRange},
+        {kTen, {254, 1, false}, PageFault::None},
+        {kTen, {255, 1, false}, PageFault::HeightOutOfRange},
+        {kTen, {6, 1, true}, PageFault::WidthOutOfRange}, // no cell left beside the line break
+        {kTen, {1, 255, true}, PageFault::None},
+        {kTen, {1, 255, false}, PageFault::WidthOutOfRange},
+        {kTen, {6, -32768, true}, PageFault::WidthOutOfRange},
+        {longest, {1, 1, false}, PageFault::None},
+        {longest + spaces(100), {1, 1, false}, PageFault::None}, // counted after trimming
+        {longest + u"あ", {1, 1, false}, PageFault::SourceTooLong},
+        {longest, {2, 1, false}, PageFault::TooManyCells},
+        {kTen, {1, 254, false, hugeRule}, PageFault::ResultTooLarge},
+    };
+    for (const auto &[source, params, fault] : cases) {
+        const PhonePages pages = MpMaker(source, params);
+        EXPECT_EQ(pages.fault, fault)
+            << params.H << " x " << params.W << ", " << source.size() << " characters";
+        EXPECT_EQ(pages.text == u"えらー", fault != PageFault::None);
+    }
+}
 
 } // namespace
 } // namespace tovalo::phone

@@ -1,55 +1,95 @@
 #pragma once
 
 // The two stores that tests of registry users run against: the in-memory fake, and the
-// file store in a fresh temporary folder. writer() is a second program on the same store.
+// file store in a fresh temporary folder. writer is a second program on the same store.
+// Below them, reading and writing values of the current user as another program would.
 
 #include "platform/registry/fake_registry.h"
 #include "platform/registry/file_registry.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <fstream>
+#include <optional>
+#include <sstream>
 
 namespace tovalo::testing {
 
-class TempFolder {
-public:
-    TempFolder() {
+struct TempFolder {
+    std::filesystem::path path = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "tovalo-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
+        return std::filesystem::path(::mkdtemp(pattern.data()));
+    }();
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(path, ignored);
     }
-    const std::filesystem::path &path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
 };
 
 struct FakeStore {
     platform::FakeRegistry fake;
-    platform::Registry &registry() { return fake; }
-    platform::Registry &writer() { return fake; }
+    platform::Registry &registry = fake, &writer = fake;
 };
 
 struct FileStore {
     TempFolder folder;
-    platform::FileRegistry files{folder.path()};
-    platform::FileRegistry otherProgram{folder.path()};
-    platform::Registry &registry() { return files; }
-    platform::Registry &writer() { return otherProgram; }
+    platform::FileRegistry files{folder.path}, otherProgram{folder.path};
+    platform::Registry &registry = files, &writer = otherProgram;
 };
 
 using StoreTypes = ::testing::Types<FakeStore, FileStore>;
 
-struct StoreNames {
-    template <typename T> static std::string GetName(int) {
-        return std::is_same_v<T, FakeStore> ? "Fake" : "File";
-    }
-};
+inline platform::StoredValue text(std::string_view s) {
+    return {platform::ValueType::String, std::string(s) + '\0'};
+}
+
+inline platform::StoredValue number(std::int32_t n) {
+    return {platform::ValueType::Number, platform::numberBytes(static_cast<std::uint32_t>(n))};
+}
+
+// Opens, or with `create` creates, a key of the current user; 0 (no key) when that fails.
+inline platform::KeyHandle userKey(platform::Registry &registry, std::string_view path,
+                                   bool create = false) {
+    constexpr auto root = platform::RegistryRoot::CurrentUser;
+    platform::KeyHandle key = 0;
+    const auto status =
+        create ? registry.createKey(root, path, key) : registry.openKey(root, path, key);
+    return status == platform::RegStatus::Ok ? key : 0;
+}
+
+inline bool hasKey(platform::Registry &registry, std::string_view path) {
+    return registry.closeKey(userKey(registry, path)) == platform::RegStatus::Ok;
+}
+
+inline std::optional<platform::StoredValue> valueOf(platform::Registry &registry,
+                                                    std::string_view path, std::string_view name) {
+    platform::ScopedKey key(registry, userKey(registry, path));
+    std::array<std::uint8_t, 1024> buffer{};
+    platform::StoredValue value{};
+    std::size_t size = 0;
+    if (registry.queryValue(key.get(), name, buffer, value.type, size) != platform::RegStatus::Ok)
+        return std::nullopt;
+    value.bytes.assign(buffer.begin(), buffer.begin() + size);
+    return value;
+}
+
+// Stores a number or a string value, creating its key when needed.
+inline void put(platform::Registry &registry, std::string_view path, std::string_view name,
+                const platform::StoredValue &value) {
+    platform::ScopedKey key(registry, userKey(registry, path, true));
+    const std::string_view bytes = value.bytes;
+    ASSERT_EQ(value.type == platform::ValueType::Number
+                  ? registry.setNumber(key.get(), name, platform::numberFromBytes(bytes))
+                  : registry.setString(key.get(), name, bytes.substr(0, bytes.size() - 1)),
+              platform::RegStatus::Ok);
+}
+
+inline std::string fileText(const std::filesystem::path &file) {
+    std::ostringstream out;
+    out << std::ifstream(file, std::ios::binary).rdbuf();
+    return out.str();
+}
 
 } // namespace tovalo::testing

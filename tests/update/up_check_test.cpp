@@ -1,212 +1,261 @@
-// UpCheck on the fake and on the file store alike.
+// UpCheck on the fake and on the file store alike, and when the store fails under it.
 
-#include "up_check_support.h"
+#include "../registry/store_fixtures.h"
+#include "platform/program/program_file.h"
+#include "update/up_check.h"
+
+#include <functional>
+#include <map>
 
 namespace tovalo::testing {
 namespace {
 
+using platform::RegStatus;
 using update::UpCheck;
+using update::UpCheckError;
 
-template <typename Store> class UpCheckTest : public ::testing::Test {
-protected:
-    platform::Registry &registry() { return store.registry(); }
-    platform::Registry &checker() { return store.writer(); }
+constexpr std::string_view kDeveloperKey = "Software\\Upcheck\\dev@example.jp";
+constexpr std::string_view kProgramKey = "Software\\Upcheck\\dev@example.jp\\Tovalo";
 
-    Store store;
-};
-TYPED_TEST_SUITE(UpCheckTest, StoreTypes, StoreNames);
-
-TYPED_TEST(UpCheckTest, InstalledUpCheckTellsWhetherTheCheckersKeyExists) {
-    UpCheck upCheck(this->registry(), program());
-    EXPECT_FALSE(upCheck.InstalledUpCheck().value());
-    installChecker(this->checker());
-    EXPECT_TRUE(upCheck.InstalledUpCheck().value());
+constexpr std::int32_t objectError(int code) {
+    return -2147221504 + code;
 }
 
+// A program of the given product name and version major.1.0.
+update::ProgramIdentity program(std::u16string productName = u"Tovalo", int major = 2) {
+    return {std::move(productName), major, 1, 0, {}};
+}
+
+void installChecker(platform::Registry &registry) {
+    ASSERT_EQ(registry.closeKey(userKey(registry, "Software\\Upcheck", true)), RegStatus::Ok);
+}
+
+// Sets what every registration needs: mail address, author and information address.
+void describe(UpCheck &upCheck) {
+    upCheck.MailAddress(u"dev@example.jp");
+    upCheck.Author(u"作者");
+    ASSERT_TRUE(upCheck.InfoURL(u"https://example.jp/tovalo.txt", 1).ok());
+}
+
+// Runs one call and gives its error, or number 0 when it succeeded.
+using Step = std::function<UpCheckError(UpCheck &)>;
+template <typename Result> UpCheckError errorOf(const Result &result) {
+    return result.ok() ? UpCheckError{0, ""} : result.error();
+}
+const Step kInstalled = [](UpCheck &u) { return errorOf(u.InstalledUpCheck()); };
+const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
+const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
+const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
+
+// The checker is the store's second program.
+template <typename Store> class UpCheckTest : public ::testing::Test {
+protected:
+    Store store;
+    UpCheck upCheck{store.registry, program()};
+};
+TYPED_TEST_SUITE(UpCheckTest, StoreTypes);
+
 TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
+    const std::map<std::int32_t, std::string_view> messages = {
+        {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
+        {objectError(2), "メールアドレスが指定されていません"},
+        {objectError(3), "開発者名が指定されていません"},
+        {objectError(4), "アップデート情報ファイルのアドレスが指定されていません"},
+        {objectError(5),
+         "App.Productname からソフト名が取得できません。Distinctnameを指定してください"},
+        {objectError(6), "IconIndex には負の値は設定できません"},
+        {6, "オーバーフローしました。"},
+    };
     struct Case {
         bool installed;
         std::u16string_view mail, author, url, product;
         int iconIndex, major;
-        std::int32_t number;
-        std::string_view message;
+        std::int32_t error;
     };
     const Case cases[] = {
-        {false, u"", u"", u"", u"", -1, 4, objectError(1),
-         "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
-        {true, u"", u"", u"u", u"T", 0, 2, objectError(2), "メールアドレスが指定されていません"},
-        {true, u"m", u"", u"", u"T", 0, 2, objectError(3), "開発者名が指定されていません"},
-        {true, u"m", u"a", u"", u"", 0, 2, objectError(4),
-         "アップデート情報ファイルのアドレスが指定されていません"},
-        {true, u"m", u"a", u"u", u"", -1, 2, objectError(5),
-         "App.Productname からソフト名が取得できません。Distinctnameを指定してください"},
-        {true, u"m", u"a", u"u", u"T", -1, 4, objectError(6),
-         "IconIndex には負の値は設定できません"},
-        {true, u"m", u"a", u"u", u"T", 0, 4, 6, "オーバーフローしました。"},
+        {false, u"", u"", u"", u"", -1, 4, objectError(1)},
+        {true, u"", u"", u"u", u"T", 0, 2, objectError(2)},
+        {true, u"m", u"", u"", u"T", 0, 2, objectError(3)},
+        {true, u"m", u"a", u"", u"", 0, 2, objectError(4)},
+        {true, u"m", u"a", u"u", u"", -1, 2, objectError(5)},
+        {true, u"m", u"a", u"u", u"T", -1, 4, objectError(6)},
+        {true, u"m", u"a", u"u", u"T", 0, 4, 6}, // the build 40100 does not fit in 16 bits
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(messages.at(c.error));
         TypeParam store;
         if (c.installed)
-            installChecker(store.writer());
-        UpCheck upCheck(store.registry(), program(std::u16string(c.product), c.major));
+            installChecker(store.writer);
+        UpCheck upCheck(store.registry, program(std::u16string(c.product), c.major));
+        EXPECT_EQ(upCheck.InstalledUpCheck().value(), c.installed);
         upCheck.MailAddress(c.mail);
         upCheck.Author(c.author);
         ASSERT_TRUE(upCheck.InfoURL(c.url, 1).ok());
         upCheck.IconIndex(c.iconIndex);
-
-        auto written = upCheck.WriteData();
-        ASSERT_FALSE(written.ok());
-        EXPECT_EQ(written.error().number, c.number);
-        EXPECT_EQ(written.error().description, c.message);
-        EXPECT_FALSE(hasKey(store.writer(), "Software\\Upcheck\\m"));
+        EXPECT_EQ(kWriteData(upCheck), UpCheckError(c.error, messages.at(c.error)));
+        EXPECT_FALSE(hasKey(store.writer, "Software\\Upcheck\\m"));
     }
 }
 
-TYPED_TEST(UpCheckTest, WriteDataWritesTheDeveloperAndTheProgram) {
-    installChecker(this->checker());
-    UpCheck upCheck(this->registry(), program());
-    describe(upCheck);
-    upCheck.DisplayHost(u"example.jp");
-    upCheck.DisplayName(u"縦書き Tovalo");
-    upCheck.DistinctName(u"Tovalo");
-    upCheck.Build(210);
-    upCheck.IconIndex(2);
-    upCheck.FilePath(true);
-    ASSERT_TRUE(upCheck.WriteData().ok());
+// Left out: an IconIndex of 0, no file path, an empty DisplayHost and DisplayName.
+TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
+    installChecker(this->store.writer);
+    const std::tuple<std::string_view, std::string_view, platform::StoredValue> earlier[] = {
+        {kDeveloperKey, "DisplayHost", text("old.example.jp")},
+        {kProgramKey, "IconIndex", number(7)},
+        {kProgramKey, "FilePath", text("/old/tovalo")},
+        {kProgramKey, "DisplayName", text("Old")},
+    };
+    for (const auto &[key, name, value] : earlier)
+        put(this->store.writer, key, name, value);
+    UpCheck running(this->store.registry); // the version 2.1.0 of this build: build 20100
+    describe(running);
+    running.FilePath(true);
+    running.FilePath(false);
+    ASSERT_TRUE(running.WriteData().ok());
+    for (const auto &[key, name, value] : earlier)
+        EXPECT_EQ(valueOf(this->store.writer, key, name), value) << name;
+    EXPECT_EQ(valueOf(this->store.writer, kProgramKey, "DistinctName"), text("Tovalo"));
+    EXPECT_EQ(valueOf(this->store.writer, kProgramKey, "Build"), number(20100));
 
-    const std::tuple<std::string_view, std::string_view, platform::StoredValue> expected[] = {
+    const std::string self = platform::runningProgramFile();
+    ASSERT_TRUE(std::filesystem::equivalent(self, "/proc/self/exe"));
+    EXPECT_EQ(std::filesystem::path(self).filename(), "test_update");
+    running.DisplayHost(u"example.jp");
+    running.DisplayName(u"縦書き Tovalo");
+    running.Build(210);
+    running.IconIndex(2);
+    running.FilePath(true);
+    ASSERT_TRUE(running.WriteData().ok());
+    const std::tuple<std::string_view, std::string_view, platform::StoredValue> written[] = {
         {kDeveloperKey, "Author", text("作者")},
         {kDeveloperKey, "InfoURL", text("https://example.jp/tovalo.txt")},
         {kDeveloperKey, "DisplayHost", text("example.jp")},
         {kProgramKey, "DistinctName", text("Tovalo")},
         {kProgramKey, "Build", number(210)},
         {kProgramKey, "IconIndex", number(2)},
-        {kProgramKey, "FilePath", text("/opt/t/tovalo")},
+        {kProgramKey, "FilePath", text(self)},
         {kProgramKey, "DisplayName", text("縦書き Tovalo")},
     };
-    for (const auto &[key, name, value] : expected)
-        EXPECT_EQ(valueOf(this->checker(), key, name), value) << name;
+    for (const auto &[key, name, value] : written)
+        EXPECT_EQ(valueOf(this->store.writer, key, name), value) << name;
 }
 
-TYPED_TEST(UpCheckTest, ValuesLeftOutStayAsAnEarlierRunWroteThem) {
-    installChecker(this->checker());
-    put(this->checker(), kDeveloperKey, "DisplayHost", text("old.example.jp"));
-    put(this->checker(), kProgramKey, "IconIndex", number(7));
-    put(this->checker(), kProgramKey, "FilePath", text("/old/tovalo"));
-    put(this->checker(), kProgramKey, "DisplayName", text("Old"));
-
-    UpCheck upCheck(this->registry(), program());
+TYPED_TEST(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheckerWroteLast) {
+    UpCheck &upCheck = this->upCheck;
+    EXPECT_EQ(kCheckNewVer(upCheck).number, objectError(2));
     describe(upCheck);
-    upCheck.FilePath(true);
-    upCheck.FilePath(false);
+    EXPECT_EQ(
+        kCheckNewVer(upCheck),
+        UpCheckError(objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"));
+    UpCheck noName(this->store.registry, program(u""));
+    noName.MailAddress(u"dev@example.jp");
+    EXPECT_EQ(kCheckNewVer(noName).number, objectError(5));
+
+    installChecker(this->store.writer);
+    upCheck.Build(210);
     ASSERT_TRUE(upCheck.WriteData().ok());
-
-    EXPECT_EQ(valueOf(this->checker(), kDeveloperKey, "DisplayHost"), text("old.example.jp"));
-    EXPECT_EQ(valueOf(this->checker(), kProgramKey, "IconIndex"), number(7));
-    EXPECT_EQ(valueOf(this->checker(), kProgramKey, "FilePath"), text("/old/tovalo"));
-    EXPECT_EQ(valueOf(this->checker(), kProgramKey, "DisplayName"), text("Old"));
-}
-
-TYPED_TEST(UpCheckTest, WithoutBuildAndDistinctNameTheVersionAndProductNameAreUsedAndKept) {
-    installChecker(this->checker());
-    UpCheck upCheck(this->registry(), program(u"Tovalo"));
-    describe(upCheck);
-    ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_EQ(valueOf(this->checker(), kProgramKey, "DistinctName"), text("Tovalo"));
-    EXPECT_EQ(valueOf(this->checker(), kProgramKey, "Build"), number(20100));
-
-    put(this->checker(), kProgramKey, "LatestBuild", number(20101));
-    EXPECT_TRUE(upCheck.CheckNewVer().value());
-}
-
-TYPED_TEST(UpCheckTest, CheckNewVerComparesWithLatestAndNextBuild) {
-    // A value that is missing, or longer than the four bytes of a number, counts as 0.
-    using Value = std::optional<platform::StoredValue>;
-    const std::tuple<Value, Value, bool> cases[] = {
-        {number(211), {}, true},
-        {number(211), number(205), false},
-        {number(211), number(212), true},
-        {number(210), {}, false},
-        {{}, {}, false},
-        {number(211), number(0), true},
-        {number(211), number(210), false},
-        {number(211), number(211), true},
-        {number(-5), {}, false},
-        {number(211), number(-1), false},
-        {{}, number(212), false},
-        {text("99999"), {}, false},
+    EXPECT_FALSE(upCheck.CheckNewVer().value()); // a missing value counts as 0
+    // Before each call the checker writes one value. The running build is 210; a value
+    // longer than the four bytes of a number counts as 0.
+    const std::tuple<std::string_view, platform::StoredValue, bool> steps[] = {
+        {"LatestBuild", number(211), true},    {"LatestBuild", number(210), false},
+        {"LatestBuild", number(-5), false},    {"LatestBuild", text("99999"), false},
+        {"LatestBuild", number(211), true},    {"NextBuild", number(205), false},
+        {"NextBuild", number(212), true},      {"NextBuild", number(0), true},
+        {"NextBuild", number(210), false},     {"NextBuild", number(211), true},
+        {"NextBuild", number(-1), false},      {"NextBuild", number(212), true},
+        {"LatestBuild", text("99999"), false},
     };
-    installChecker(this->checker());
-    int row = 0;
-    for (const auto &[latest, next, newer] : cases) {
-        // Each row under a program name of its own, so that no value of another row counts.
-        const std::string name = "P" + std::to_string(row++);
-        const std::string key = std::string(kDeveloperKey) + '\\' + name;
-        put(this->checker(), key, "DistinctName", text(name));
-        if (latest)
-            put(this->checker(), key, "LatestBuild", *latest);
-        if (next)
-            put(this->checker(), key, "NextBuild", *next);
-
-        UpCheck upCheck(this->registry(), program());
-        upCheck.MailAddress(u"dev@example.jp");
-        upCheck.DistinctName(std::u16string(name.begin(), name.end()));
-        upCheck.Build(210);
-        EXPECT_EQ(upCheck.CheckNewVer().value(), newer) << key;
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+        const auto &[name, value, newer] = steps[step];
+        put(this->store.writer, kProgramKey, name, value);
+        EXPECT_EQ(upCheck.CheckNewVer().value(), newer) << "step " << step << ", " << name;
     }
 }
 
-TYPED_TEST(UpCheckTest, CheckNewVerFailsWithoutAddressNameOrProgramKey) {
-    UpCheck noAddress(this->registry(), program());
-    EXPECT_EQ(noAddress.CheckNewVer().error().number, objectError(2));
-
-    UpCheck noName(this->registry(), program(u""));
-    noName.MailAddress(u"dev@example.jp");
-    EXPECT_EQ(noName.CheckNewVer().error().number, objectError(5));
-
-    UpCheck notRegistered(this->registry(), program());
-    notRegistered.MailAddress(u"dev@example.jp");
-    EXPECT_EQ(notRegistered.CheckNewVer().error().number, objectError(10));
-    EXPECT_EQ(notRegistered.CheckNewVer().error().description,
-              "レジストリに原因不明のエラーが発生しアクセスできません");
-}
-
-TYPED_TEST(UpCheckTest, CheckNewVerSeesWhatTheCheckerWritesBetweenCalls) {
-    installChecker(this->checker());
-    UpCheck upCheck(this->registry(), program());
-    describe(upCheck);
-    upCheck.Build(210);
-    ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_FALSE(upCheck.CheckNewVer().value());
-
-    put(this->checker(), kProgramKey, "LatestBuild", number(211));
-    EXPECT_TRUE(upCheck.CheckNewVer().value());
-    put(this->checker(), kProgramKey, "NextBuild", number(205));
-    EXPECT_FALSE(upCheck.CheckNewVer().value());
-}
-
 TYPED_TEST(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
-    UpCheck upCheck(this->registry(), program());
+    UpCheck &upCheck = this->upCheck;
     EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(1));
-    installChecker(this->checker());
+    installChecker(this->store.writer);
     EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(2));
     upCheck.MailAddress(u"dev@example.jp");
     EXPECT_EQ(upCheck.InfoURL(u"", 3).error().number, objectError(4));
 
     ASSERT_TRUE(upCheck.InfoURL(u"https://first", 1).ok());
     ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
-    EXPECT_FALSE(hasKey(this->checker(), kDeveloperKey));
+    EXPECT_FALSE(hasKey(this->store.writer, kDeveloperKey));
 
     ASSERT_TRUE(upCheck.InfoURL(u"https://third", 3).ok());
     ASSERT_TRUE(upCheck.InfoURL(u"https://last", 255).ok());
-    EXPECT_EQ(valueOf(this->checker(), kDeveloperKey, "InfoURL3"), text("https://third"));
-    EXPECT_EQ(valueOf(this->checker(), kDeveloperKey, "InfoURL255"), text("https://last"));
-    EXPECT_EQ(valueOf(this->checker(), kDeveloperKey, "InfoURL"), std::nullopt);
+    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL3"), text("https://third"));
+    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL255"), text("https://last"));
+    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL"), std::nullopt);
 
     upCheck.Author(u"作者");
     ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_EQ(valueOf(this->checker(), kDeveloperKey, "InfoURL"), text("https://zero"));
+    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL"), text("https://zero"));
+}
+
+TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOpen) {
+    using Call = platform::FakeRegistry::Call;
+    struct Case {
+        const char *name;
+        Call call;
+        int n;
+        Step step;
+        int kept = 0; // developer values written before the failure: Author, then InfoURL
+    };
+    const Case cases[] = {
+        {"installed check cannot close", Call::Close, 1, kInstalled},
+        {"installed check cannot read the store", Call::Open, 1, kInstalled},
+        {"second write fails", Call::SetValue, 2, kWriteData, 1},
+        {"program key cannot be created", Call::Create, 2, kWriteData, 2},
+        {"developer key cannot close", Call::Close, 2, kWriteData, 2},
+        {"further address cannot be written", Call::SetValue, 1, kInfoURL2},
+        {"latest build cannot be read", Call::Query, 1, kCheckNewVer},
+        {"program key cannot close after the check", Call::Close, 1, kCheckNewVer},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::FakeRegistry registry;
+        installChecker(registry);
+        put(registry, kProgramKey, "LatestBuild", number(1));
+        UpCheck upCheck(registry, program());
+        describe(upCheck);
+
+        registry.failCall(c.call, c.n);
+        EXPECT_EQ(c.step(upCheck).number, objectError(10));
+        EXPECT_EQ(registry.openKeyCount(), 0u);
+        EXPECT_EQ(valueOf(registry, kDeveloperKey, "Author").has_value(), c.kept > 0);
+        EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL").has_value(), c.kept > 1);
+        EXPECT_FALSE(valueOf(registry, kProgramKey, "Build"));
+    }
+}
+
+TEST(UpCheckFaults, ADamagedStoreFileIsError10AndStaysAsItWas) {
+    FileStore store;
+    const std::string damaged = "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Upcheck]\r\n\"x\"=\"";
+    const auto file = store.files.fileOf(platform::RegistryRoot::CurrentUser);
+    std::ofstream(file) << damaged;
+
+    UpCheck upCheck(store.registry, program());
+    describe(upCheck);
+    for (const Step &step : {kInstalled, kWriteData, kCheckNewVer, kInfoURL2})
+        EXPECT_EQ(step(upCheck).number, objectError(10));
+    EXPECT_EQ(fileText(file), damaged);
+}
+
+// How a Windows build names its program file, for FilePath.
+TEST(ProgramFile, WindowsJoinsFolderAndNameWithEXEAndNoDoubleBackslashAtADriveRoot) {
+    const std::tuple<std::u16string_view, std::u16string_view, std::u16string_view> cases[] = {
+        {u"C:\\", u"tovalo", u"C:\\tovalo.EXE"},
+        {u"C:\\Tools", u"Tovalo", u"C:\\Tools\\Tovalo.EXE"},
+        {u"D:\\縦", u"tovalo", u"D:\\縦\\tovalo.EXE"},
+        {u"\\\\server\\share\\縦書き", u"t", u"\\\\server\\share\\縦書き\\t.EXE"},
+    };
+    for (const auto &[folder, name, expected] : cases)
+        EXPECT_TRUE(platform::windowsProgramFile(folder, name) == expected);
 }
 
 } // namespace

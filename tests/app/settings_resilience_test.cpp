@@ -1,0 +1,246 @@
+// The settings file when it is damaged at start-up or cannot be written at shut-down:
+// the window opens, keeps converting and closes all the same.
+#include "window_harness.h"
+
+#include "app/pane.h"
+#include "app/settings_file.h"
+#include "platform/text/cp932.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <cstdio>
+#include <optional>
+#include <unistd.h>
+
+using namespace tovalo::app;
+using namespace tovalo::app::test;
+
+namespace {
+
+const QString kFailure =
+    QStringLiteral("ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう");
+
+const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前はまだ無い。";
+// A whole file of six records whose texts hold line breaks, doubled quotation marks
+// and double-byte characters.
+const QByteArray kWholeFile = QByteArray::fromStdString(tovalo::text::toCp932(
+    u"2,3,\"＊\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
+    u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n"));
+
+// Everything written to standard error while it lives.
+class StderrCapture {
+public:
+    StderrCapture() {
+        std::fflush(stderr);
+        saved_ = ::dup(STDERR_FILENO);
+        if (file_.open())
+            ::dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~StderrCapture() { restore(); }
+    QString text() {
+        restore();
+        file_.seek(0);
+        return QString::fromLocal8Bit(file_.readAll());
+    }
+
+private:
+    void restore() {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    QTemporaryFile file_;
+    int saved_ = -1;
+};
+
+// A window started on the given settings file.
+Form1 &openOn(WindowHarness &h, const QByteArray &file) {
+    h.files.contents[h.settingsPath()] = file;
+    return h.open();
+}
+
+int readBack(const QByteArray &file, SettingsRecords &records) {
+    return readSettingsFile(std::string_view(file.data(), file.size()), records);
+}
+
+bool startUpFailed(const WindowHarness &h) {
+    return h.paneText("TxtOri") == kFailure;
+}
+
+// The user turns on automatic update and types, which converts; shut-down then rewrites
+// the settings file whole, with what the window held.
+void typeConvertAndClose(WindowHarness &h) {
+    Form1 &form = h.form();
+    QVERIFY(!form.shared().Loading);
+
+    click(h.find<QCheckBox>("ChkAuto"));
+    typeAtEnd(h.pane("TxtOri"), QStringLiteral("あ"));
+    QVERIFY(h.paneText("TxtOri").contains(QStringLiteral("あ")));
+    QCOMPARE(h.paneText("TxtTate"), convertedNow(form));
+
+    const std::u16string source = h.pane("TxtOri")->text();
+    const std::u16string vertical = h.pane("TxtTate")->text();
+    h.close();
+    QVERIFY(!form.isVisible());
+    SettingsRecords written;
+    QCOMPARE(readBack(h.files.contents.value(h.settingsPath()), written), kSettingsRecordCount);
+    // Characters that code page 932 lacks come back as '?'.
+    QCOMPARE(written.source, tovalo::text::fromCp932(tovalo::text::toCp932(source)));
+    QCOMPARE(written.vertical, tovalo::text::fromCp932(tovalo::text::toCp932(vertical)));
+}
+
+} // namespace
+
+class SettingsResilienceTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A file cut short fails at start-up unless the cut only takes its last line end.
+    void fileCutAtAnyByte_data() {
+        QTest::addColumn<int>("length");
+        for (int length = 0; length <= kWholeFile.size(); ++length)
+            QTest::addRow("%d of %d bytes", length, int(kWholeFile.size())) << length;
+    }
+    void fileCutAtAnyByte() {
+        QFETCH(int, length);
+        const bool whole = length >= kWholeFile.size() - 2;
+        WindowHarness h;
+        openOn(h, kWholeFile.left(length));
+        if (whole) {
+            QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
+            QCOMPARE(h.paneText("TxtTate"), QStringLiteral("saved\r\nvertical"));
+            QCOMPARE(h.boxText("TxtH"), QStringLiteral("12"));
+            QVERIFY(h.find<QCheckBox>("ChkWidth")->isChecked());
+        } else {
+            QCOMPARE(h.paneText("TxtOri"), kFailure);
+            QVERIFY(h.paneText("TxtTate").isEmpty());
+            QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
+        }
+        typeConvertAndClose(h);
+    }
+
+    // Random bytes, and the whole file with a few bytes changed at random.
+    void randomlyDamagedFile_data() {
+        QTest::addColumn<QByteArray>("file");
+        QRandomGenerator random(20240611);
+        for (int i = 0; i < 40; ++i) {
+            QByteArray bytes(random.bounded(400), '\0');
+            for (char &byte : bytes)
+                byte = static_cast<char>(random.bounded(256));
+            QTest::addRow("random bytes %d", i) << bytes;
+        }
+        for (int i = 0; i < 40; ++i) {
+            QByteArray bytes = kWholeFile;
+            for (int changes = random.bounded(1, 5); changes > 0; --changes)
+                bytes[random.bounded(int(bytes.size()))] = static_cast<char>(random.bounded(256));
+            QTest::addRow("changed bytes %d", i) << bytes;
+        }
+    }
+    void randomlyDamagedFile() {
+        QFETCH(QByteArray, file);
+        WindowHarness h;
+        openOn(h, file);
+        typeConvertAndClose(h);
+    }
+
+    // Whole files with values the program never writes.
+    void oddValues_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("failure");
+        auto file = [](std::string_view recordOne, std::string_view recordThree,
+                       std::string_view source) {
+            return QByteArray::fromStdString(
+                std::string(recordOne) + "\r\n#TRUE#,#TRUE#,#TRUE#\r\n" + std::string(recordThree) +
+                "\r\n\"\"\r\n\"" + std::string(source) + "\"\r\n\"\"\r\n");
+        };
+        using namespace std::string_view_literals;
+        QTest::newRow("choices out of range")
+            << file("32767,-32768,\"\"", "\"12\",\"7\",1", "text") << false;
+        QTest::newRow("number beyond 16 bits")
+            << file("40000,3,\"\"", "\"12\",\"7\",1", "text") << true;
+        QTest::newRow("parameters that are no numbers")
+            << file("1,3,\"x\"", "\"abc\",\"-3\",1", "text") << false;
+        QTest::newRow("largest parameters")
+            << file("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text") << false;
+        QTest::newRow("control characters in the text")
+            << file("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv) << false;
+        QTest::newRow("half a double-byte character")
+            << file("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82") << false;
+    }
+    void oddValues() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, failure);
+        WindowHarness h;
+        openOn(h, file);
+        QCOMPARE(startUpFailed(h), failure);
+        typeConvertAndClose(h);
+    }
+
+    // Where the settings go when the program's folder cannot take them, and what is
+    // said when no folder can.
+    void shutDownWithUnwritableFolders_data() {
+        QTest::addColumn<bool>("programFolderReadOnly");
+        QTest::addColumn<bool>("userFolderReadOnly");
+        QTest::addColumn<bool>("writesFail");
+        QTest::addColumn<QString>("written"); // the file written, or the one complained of
+        QTest::newRow("program folder read-only")
+            << true << false << false << "/home/user/.config/tovalo/Tov.ini";
+        QTest::newRow("both folders read-only")
+            << true << true << false << "/home/user/.config/tovalo/Tov.ini";
+        QTest::newRow("every write fails") << false << false << true << "/opt/tovalo/Tov.ini";
+    }
+    void shutDownWithUnwritableFolders() {
+        QFETCH(bool, programFolderReadOnly);
+        QFETCH(bool, userFolderReadOnly);
+        QFETCH(bool, writesFail);
+        QFETCH(QString, written);
+        WindowHarness h;
+        Form1 &form = openOn(h, kWholeFile);
+        QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
+        typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
+
+        // The folders change while the program runs.
+        if (programFolderReadOnly)
+            h.files.readOnlyFolders.insert(h.files.programFolderPath);
+        if (userFolderReadOnly)
+            h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
+        h.files.failWrites = writesFail;
+        StderrCapture stderrText;
+        h.close();
+        const QString complaint = stderrText.text();
+
+        QVERIFY(!form.isVisible());
+        QCOMPARE(h.files.contents.value(h.settingsPath()), kWholeFile);
+        const bool saved = !userFolderReadOnly && !writesFail;
+        if (saved) {
+            QVERIFY(complaint.isEmpty());
+            SettingsRecords records;
+            QCOMPARE(readBack(h.files.contents.value(written), records), kSettingsRecordCount);
+            QCOMPARE(q(records.source), q(kSavedSource) + QStringLiteral("。"));
+            QVERIFY(h.files.normalized.contains(written));
+        } else {
+            QVERIFY(
+                !h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
+            QCOMPARE(complaint, QStringLiteral("tovalo: cannot write the settings file ") +
+                                    written + QStringLiteral(": Permission denied\n"));
+        }
+
+        // The next start finds what this one saved, in the folder it will look in.
+        WindowHarness next;
+        next.files.contents = h.files.contents;
+        next.files.readOnlyFolders = h.files.readOnlyFolders;
+        next.open();
+        QCOMPARE(next.paneText("TxtOri"), saved ? q(kSavedSource) + QStringLiteral("。")
+                                          : programFolderReadOnly ? QString()
+                                                                  : q(kSavedSource));
+    }
+};
+
+QTEST_MAIN(SettingsResilienceTest)
+#include "settings_resilience_test.moc"
