@@ -78,22 +78,12 @@ void BM_TypeWithAutomaticUpdate(benchmark::State &state) {
 }
 BENCHMARK(BM_TypeWithAutomaticUpdate)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
-// The program in a folder of its own that holds only the manual.
-class ProgramFolderFiles : public platform::QtFiles {
-public:
-    explicit ProgramFolderFiles(QString folder) : folder_(std::move(folder)) {}
-    QString programFolder() const override { return folder_; }
-
-private:
-    QString folder_;
-};
-
 // Runs in a new process: opens the window as the program does and says when it is shown.
 int startWindow(int argc, char *argv[]) {
     QApplication application(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[2]);
     platform::QtDialogs dialogs;
-    ProgramFolderFiles files(folder);
+    platform::QtFilesInFolder files(folder);
     platform::FileRegistry registry(folder.toStdString());
     platform::QtClipboard clipboard;
     platform::QtShell shell;

@@ -28,15 +28,6 @@ namespace {
 
 using namespace tovalo;
 
-class ProgramFolderFiles : public platform::QtFiles {
-public:
-    explicit ProgramFolderFiles(QString folder) : folder_(std::move(folder)) {}
-    QString programFolder() const override { return folder_; }
-
-private:
-    QString folder_;
-};
-
 void settle() {
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
@@ -80,7 +71,7 @@ int main(int argc, char *argv[]) {
     manual.close();
 
     platform::QtDialogs dialogs;
-    ProgramFolderFiles files(folder.path());
+    platform::QtFilesInFolder files(folder.path());
     platform::FileRegistry registry(folder.filePath(QStringLiteral("registry")).toStdString());
     platform::QtClipboard clipboard;
     platform::QtShell shell;

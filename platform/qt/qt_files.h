@@ -19,4 +19,15 @@ public:
     bool setNormalAttributes(const QString &path) override;
 };
 
+// The real file system, with the program's folder chosen by the caller: for tools and
+// benchmarks that run the window as if the program lived in another folder.
+class QtFilesInFolder : public QtFiles {
+public:
+    explicit QtFilesInFolder(QString folder) : folder_(std::move(folder)) {}
+    QString programFolder() const override { return folder_; }
+
+private:
+    QString folder_;
+};
+
 } // namespace tovalo::platform
