@@ -4,26 +4,20 @@
 
 #include "app/form1.h"
 #include "app/pane.h"
-#include "platform/qt/fake_clipboard.h"
-#include "platform/qt/fake_dialogs.h"
-#include "platform/qt/fake_files.h"
-#include "platform/qt/fake_shell.h"
-#include "platform/qt/fake_window_order.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_window_order.h"
-#include "platform/registry/fake_registry.h"
 #include "platform/registry/file_registry.h"
 #include "sample_text.h"
+#include "tests/app/window_harness.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QInputMethodEvent>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -39,38 +33,23 @@ using namespace tovalo;
 
 constexpr const char *kChildFlag = "--start-window";
 
-// Types one character at the end of the pane through the input method.
-void typeAtEnd(app::Pane *pane, const QString &character) {
-    pane->moveCursor(QTextCursor::End);
-    QInputMethodEvent commit;
-    commit.setCommitString(character);
-    QApplication::sendEvent(pane, &commit);
-}
-
 void BM_TypeWithAutomaticUpdate(benchmark::State &state) {
-    platform::FakeDialogs dialogs;
-    platform::FakeFiles files;
-    platform::FakeRegistry registry;
-    platform::FakeClipboard clipboard;
-    platform::FakeShell shell;
-    platform::FakeWindowOrder windowOrder;
-    app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
-    form.startUp();
-    form.show();
+    app::test::WindowHarness window;
+    app::Form1 &form = window.open();
     auto *source = form.findChild<app::Pane *>(QStringLiteral("TxtOri"));
     auto *vertical = form.findChild<app::Pane *>(QStringLiteral("TxtTate"));
     source->setText(bench::sampleText(static_cast<std::size_t>(state.range(0))));
     form.findChild<QCheckBox *>(QStringLiteral("ChkAuto"))->click();
     // A few keys first, so that height and line count have settled as while typing.
     for (int i = 0; i < 5; ++i)
-        typeAtEnd(source, QStringLiteral("あ"));
+        app::test::typeAtEnd(source, QStringLiteral("あ"));
     QCoreApplication::processEvents();
 
     const QString keys = QStringLiteral("かきくけこ");
     int next = 0;
     for (auto _ : state) {
         const std::size_t before = vertical->text().size();
-        typeAtEnd(source, keys.mid(next++ % keys.size(), 1));
+        app::test::typeAtEnd(source, keys.mid(next++ % keys.size(), 1));
         QCoreApplication::processEvents(); // the panes repaint
         benchmark::DoNotOptimize(before);
     }

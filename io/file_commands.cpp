@@ -25,13 +25,22 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 // The file's text replaces the source pane's, as an edit of the source would. Only an
 // ordinary file is read, so that a device or a pipe cannot hang the window; a file that
 // cannot be read leaves the pane as it was, and one that is too large says so.
-void WindowCommands::MnuOpen() {
-    const std::optional<QString> name = services_.dialogs.openFileName(
-        &controls_.window, {QString(), CommonDialog1.FileName, texts::qs(texts::kOpenFilter)});
+std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
+    const platform::FileDialogRequest request{QString(), CommonDialog1.FileName, texts::qs(filter)};
+    const std::optional<QString> name =
+        forSaving ? services_.dialogs.saveFileName(&controls_.window, request)
+                  : services_.dialogs.openFileName(&controls_.window, request);
     if (!name)
-        return;
+        return std::nullopt;
     CommonDialog1.FileName = *name;
     if (name->isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+void WindowCommands::MnuOpen() {
+    const std::optional<QString> name = chooseFileName(false, texts::kOpenFilter);
+    if (!name)
         return;
     const std::optional<qint64> size = services_.files.fileSize(*name);
     if (!size)
@@ -51,12 +60,8 @@ void WindowCommands::MnuOpen() {
 
 // The file is replaced as a whole or not at all; when that fails, the user learns why.
 void WindowCommands::MnuSave() {
-    const std::optional<QString> name = services_.dialogs.saveFileName(
-        &controls_.window, {QString(), CommonDialog1.FileName, texts::qs(texts::kSaveFilter)});
+    const std::optional<QString> name = chooseFileName(true, texts::kSaveFilter);
     if (!name)
-        return;
-    CommonDialog1.FileName = *name;
-    if (name->isEmpty())
         return;
     const std::string bytes = savedFileBytes(name->toStdU16String(), controls_.TxtTate.text());
     QString error;

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QString>
+#include "app/form1_texts.h"
 
 // Captions and messages of the menu bar, the file commands and the version dialog.
 namespace tovalo::io::texts {
 
-inline QString qs(const char16_t *text) {
-    return QString::fromUtf16(text);
-}
+using app::texts::qs;
 
 // Menus and their entries.
 inline constexpr char16_t kMenuFiles[] = u"ファイル";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "app/form1.h"
 #include "io/menu_bar.h"
 
@@ -38,6 +40,9 @@ private:
     void connectMenus();
 
     // Files.
+    // Asks for a file name through the open or save dialog and keeps it as the
+    // dialog's file name; nothing when the user cancels or gives no name.
+    std::optional<QString> chooseFileName(bool forSaving, const char16_t *filter);
     void MnuOpen();
     void MnuSave();
 
