@@ -136,6 +136,10 @@ std::u16string fromCp932(std::string_view bytes) {
     return out;
 }
 
+bool isEncodable(char16_t unit) {
+    return tables().encode[unit] != kNone;
+}
+
 const OneByteSet &oneByteCharacters() {
     return tables().oneByte;
 }

@@ -1,5 +1,6 @@
 #include "platform/text/cp932.h"
 #include "platform/text/decode.h"
+#include "platform/text/encode.h"
 #include "platform/text/full_width.h"
 #include "platform/text/line_breaks.h"
 #include "platform/text/unicode.h"
@@ -25,6 +26,28 @@ TEST(Cp932, UnrepresentableCharactersBecomeOneQuestionMark) {
 TEST(Cp932, BytesThatStandForNothingBecomeReplacementCharacters) {
     EXPECT_EQ(fromCp932("a\x81"), u"a\uFFFD");
     EXPECT_EQ(fromCp932("\x85\x40"), u"\uFFFD@");
+}
+
+TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
+    const char16_t lone[] = {u'a', 0xD800};
+    const struct {
+        std::u16string text;
+        std::optional<std::size_t> unencodable;
+        std::string bytes;
+    } cases[] = {
+        {u"", std::nullopt, ""},
+        {u"あa\r\n", std::nullopt, "\x82\xa0" "a\r\n"},
+        {u"あ😀", 1, "\xEF\xBB\xBF\xE3\x81\x82\xF0\x9F\x98\x80"},
+        {u"𠮷", 0, "\xEF\xBB\xBF\xF0\xA0\xAE\xB7"},
+        {std::u16string(lone, 2), 1, "\xEF\xBB\xBF" "a\xEF\xBF\xBD"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(firstUnencodable(c.text), c.unencodable);
+        EXPECT_EQ(encodeForFile(c.text), c.bytes);
+        if (c.text != std::u16string(lone, 2)) {
+            EXPECT_EQ(decodeText(encodeForFile(c.text)), c.text);
+        }
+    }
 }
 
 TEST(FullWidth, ConvertsEachRangeAndLeavesTheRest) {
