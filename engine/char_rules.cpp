@@ -1,5 +1,7 @@
 #include "char_rules.h"
 
+#include "cells.h"
+
 namespace tovalo::engine {
 
 std::u16string_view TrimText(std::u16string_view text) {
@@ -26,11 +28,13 @@ std::optional<std::u16string> SepChars(std::u16string_view s, std::u16string_vie
     std::u16string out;
     out.reserve(s.size() * (sep.size() + 1));
     std::size_t count = 0;
-    for (std::size_t i = 0; i < s.size();) {
+    for (CellReader cells(s, false); !cells.atEnd();) {
         if (++count >= 32767)
             return std::nullopt;
         out += sep;
-        appendChar(out, nextChar(s, i));
+        const Cell cell = cells.next();
+        text::appendCodePoint(out, cell.first);
+        out += cell.rest;
     }
     return out;
 }

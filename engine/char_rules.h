@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/text/cp932.h"
 #include "platform/text/full_width.h"
 
 #include <cstdint>
@@ -10,8 +9,8 @@
 
 namespace tovalo::engine {
 
-// The small text functions with which the layouts prepare characters.
-// A character here is a Unicode code point: a surrogate pair counts as one.
+// The small text functions with which the layouts prepare characters. A character
+// here is a Unicode code point: a surrogate pair counts as one.
 
 // The character as it goes into a cell: "ー" becomes "｜", and with chkChg1 every
 // character is then converted to its full-width form.
@@ -19,11 +18,6 @@ inline char32_t CharChange(char32_t ch, bool chkChg1) {
     if (ch == u'ー')
         ch = u'｜';
     return chkChg1 ? text::toFullWidth(ch) : ch;
-}
-
-// True for the one-byte characters that get a filler space to fill a whole cell.
-inline bool needsFiller(char32_t ch) {
-    return text::isOneByte(ch);
 }
 
 // What is written for a cell or a hanging-row character: with maruFix the four
@@ -72,26 +66,8 @@ inline bool IsMaru(std::u16string_view cell) {
 // when n is outside 1 to the length of s.
 bool PutFromRight(std::u16string &s, std::int32_t n, std::u16string_view c);
 
-// s with sep before each of its characters; nothing when s has 32767 characters or
-// more and sep is not empty (the count is 16-bit).
+// s with sep before each of its cells (user-perceived characters); nothing when s has
+// 32767 cells or more and sep is not empty (the count is 16-bit).
 std::optional<std::u16string> SepChars(std::u16string_view s, std::u16string_view sep);
-
-// Reads the character at s[i] (a surrogate pair as one) and moves i past it.
-inline char32_t nextChar(std::u16string_view s, std::size_t &i) {
-    char32_t ch = s[i++];
-    if (ch >= 0xD800 && ch < 0xDC00 && i < s.size() && s[i] >= 0xDC00 && s[i] < 0xE000)
-        ch = 0x10000 + ((ch - 0xD800) << 10) + (s[i++] - 0xDC00);
-    return ch;
-}
-
-// Appends a character as UTF-16.
-inline void appendChar(std::u16string &out, char32_t ch) {
-    if (ch < 0x10000) {
-        out += static_cast<char16_t>(ch);
-    } else {
-        out += static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10));
-        out += static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF));
-    }
-}
 
 } // namespace tovalo::engine

@@ -8,7 +8,7 @@ namespace {
 
 // The estimate keeps no cells: the walk itself needs only the cell just placed.
 struct CountingGrid {
-    void place(const CellPos &, PackedCell) {}
+    void place(const CellPos &, const Cell &) {}
     Fault hang(const CellPos &, char32_t) { return Fault::None; }
 };
 

@@ -10,18 +10,20 @@ namespace {
 
 constexpr std::int64_t kMax16 = std::numeric_limits<std::int16_t>::max();
 
-// The grid of the fixed-line-count layout: packed cells (cell 0 unused) and one
-// hanging row per page, each `width` characters of U+3000 until a mark hangs in it.
+// The grid of the fixed-line-count layout: the cells as the pieces they are written
+// as (cell 0 unused; a cell never placed is empty) and one hanging row per page, each
+// `width` characters of U+3000 until a mark hangs in it.
 struct PageGrid {
-    std::vector<PackedCell> cells;
+    CellPieces pieces;
+    std::vector<Piece> cells;
     std::vector<std::u16string> hanging;
     std::int64_t colHeight;
     std::int64_t width;
 
-    void place(const CellPos &pos, PackedCell cell) {
+    void place(const CellPos &pos, const Cell &cell) {
         if (static_cast<std::size_t>(pos.k) >= cells.size())
-            cells.resize(pos.k + 1);
-        cells[pos.k] = cell;
+            cells.resize(pos.k + 1, kEmptyPiece);
+        cells[pos.k] = pieces.pieceFor(cell);
     }
 
     std::u16string &rowOfPage(std::int64_t page) {
@@ -53,10 +55,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
         return {{}, Fault::MarginNegative};
     if (params.colHeight > kMax16)
         return {{}, Fault::HeightTooLarge};
-    std::int64_t length = 0;
-    for (std::size_t i = 0; i < trimmed.size(); ++length)
-        nextChar(trimmed, i);
-    if (length >= kMax16)
+    if (static_cast<std::int64_t>(trimmed.size()) >= kMax16)
         return {{}, Fault::SourceTooLong};
 
     // A text that needs fewer columns than asked for gives one page just as wide as the text.
@@ -68,8 +67,8 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     const bool maruFix = options.maruFix;
     const std::u16string_view sep = separatorOf(params, options);
 
-    PageGrid grid{{}, {}, H, W};
-    grid.cells.reserve(length + 1);
+    PageGrid grid{CellPieces(maruFix), {}, {}, H, W};
+    grid.cells.reserve(trimmed.size() + 1);
     const WalkEnd end =
         walkCells(trimmed, params.colHeight, options, true, kMax16, Fault::CellIndexOverflow, grid);
     if (end.fault != Fault::None)
@@ -77,7 +76,20 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
 
     const std::int64_t lastPage = end.cursor / H / W;
     const std::int64_t pageCells = W * H;
-    grid.cells.resize((lastPage + 1) * pageCells + 1);
+    const std::int64_t pages = lastPage + 1;
+
+    // The length of the result with every cell taken as empty (two spaces), checked
+    // before anything of that size is built.
+    const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
+    const std::int64_t ruleUnits =
+        W * (sepUnits + static_cast<std::int64_t>(options.MpTsep.size())) + 4;
+    const std::int64_t rowsPerPage = H + (maruFix ? 1 : 0);
+    std::int64_t total = (pages + 1) * ruleUnits + pages * rowsPerPage * params.margin +
+                         pages * (H + 1) * 2 + pages * pageCells * (sepUnits + 2);
+    if (total > kMaxResultUnits)
+        return {{}, Fault::ResultTooLarge};
+
+    grid.cells.resize(pages * pageCells + 1, kEmptyPiece);
     if (maruFix) {
         grid.rowOfPage(lastPage);
         for (std::int64_t pg = 0; pg <= lastPage; ++pg) {
@@ -96,15 +108,8 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     }
     rule += u"\r\n\r\n";
 
-    const std::int64_t pages = lastPage + 1;
-    const std::int64_t rowsPerPage = H + (maruFix ? 1 : 0);
-    std::int64_t total = (pages + 1) * static_cast<std::int64_t>(rule.size()) +
-                         pages * rowsPerPage * params.margin + pages * (H + 1) * 2 +
-                         pages * pageCells * static_cast<std::int64_t>(sep.size());
-    if (total > kMaxResultUnits)
-        return {{}, Fault::ResultTooLarge};
     for (std::int64_t i = 1; i <= pages * pageCells; ++i)
-        total += pieceUnits(cellPiece(grid.cells[i], maruFix));
+        total += grid.pieces.units(grid.cells[i]) - 2;
     if (maruFix)
         for (std::int64_t pg = 0; pg < pages; ++pg)
             for (char16_t c : grid.hanging[pg])
@@ -120,8 +125,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
             writeRepeated(out, u" ", params.margin);
             for (std::int64_t c = 1; c <= W; ++c) {
                 writeRepeated(out, sep, 1);
-                writePieceExact(out,
-                                cellPiece(grid.cells[pg * pageCells + (W - c) * H + r], maruFix));
+                grid.pieces.writeExact(out, grid.cells[pg * pageCells + (W - c) * H + r]);
             }
             writeRepeated(out, u"\r\n", 1);
         }

@@ -11,27 +11,23 @@ namespace tovalo::engine {
 namespace {
 
 // The grid of the free layout. Every column is filled from its top without gaps
-// (a line break moves on to the next column), so the store keeps only the cells
-// that were placed, in order and already in the form they are written in, and for
-// each column where its cells start and how many there are; every other cell is
-// empty. The hanging row grows on its left when a mark hangs beyond its length.
+// (a line break moves on to the next column, and a mark that hangs is not placed),
+// so the store keeps only the cells that were placed, in order and already in the
+// form they are written in, and for each column where its cells start and how many
+// there are; every other cell is empty. The hanging row grows on its left when a
+// mark hangs beyond its length.
 struct FreeGrid {
     struct Column {
         std::size_t start = 0; // index of the column's top cell in `placed`
         std::int64_t fill = 0; // cells placed from the top
     };
     std::int64_t colHeight;
-    bool maruFix;
+    CellPieces pieces;
     std::vector<Piece> placed;
     std::vector<Column> columns;
     std::u16string hanging;
-    std::int64_t last = 0; // index of the cell placed last
 
-    [[gnu::always_inline]] void place(const CellPos &pos, PackedCell cell) {
-        if (pos.k == last) { // a line break's blank, or the character after a hung mark
-            placed.back() = cellPiece(cell, maruFix);
-            return;
-        }
+    [[gnu::always_inline]] void place(const CellPos &pos, const Cell &cell) {
         if (pos.row == 0) {
             columns.resize(pos.column, Column{placed.size(), 0});
             columns.push_back({placed.size(), 0});
@@ -39,8 +35,7 @@ struct FreeGrid {
         assert(static_cast<std::int64_t>(columns.size()) == pos.column + 1 &&
                columns.back().fill == pos.row);
         ++columns.back().fill;
-        last = pos.k;
-        placed.push_back(cellPiece(cell, maruFix));
+        placed.push_back(pieces.pieceFor(cell));
     }
 
     Fault hang(const CellPos &pos, char32_t mark) {
@@ -78,7 +73,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     const bool maruFix = options.maruFix;
     const std::u16string_view sep = separatorOf(params, options);
 
-    FreeGrid grid{H, maruFix, {}, {}, {}, 0};
+    FreeGrid grid{H, CellPieces(maruFix), {}, {}, {}};
     grid.placed.reserve(trimmed.size());
     grid.columns.reserve(params.lineCount);
     if (maruFix)
@@ -92,7 +87,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     const std::int64_t n = end.cursor / H + 1; // columns written
     if (n > std::numeric_limits<std::int16_t>::max())
         return {{}, Fault::ColumnCountOverflow};
-    const std::int64_t rowOverhead = params.margin + 2; // margin and CR LF
+    const std::int64_t rowOverhead = std::int64_t{params.margin} + 2; // margin and CR LF
     if (n * H > kMaxResultUnits || H * rowOverhead > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
     grid.columns.resize(n, FreeGrid::Column{grid.placed.size(), 0});
@@ -111,7 +106,9 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
     std::int64_t total = H * (rowOverhead + n * (2 + sepUnits));
     for (std::size_t i = 0; i < grid.placed.size(); ++i)
-        total += pieceUnits(placed[i]) - 2;
+        total += grid.pieces.units(placed[i]) - 2;
+    if (maruFix)
+        total += params.margin; // the hanging row begins with the margin like every row
     for (char16_t c : hanging)
         total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
     if (total > kMaxResultUnits)
@@ -124,20 +121,22 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     result.text.resize(total);
     char16_t *out = result.text.data();
     const Piece sepPiece = pieceOf(sep);
-    const Piece blankPiece = pieceOf(u"  ");
     const FreeGrid::Column *columns = grid.columns.data();
+    const CellPieces &pieces = grid.pieces;
     for (std::int64_t r = 0; r < H; ++r) {
         writeRepeated(out, u" ", params.margin);
         for (std::int64_t c = n - 1; c > 0; --c) {
             const FreeGrid::Column &column = columns[c];
-            writePiece(out, sepPiece);
-            writePiece(out, r < column.fill ? placed[column.start + r] : blankPiece);
+            pieces.write(out, sepPiece);
+            pieces.write(out, r < column.fill ? placed[column.start + r] : kEmptyPiece);
         }
-        writePieceExact(out, sepPiece);
-        writePieceExact(out, r < columns[0].fill ? placed[columns[0].start + r] : blankPiece);
+        pieces.writeExact(out, sepPiece);
+        pieces.writeExact(out, r < columns[0].fill ? placed[columns[0].start + r] : kEmptyPiece);
         *out++ = u'\r';
         *out++ = u'\n';
     }
+    if (maruFix)
+        writeRepeated(out, u" ", params.margin);
     for (char16_t c : hanging)
         writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
     return result;

@@ -1,10 +1,10 @@
 #pragma once
 
 // The placement walk shared by the free layout, the fixed-line-count layout and the
-// estimate: characters go into cells column by column, a line break ends its column,
+// estimate: cells go into the grid column by column, a line break ends its column,
 // and a full stop or comma that would open a column hangs under the previous one.
 
-#include "char_rules.h"
+#include "cells.h"
 #include "fault.h"
 #include "options.h"
 
@@ -13,18 +13,8 @@
 
 namespace tovalo::engine {
 
-// A cell of the grid packed into 32 bits: 0 is an empty cell; otherwise the
-// character (after CharChange) with a flag for the filler space of one-byte characters.
-using PackedCell = std::uint32_t;
-inline constexpr PackedCell kPresent = 1u << 31;
-inline constexpr PackedCell kFilled = 1u << 30;
-inline constexpr PackedCell kCharMask = 0x1FFFFF;
-// A line break's cell: two spaces, which is exactly a filled space.
-inline constexpr PackedCell kBlankCell = kPresent | kFilled | u' ';
-
-inline PackedCell packCell(char32_t ch, bool filled) {
-    return kPresent | (filled ? kFilled : 0) | ch;
-}
+// What a line break leaves in its cell: two spaces, which is exactly a filled space.
+inline constexpr Cell kBlankCell{u' ', {}, true};
 
 struct WalkEnd {
     std::int64_t cursor = 0; // index of the last cell used
@@ -40,12 +30,13 @@ struct CellPos {
 };
 
 // Walks the trimmed source. `Grid` receives the cells:
-//   place(pos, cell)  the cell at pos now holds the packed cell;
-//   hang(pos, ch)     the mark ch at the top cell pos hangs under the previous
-//                     column; returns a fault or Fault::None.
-// `fill` adds the filler flag to one-byte characters (the layouts do, the estimate
-// does not, so there the half-width marks can hang too). The cursor may not pass
-// `limit`; passing it gives `overflow`.
+//   place(pos, cell)  the cell at pos now holds `cell`;
+//   hang(pos, ch)     the mark ch, which would open the column of pos, hangs under the
+//                     previous column instead; returns a fault or Fault::None.
+// A mark that hangs is never placed, so it leaves no copy in the grid. `fill` says
+// whether half-width cells get their filler space (the layouts do, the estimate does
+// not, so there the half-width marks can hang too). The cursor may not pass `limit`;
+// passing it gives `overflow`.
 template <class Grid>
 WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptions &options,
                   bool fill, std::int64_t limit, Fault overflow, Grid &grid) {
@@ -54,30 +45,31 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
     // A cell at the top of a column, other than cell 1; with columns one cell
     // tall no cell counts as a top.
     auto atTopOfLaterColumn = [&] { return H > 1 && pos.row == 0 && pos.column > 0; };
-    const text::OneByteSet &oneByte = text::oneByteCharacters(); // needsFiller, looked up once
-    // The two characters read before the current one; 0 stands for "before the text".
+    // The first characters of the two cells read before the current one; 0 stands for
+    // "before the text".
     char32_t before1 = 0, before2 = 0, current = 0;
-    auto read = [&](std::size_t &i) {
+    CellReader reader(s, options.ChkChg1);
+    auto read = [&] {
+        const Cell cell = reader.next();
         before2 = before1;
         before1 = current;
-        current = nextChar(s, i);
-        return current;
+        current = cell.first;
+        return cell;
     };
 
-    for (std::size_t i = 0; i < s.size();) {
-        const char32_t ch = CharChange(read(i), options.ChkChg1);
+    while (!reader.atEnd()) {
+        const Cell cell = read();
         if (++pos.k > limit)
             return {pos.k, overflow};
         if (++pos.row == H) {
             pos.row = 0;
             ++pos.column;
         }
-        const bool filled = fill && oneByte.contains(ch);
-        grid.place(pos, packCell(ch, filled));
 
         // A mark in cell 1 has no column before it and stays where it is.
-        if (options.maruFix && !filled && isMaruChar(ch) && atTopOfLaterColumn()) {
-            if (Fault f = grid.hang(pos, ch); f != Fault::None)
+        if (options.maruFix && cell.single() && isMaruChar(cell.first) &&
+            !(fill && cell.halfWidth) && atTopOfLaterColumn()) {
+            if (Fault f = grid.hang(pos, cell.first); f != Fault::None)
                 return {pos.k, f};
             --pos.k;
             --pos.column;
@@ -86,22 +78,24 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
             // break on a bottom cell always moves the cursor on.
             continue;
         }
-        if (ch == u'\r') {
-            grid.place(pos, kBlankCell);
-            const bool lineWasEmpty = before2 == u'\r';
-            if (i < s.size())
-                read(i); // the character after the break (normally its LF) is skipped
-            const bool topOfColumn = H > 1 && pos.row == 0;
-            if (lineWasEmpty || !topOfColumn) {
-                // On to the bottom cell of this column, or of the next one when the
-                // break took this column's bottom cell.
-                if (pos.row == H - 1)
-                    ++pos.column;
-                pos.row = H - 1;
-                pos.k = (pos.column + 1) * H;
-                if (pos.k > limit)
-                    return {pos.k, overflow};
-            }
+        if (cell.first != u'\r') {
+            grid.place(pos, cell);
+            continue;
+        }
+        grid.place(pos, kBlankCell);
+        const bool lineWasEmpty = before2 == u'\r';
+        if (!reader.atEnd())
+            read(); // the cell after the break (normally its LF) is skipped
+        const bool topOfColumn = H > 1 && pos.row == 0;
+        if (lineWasEmpty || !topOfColumn) {
+            // On to the bottom cell of this column, or of the next one when the
+            // break took this column's bottom cell.
+            if (pos.row == H - 1)
+                ++pos.column;
+            pos.row = H - 1;
+            pos.k = (pos.column + 1) * H;
+            if (pos.k > limit)
+                return {pos.k, overflow};
         }
     }
     return {pos.k, Fault::None};

@@ -1,6 +1,6 @@
 #include "phone/page_maker.h"
 
-#include "engine/char_rules.h"
+#include "engine/cells.h"
 #include "engine/layout.h"
 
 #include <cstddef>
@@ -16,42 +16,44 @@ constexpr int kMaxSide = 254;
 constexpr std::int64_t kMax16 = 32767;
 
 // What a line break of the source leaves in the flow of cells.
-constexpr char32_t kBreakCell = U'　';
+constexpr engine::Cell kBreakCell{U'　', {}, false};
 
 struct Cells {
-    std::vector<char32_t> chars; // one changed character per cell, in reading order
-    std::int64_t consumed = 0;   // characters read, those skipped after a CR included
+    std::vector<engine::Cell> cells; // in reading order
+    std::int64_t consumed = 0;       // cells read, those skipped after a CR included
 };
 
-// Reads the trimmed text into cells: every character after CharChange takes one
-// cell, a surrogate pair included; a line break takes a single blank cell.
+// Reads the trimmed text into cells: every user-perceived character takes one cell,
+// its first character after CharChange; a line break takes a single blank cell.
 Cells readCells(std::u16string_view text, bool chkChg1) {
-    Cells cells;
-    cells.chars.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t ch = engine::CharChange(engine::nextChar(text, i), chkChg1);
-        ++cells.consumed;
-        if (ch == U'\r') {
-            ch = kBreakCell;
-            // The character after the break (normally its LF) is skipped: it takes
-            // no cell but still counts towards the pages.
-            if (i < text.size()) {
-                engine::nextChar(text, i);
-                ++cells.consumed;
+    Cells read;
+    read.cells.reserve(text.size());
+    for (engine::CellReader reader(text, chkChg1); !reader.atEnd();) {
+        engine::Cell cell = reader.next();
+        ++read.consumed;
+        if (cell.first == U'\r') {
+            cell = kBreakCell;
+            // The cell after the break (normally its LF) is skipped: it takes no place
+            // but still counts towards the pages.
+            if (!reader.atEnd()) {
+                reader.next();
+                ++read.consumed;
             }
         }
-        cells.chars.push_back(ch);
+        read.cells.push_back(cell);
     }
-    return cells;
+    return read;
 }
 
-void appendCell(std::u16string &out, const Cells &cells, std::size_t n) {
-    if (n >= cells.chars.size()) {
+void appendCell(std::u16string &out, const Cells &read, std::size_t n) {
+    if (n >= read.cells.size()) {
         out += u"  ";
         return;
     }
-    engine::appendChar(out, cells.chars[n]);
-    if (engine::needsFiller(cells.chars[n]))
+    const engine::Cell &cell = read.cells[n];
+    text::appendCodePoint(out, cell.first);
+    out += cell.rest;
+    if (cell.halfWidth)
         out += u' ';
 }
 
@@ -110,6 +112,8 @@ PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
     const std::int64_t ruleUnits =
         3 + static_cast<std::int64_t>(params.MpTsep.size()) * (width - 1);
     const std::int64_t rowUnits = 3 * width + (params.Rtn ? 2 : 0);
+    // Rows as if every cell took three units; the few longer cells add at most the
+    // text's own length, which is below 32767 units.
     const std::int64_t maxUnits = (pages + 1) * ruleUnits + pages * height * rowUnits;
     if (maxUnits > engine::kMaxResultUnits)
         return failure(PageFault::ResultTooLarge);

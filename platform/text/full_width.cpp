@@ -3,7 +3,9 @@
 namespace tovalo::text {
 namespace {
 
-// U+FF61 to U+FF9F, in order, by the Unicode half-width/full-width compatibility mappings.
+// U+FF61 to U+FF9F, in order, by the Unicode half-width/full-width compatibility mappings,
+// except that the voiced and semi-voiced sound marks become the spacing marks ゛ and ゜
+// (not the combining ones), which stand in a cell of their own and which code page 932 holds.
 constexpr char16_t kHalfWidthKana[] = {
     0x3002, 0x300C, 0x300D, 0x3001, 0x30FB, 0x30F2, 0x30A1, 0x30A3, // FF61-FF68
     0x30A5, 0x30A7, 0x30A9, 0x30E3, 0x30E5, 0x30E7, 0x30C3, 0x30FC, // FF69-FF70
@@ -12,7 +14,7 @@ constexpr char16_t kHalfWidthKana[] = {
     0x30C1, 0x30C4, 0x30C6, 0x30C8, 0x30CA, 0x30CB, 0x30CC, 0x30CD, // FF81-FF88
     0x30CE, 0x30CF, 0x30D2, 0x30D5, 0x30D8, 0x30DB, 0x30DE, 0x30DF, // FF89-FF90
     0x30E0, 0x30E1, 0x30E2, 0x30E4, 0x30E6, 0x30E8, 0x30E9, 0x30EA, // FF91-FF98
-    0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3, 0x3099, 0x309A,         // FF99-FF9F
+    0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3, 0x309B, 0x309C,         // FF99-FF9F
 };
 static_assert(sizeof kHalfWidthKana / sizeof kHalfWidthKana[0] == 0xFF9F - 0xFF61 + 1);
 

@@ -38,16 +38,6 @@ size_t readUtf8(std::string_view bytes, size_t i, char32_t &out) {
     return len;
 }
 
-void appendUtf16(std::u16string &out, char32_t cp) {
-    if (cp < 0x10000) {
-        out += static_cast<char16_t>(cp);
-    } else {
-        cp -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (cp >> 10));
-        out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
-    }
-}
-
 } // namespace
 
 bool isValidUtf8(std::string_view bytes) {
@@ -71,7 +61,7 @@ std::u16string fromUtf8(std::string_view bytes) {
             cp = kReplacement;
             len = 1;
         }
-        appendUtf16(out, cp);
+        appendCodePoint(out, cp);
         i += len;
     }
     return out;
@@ -80,14 +70,10 @@ std::u16string fromUtf8(std::string_view bytes) {
 std::string toUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size() * 3);
-    for (size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] < 0xE000) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (cp >= 0xD800 && cp < 0xE000) {
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp = nextCodePoint(text, i);
+        if (cp >= 0xD800 && cp < 0xE000)
             cp = kReplacement;
-        }
         if (cp < 0x80) {
             out += static_cast<char>(cp);
         } else if (cp < 0x800) {

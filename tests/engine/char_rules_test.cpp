@@ -18,22 +18,17 @@ TEST_P(CharChangeTest, GivesTheCellCharacter) {
     EXPECT_EQ(CharChange(GetParam().in, GetParam().fullWidth), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CharChangeTest,
-    testing::Values(CharCase{U'ー', false, U'｜'}, CharCase{U'ー', true, U'｜'},
-                    CharCase{U'A', false, U'A'}, CharCase{U'A', true, U'Ａ'},
-                    CharCase{U' ', true, U'\u3000'}, CharCase{U'\r', true, U'\r'},
-                    CharCase{U'~', true, U'～'}, CharCase{U'"', true, U'＂'},
-                    CharCase{U'｡', true, U'。'}, CharCase{U'､', true, U'、'},
-                    CharCase{U'ｱ', true, U'ア'}, CharCase{U'ｰ', true, U'ー'},
-                    CharCase{U'ﾞ', true, U'\u3099'}, CharCase{U'𠮷', true, U'𠮷'}));
-
-TEST(NeedsFiller, OneByteOrUnrepresentableCharactersGetAFiller) {
-    for (char32_t ch : {U'a', U'\r', U'\n', U'｡', U'ﾟ', U'\u00E9', U'😀', char32_t{0xD800}})
-        EXPECT_TRUE(needsFiller(ch)) << static_cast<unsigned>(ch);
-    for (char32_t ch : {U'あ', U'｜', U'\u3000', U'。', U'Ａ', U'漢'})
-        EXPECT_FALSE(needsFiller(ch)) << static_cast<unsigned>(ch);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, CharChangeTest,
+                         testing::Values(CharCase{U'ー', false, U'｜'},
+                                         CharCase{U'ー', true, U'｜'}, CharCase{U'A', false, U'A'},
+                                         CharCase{U'A', true, U'Ａ'},
+                                         CharCase{U' ', true, U'\u3000'},
+                                         CharCase{U'\r', true, U'\r'}, CharCase{U'~', true, U'～'},
+                                         CharCase{U'"', true, U'＂'}, CharCase{U'｡', true, U'。'},
+                                         CharCase{U'､', true, U'、'}, CharCase{U'ｱ', true, U'ア'},
+                                         CharCase{U'ｰ', true, U'ー'}, CharCase{U'ﾞ', true, U'゛'},
+                                         CharCase{U'ﾟ', true, U'゜'},
+                                         CharCase{U'𠮷', true, U'𠮷'}));
 
 TEST(MaruShape, MovesFullWidthMarksIntoTheRightHalf) {
     EXPECT_EQ(MaruShape(u"。", true), u" ｡");
@@ -75,10 +70,11 @@ TEST(PutFromRight, ReplacesTheNthCharacterFromTheRight) {
     }
 }
 
-TEST(SepChars, PutsTheSeparatorBeforeEachCharacter) {
+TEST(SepChars, PutsTheSeparatorBeforeEachCell) {
     EXPECT_EQ(SepChars(u"ab", u"|"), u"|a|b");
     EXPECT_EQ(SepChars(u"ab", u""), u"ab");
     EXPECT_EQ(SepChars(u"a𠮷", u"|"), u"|a|𠮷");
+    EXPECT_EQ(SepChars(u"か\u3099🇯🇵\r\n", u"|"), u"|か\u3099|🇯🇵|\r|\n");
     EXPECT_EQ(SepChars(std::u16string(32766, u'a'), u" ")->size(), 2u * 32766);
     EXPECT_FALSE(SepChars(std::u16string(32767, u'a'), u" "));
     EXPECT_TRUE(SepChars(std::u16string(32767, u'a'), u""));

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                                u"＊\r\n\r\n ｡\r\nあ\r\n  \r\n\u3000\r\n＊"},
                     LayoutCase{"TwelfthPageHasItsHangingRow", repeated(u"あ", 24) + u"。", 2, 1,
                                u"＊\r\n\r\n" + repeated(u"あ\r\nあ\r\n\u3000\r\n＊\r\n\r\n", 11) +
-                                   u"あ\r\nあ\r\n ｡\r\n＊\r\n\r\n ｡\r\n  \r\n\u3000\r\n＊"}),
+                                   u"あ\r\nあ\r\n ｡\r\n＊\r\n\r\n  \r\n  \r\n\u3000\r\n＊"}),
     caseName);
 
 } // namespace

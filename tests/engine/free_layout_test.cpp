@@ -25,10 +25,10 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"BreakOnTopCellStaysThere", u"あいう\r\nえお", 3, 3,
                    u"    あ\r\n  えい\r\n  おう\r\n", Fault::None, false},
         LayoutCase{"MarginSeparatorAndHalfWidthLetters", u"ab。c", 3, 2,
-                   u" |c |a \r\n |  |b \r\n |  | ｡\r\n|\u3000|\u3000", Fault::None, true, true, 4,
+                   u" |c |a \r\n |  |b \r\n |  | ｡\r\n |\u3000|\u3000", Fault::None, true, true, 4,
                    1},
         LayoutCase{"TwoSpaceSeparator", u"ab\r\n𠮷。", 2, 2,
-                   u"   ｡      a \r\n      𠮷   b \r\n   ｡  \u3000", Fault::None, true, true, 2},
+                   u"          a \r\n      𠮷  b \r\n   ｡  \u3000", Fault::None, true, true, 2},
         LayoutCase{"FullWidthSeparators", u"あ", 2, 1, u"\u3000あ\r\n\u3000  \r\n\u3000\u3000",
                    Fault::None, true, true, 3},
         LayoutCase{"EmptySourceGivesOneEmptyColumn", u"\r\n  ", 3, 2,
@@ -39,16 +39,16 @@ INSTANTIATE_TEST_SUITE_P(
                    u"え  あ\r\n    い\r\n    う\r\n", Fault::None, false},
         LayoutCase{"LoneLfIsAnOrdinaryCell", u"あ\nい", 3, 1, u"  あ\r\n  \n \r\n  い\r\n",
                    Fault::None, false},
-        LayoutCase{"MarginTwoLeavesTheHangingRowAtTheLeftEdge", u"あ", 1, 1, u"    あ\r\n\u3000",
+        LayoutCase{"MarginTwoAlsoLeadsTheHangingRow", u"あ", 1, 1, u"    あ\r\n  \u3000",
                    Fault::None, true, false, 1, 2},
-        LayoutCase{"LastHungMarkStandsTwice", u"あいう。", 3, 2,
-                   u" ｡あ\r\n  い\r\n  う\r\n\u3000 ｡"},
+        LayoutCase{"HungMarkAtTheEndStandsOnlyInTheHangingRow", u"あいう。", 3, 2,
+                   u"  あ\r\n  い\r\n  う\r\n\u3000 ｡"},
         LayoutCase{"MarkAfterABreakJumpHangs", u"あい\r\n。う", 3, 3,
                    u"う  あ\r\n    い\r\n      \r\n\u3000 ｡\u3000"},
         LayoutCase{"ShapingOffWritesMarksUnchanged", u"あいう。", 3, 2, u"。あ\r\n  い\r\n  う\r\n",
                    Fault::None, false},
         LayoutCase{"WideningMakesHalfWidthStopsHang", u"abc.", 3, 2,
-                   u" .ａ\r\n  ｂ\r\n  ｃ\r\n\u3000 .", Fault::None, true, false, 1, 0, true},
+                   u"  ａ\r\n  ｂ\r\n  ｃ\r\n\u3000 .", Fault::None, true, false, 1, 0, true},
         LayoutCase{"HalfWidthStopNeverHangs", u"abc.", 3, 2,
                    u". a \r\n  b \r\n  c \r\n\u3000\u3000"},
         LayoutCase{"HeightOneNeverHangs", u"あ。", 1, 2, u"   ｡あ\r\n\u3000\u3000"},
@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Corrections over the layout as first written: none of these may fail.
 INSTANTIATE_TEST_SUITE_P(
     Corrections, FreeLayoutTest,
-    testing::Values(LayoutCase{"SurrogatePairIsOneCell", u"𠮷あ", 2, 1, u"  𠮷 \r\n  あ\r\n\u3000"},
+    testing::Values(LayoutCase{"SurrogatePairIsOneCell", u"𠮷あ", 2, 1, u"  𠮷\r\n  あ\r\n\u3000"},
                     LayoutCase{"SurrogatePairAfterABreakIsSkippedWhole", u"あ\r😀い", 3, 2,
                                u"いあ\r\n    \r\n    \r\n", Fault::None, false},
                     LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 1,
@@ -76,6 +76,65 @@ INSTANTIATE_TEST_SUITE_P(
                     LayoutCase{"ManyColumnsWithOneLine", std::u16string(40, u'あ'), 1, 1,
                                u"  " + std::u16string(40, u'あ') + u"\r\n\u3000"}),
     caseName);
+
+// Cells hold user-perceived characters, as wide as the characters show.
+INSTANTIATE_TEST_SUITE_P(
+    Cells, FreeLayoutTest,
+    testing::Values(LayoutCase{.name = "EmojiAndFlagAreFullWidth",
+                               .source = u"😀🇯🇵あ",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"  😀\r\n  🇯🇵\r\n  あ\r\n\u3000"},
+                    LayoutCase{.name = "JoinedEmojiAndSkinToneStayWhole",
+                               .source = u"👨\u200D👩\u200D👧👍🏽",
+                               .height = 1,
+                               .lines = 2,
+                               .expected = u"  👍🏽👨\u200D👩\u200D👧\r\n\u3000\u3000"},
+                    LayoutCase{.name = "DecomposedKanaAndAccentedLetter",
+                               .source = u"か\u3099e\u0301#\uFE0F\u20E3",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"  か\u3099\r\n  e\u0301 \r\n  #\uFE0F\u20E3\r\n",
+                               .maruFix = false},
+                    LayoutCase{.name = "HalfWidthKatakanaAndSoundMarkAreTwoCells",
+                               .source = u"ｶﾞ",
+                               .height = 2,
+                               .lines = 1,
+                               .expected = u"  ｶ \r\n  ﾞ \r\n",
+                               .maruFix = false},
+                    LayoutCase{.name = "WidenedSoundMarkIsTheSpacingMark",
+                               .source = u"ｶﾞ",
+                               .height = 2,
+                               .lines = 1,
+                               .expected = u"  カ\r\n  ゛\r\n",
+                               .maruFix = false,
+                               .chkChg1 = true},
+                    LayoutCase{.name = "MarkWithACombiningCharacterNeitherHangsNorIsShaped",
+                               .source = u"あ。\u0301",
+                               .height = 1,
+                               .lines = 2,
+                               .expected = u"  。\u0301あ\r\n\u3000\u3000"},
+                    LayoutCase{.name = "CrLfNeverJoinAndTheWholeCellAfterACrIsSkipped",
+                               .source = u"あ\r👍🏽い",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"いあ\r\n    \r\n    \r\n",
+                               .maruFix = false},
+                    LayoutCase{.name = "HangingUnderTheColumnsWithAMargin",
+                               .source = u"あいう。え",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"   えあ\r\n     い\r\n     う\r\n   \u3000 ｡",
+                               .margin = 3}),
+    caseName);
+
+// Every margin the box accepts converts or fails plainly, without overflow.
+TEST(FreeLayout, LargestMarginsFailAsTooLarge) {
+    for (std::int32_t margin : {2147483647, 2147483646, 1 << 30}) {
+        const LayoutResult result = FreeLayout(u"あ", {3, 1, margin, true, false}, {});
+        EXPECT_EQ(result.fault, Fault::ResultTooLarge) << margin;
+    }
+}
 
 TEST(MakeTate, TrimsTheSourceAndRunsTheChosenLayout) {
     ConvParams params{3, 2, 0, false, false};
@@ -106,21 +165,14 @@ TEST(Convert, ReadsTheBoxesInOrderAndTrimsOnlyAfterHeightAndLines) {
     EXPECT_EQ(badMargin.trimmed, u"あ");
 }
 
-// Display width of a text in half-width columns: one-byte characters take one,
-// all others two.
-std::size_t displayWidth(std::u16string_view text) {
-    std::size_t width = 0;
-    for (std::size_t i = 0; i < text.size();)
-        width += needsFiller(nextChar(text, i)) ? 1 : 2;
-    return width;
-}
-
 // On random texts of the characters that matter (marks, breaks, letters, wide
 // characters, surrogate pairs; no half-width marks), every one of the H rows holds
 // exactly as many cells as the estimate says.
 TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
-    const std::u16string alphabet[] = {u"あ", u"。", u"、", u"a",  u"\r\n", u"\r",    u"\n",
-                                       u" ",  u"𠮷", u"ｱ",  u"ー", u"．",   u"\u3000"};
+    const std::u16string alphabet[] = {
+        u"あ", u"。", u"、",      u"a",  u"\r\n",     u"\r",       u"\n",           u" ",
+        u"𠮷", u"ｱ",  u"ー",      u"．", u"\u3000",   u"😀",        u"👍🏽",     u"🇯🇵",
+        u"ﾞ",  u"é",  u"e\u0301", u"﹁", u"か\u3099", u"。\u0301", u"#\uFE0F\u20E3"};
     std::mt19937 random(12345);
     for (int round = 0; round < 3000; ++round) {
         std::u16string source;

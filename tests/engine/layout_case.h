@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/cells.h"
 #include "engine/char_rules.h"
 #include "engine/layout.h"
 
@@ -28,10 +29,21 @@ struct LayoutCase {
     ConvOptions options() const { return {spc12A, false, chkChg1, maruFix, rule}; }
 };
 
-inline void PrintTo(const LayoutCase &c, std::ostream *os) { *os << c.name; }
+inline void PrintTo(const LayoutCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 inline std::string caseName(const testing::TestParamInfo<LayoutCase> &info) {
     return info.param.name;
+}
+
+// Display width of a text in half-width columns, cell by cell: a half-width cell
+// takes one, every other cell two.
+inline std::size_t displayWidth(std::u16string_view text) {
+    std::size_t width = 0;
+    for (CellReader cells(text, false); !cells.atEnd();)
+        width += cells.next().halfWidth ? 1 : 2;
+    return width;
 }
 
 inline void expectLayout(const LayoutCase &c, const LayoutResult &result) {

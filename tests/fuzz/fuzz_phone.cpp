@@ -33,6 +33,9 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
 
     LineReader reader(pages);
     reader.expect(rule);
+    // Cells that would merge with their neighbours cannot be read back one by one.
+    if (cellsMayJoin(engine::TrimText(source), params.ChkChg1))
+        return;
     std::vector<char32_t> found;
     auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
     std::int64_t count = 0;

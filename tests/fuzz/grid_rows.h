@@ -1,11 +1,13 @@
 #pragma once
 
 // Reading a vertical text back line by line, and measuring what a fixed-pitch font
-// shows of it: a character the code page stores in one byte is one half-width column
-// wide, every other character two.
+// shows of it, cell by cell: a half-width cell (with or without its filler space,
+// which is a cell of its own when read back) is one half-width column wide, every
+// other cell two.
 
 #include "fuzz_support.h"
 
+#include "engine/cells.h"
 #include "engine/char_rules.h"
 
 #include <algorithm>
@@ -17,9 +19,35 @@ namespace tovalo::fuzz {
 
 inline std::int64_t displayWidth(std::u16string_view text) {
     std::int64_t width = 0;
-    for (std::size_t i = 0; i < text.size();)
-        width += engine::needsFiller(engine::nextChar(text, i)) ? 1 : 2;
+    for (engine::CellReader cells(text, false); !cells.atEnd();)
+        width += cells.next().halfWidth ? 1 : 2;
     return width;
+}
+
+// True when a cell of the text could merge with what stands beside it in a row (a
+// lone combining mark or joiner, a Hangul jamo, a prepended mark at its end), so that
+// reading the row back would not find the cells the layout wrote.
+inline bool cellsMayJoin(std::u16string_view text, bool chkChg1) {
+    using G = text::GraphemeClass;
+    auto joinsBefore = [](G c) {
+        return c == G::Extend || c == G::ZWJ || c == G::SpacingMark || c == G::L || c == G::V ||
+               c == G::T || c == G::LV || c == G::LVT;
+    };
+    auto joinsAfter = [](G c) {
+        return c == G::Prepend || c == G::ZWJ || c == G::L || c == G::V || c == G::T ||
+               c == G::LV || c == G::LVT;
+    };
+    for (engine::CellReader cells(text, chkChg1); !cells.atEnd();) {
+        const engine::Cell cell = cells.next();
+        char32_t last = cell.first;
+        for (std::size_t i = 0; i < cell.rest.size();)
+            last = text::nextCodePoint(cell.rest, i);
+        const bool ownCell = cell.first == 0xFF9E || cell.first == 0xFF9F;
+        if ((!ownCell && joinsBefore(text::graphemeClass(text::charProps(cell.first)))) ||
+            joinsAfter(text::graphemeClass(text::charProps(last))))
+            return true;
+    }
+    return false;
 }
 
 // A text read from its start: every step must find what the layout promises.
@@ -40,13 +68,15 @@ public:
         return found;
     }
 
-    // The characters that fill exactly `width` half-width columns.
+    // The cells that fill exactly `width` half-width columns.
     std::u16string_view columns(std::int64_t width) {
         const std::size_t start = pos_;
         std::int64_t taken = 0;
         while (taken < width) {
             FUZZ_CHECK(pos_ < text_.size() && text_[pos_] != u'\r');
-            taken += engine::needsFiller(engine::nextChar(text_, pos_)) ? 1 : 2;
+            engine::CellReader cell(text_.substr(pos_), false);
+            taken += cell.next().halfWidth ? 1 : 2;
+            pos_ += cell.position();
         }
         FUZZ_CHECK(taken == width);
         return text_.substr(start, pos_ - start);
@@ -62,31 +92,33 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The characters of the source that its grid must show, in sorted order: each source
-// character after CharChange except a line break and the character after it, and except
-// what `shown` leaves out.
-template <class Shown>
-std::vector<char32_t> sourceCharacters(std::u16string_view source, bool chkChg1, Shown shown) {
-    std::vector<char32_t> found;
-    for (std::size_t i = 0; i < source.size();) {
-        const char32_t ch = engine::CharChange(engine::nextChar(source, i), chkChg1);
-        if (ch == u'\r') {
-            if (i < source.size())
-                engine::nextChar(source, i);
-        } else if (shown(ch)) {
-            found.push_back(ch);
-        }
-    }
-    std::ranges::sort(found);
-    return found;
-}
-
-// Adds the characters of a grid row that `shown` keeps.
+// Adds the characters of a text that `shown` keeps.
 template <class Shown>
 void collectCharacters(std::u16string_view row, Shown shown, std::vector<char32_t> &found) {
     for (std::size_t i = 0; i < row.size();)
-        if (const char32_t ch = engine::nextChar(row, i); shown(ch))
+        if (const char32_t ch = text::nextCodePoint(row, i); shown(ch))
             found.push_back(ch);
+}
+
+// The characters of the source that its grid must show, in sorted order: the characters
+// of each cell, the first after CharChange, except a line break and the cell after it,
+// and except what `shown` leaves out.
+template <class Shown>
+std::vector<char32_t> sourceCharacters(std::u16string_view source, bool chkChg1, Shown shown) {
+    std::vector<char32_t> found;
+    for (engine::CellReader cells(source, chkChg1); !cells.atEnd();) {
+        const engine::Cell cell = cells.next();
+        if (cell.first == u'\r') {
+            if (!cells.atEnd())
+                cells.next();
+            continue;
+        }
+        if (shown(cell.first))
+            found.push_back(cell.first);
+        collectCharacters(cell.rest, shown, found);
+    }
+    std::ranges::sort(found);
+    return found;
 }
 
 } // namespace tovalo::fuzz

@@ -49,7 +49,10 @@ TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
         {u"あいうえ", {2, 2, false}, u" ＊\nうあえい ＊\n" + spaces(9) + u"＊\n"}, // a full page
         {u"abc", {2, 2, false, u"＊", true}, u" ＊\nｃａ  ｂ ＊\n"},
         {u"あい", {2, 3, true, u""}, u" \n  あ\n  い\n \n"},
-        {u"\U00020BB7あ", {3, 1, false}, u" \n\U00020BB7 あ   \n"}, // a surrogate pair
+        {u"\U00020BB7あ", {3, 1, false}, u" \n\U00020BB7あ   \n"}, // a surrogate pair
+        // A cell for each user-perceived character; a half-width sound mark stays apart.
+        {u"か\u3099😀ｶﾞ", {2, 2, false}, u" ＊\nｶ か\u3099ﾞ 😀 ＊\n" + spaces(9) + u"＊\n"},
+        {u"ｶﾞ", {1, 3, false, u"＊", true}, u" ＊＊\n  ゛カ ＊＊\n"},
         {spaces(10), {6, 8, true}, kBlankStartPage},
         {u"", {6, 8, true}, kBlankStartPage},
     };

@@ -36,10 +36,14 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
         std::string bytes;
     } cases[] = {
         {u"", std::nullopt, ""},
-        {u"あa\r\n", std::nullopt, "\x82\xa0" "a\r\n"},
+        {u"あa\r\n", std::nullopt,
+         "\x82\xa0"
+         "a\r\n"},
         {u"あ😀", 1, "\xEF\xBB\xBF\xE3\x81\x82\xF0\x9F\x98\x80"},
         {u"𠮷", 0, "\xEF\xBB\xBF\xF0\xA0\xAE\xB7"},
-        {std::u16string(lone, 2), 1, "\xEF\xBB\xBF" "a\xEF\xBF\xBD"},
+        {std::u16string(lone, 2), 1,
+         "\xEF\xBB\xBF"
+         "a\xEF\xBF\xBD"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(firstUnencodable(c.text), c.unencodable);
@@ -57,7 +61,8 @@ TEST(FullWidth, ConvertsEachRangeAndLeavesTheRest) {
     EXPECT_EQ(toFullWidth(U'\\'), U'＼');
     EXPECT_EQ(toFullWidth(U'｡'), U'。');
     EXPECT_EQ(toFullWidth(U'ﾝ'), U'ン');
-    EXPECT_EQ(toFullWidth(U'ﾟ'), U'\u309A');
+    EXPECT_EQ(toFullWidth(U'ﾟ'), U'゜');
+    EXPECT_EQ(toFullWidth(U'ﾞ'), U'゛');
     EXPECT_EQ(toFullWidth(U'\r'), U'\r');
     EXPECT_EQ(toFullWidth(U'あ'), U'あ');
 }
