@@ -44,9 +44,9 @@ bool Form1::runStartUp() {
     return registerWithUpdateChecker() && restoreSettings(saved) && fillStartText(saved);
 }
 
-// A registry store that is damaged or cannot be read is left as it is and the checker
-// treated as not installed: registration is not worth more than the settings file,
-// which start-up reads next.
+// A registry store that is damaged or cannot be read is left as it is, and the checker
+// counts as not installed: stopping here would leave the settings file unread, and
+// shut-down would then write over it.
 bool Form1::registerWithUpdateChecker() {
     const std::string_view problem =
         platform::storeProblem(services_.registry, platform::RegistryRoot::CurrentUser);
