@@ -10,6 +10,7 @@
 #include "options/frm_cstm.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
+#include "platform/registry/registry.h"
 #include "platform/text/cp932.h"
 #include "update/up_check.h"
 
@@ -43,7 +44,17 @@ bool Form1::runStartUp() {
     return registerWithUpdateChecker() && restoreSettings(saved) && fillStartText(saved);
 }
 
+// A registry store that is damaged or cannot be read is left as it is, and the checker
+// counts as not installed: stopping here would leave the settings file unread, and
+// shut-down would then write over it.
 bool Form1::registerWithUpdateChecker() {
+    const std::string_view problem =
+        platform::storeProblem(services_.registry, platform::RegistryRoot::CurrentUser);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "tovalo: not registering with the update checker: %.*s\n",
+                     static_cast<int>(problem.size()), problem.data());
+        return true;
+    }
     if (!upCheck_)
         upCheck_ = std::make_unique<update::UpCheck>(services_.registry);
     update::UpCheck &check = *upCheck_;

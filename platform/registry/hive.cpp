@@ -67,25 +67,28 @@ void Hive::addKey(std::string_view path) {
     keys_.try_emplace(std::string(path));
 }
 
+const StoredValue *KeyValues::find(std::string_view name) const {
+    auto position = positions_.find(name);
+    return position == positions_.end() ? nullptr : &values_[position->second].value;
+}
+
+void KeyValues::set(std::string_view name, StoredValue value) {
+    auto [position, added] = positions_.try_emplace(std::string(name), values_.size());
+    if (added)
+        values_.push_back({std::string(name), std::move(value)});
+    else
+        values_[position->second].value = std::move(value);
+}
+
 const StoredValue *Hive::find(std::string_view path, std::string_view name) const {
     auto key = keys_.find(path);
-    if (key == keys_.end())
-        return nullptr;
-    auto value = std::ranges::find_if(
-        key->second, [&](const NamedValue &v) { return equalNoCase(v.name, name); });
-    return value == key->second.end() ? nullptr : &value->value;
+    return key == keys_.end() ? nullptr : key->second.find(name);
 }
 
 void Hive::set(std::string_view path, std::string_view name, StoredValue value) {
     auto key = keys_.find(path);
     assert(key != keys_.end());
-    auto &values = key->second;
-    auto found = std::ranges::find_if(
-        values, [&](const NamedValue &v) { return equalNoCase(v.name, name); });
-    if (found != values.end())
-        found->value = std::move(value);
-    else
-        values.push_back({std::string(name), std::move(value)});
+    key->second.set(name, std::move(value));
 }
 
 } // namespace tovalo::platform

@@ -37,11 +37,32 @@ struct NamedValue {
     StoredValue value;
 };
 
+// The values of one key, in the order in which they were first stored. A name is found
+// through an index rather than by going through the values, so that reading a key of
+// many thousands of values stays fast.
+class KeyValues {
+public:
+    // The value, or nullptr when there is none of that name.
+    const StoredValue *find(std::string_view name) const;
+    // Stores the value, replacing one of the same name.
+    void set(std::string_view name, StoredValue value);
+
+    std::size_t size() const { return values_.size(); }
+    bool empty() const { return values_.empty(); }
+    const NamedValue &operator[](std::size_t i) const { return values_[i]; }
+    auto begin() const { return values_.begin(); }
+    auto end() const { return values_.end(); }
+
+private:
+    std::vector<NamedValue> values_;
+    std::map<std::string, std::size_t, NoCaseLess> positions_; // name -> index in values_
+};
+
 // The keys and values of one root, held in memory. Values keep the order in which
 // they were first stored. The root (the empty path) always exists.
 class Hive {
 public:
-    using Keys = std::map<std::string, std::vector<NamedValue>, NoCaseLess>;
+    using Keys = std::map<std::string, KeyValues, NoCaseLess>;
 
     Hive();
 

@@ -51,6 +51,10 @@ public:
     virtual RegStatus closeKey(KeyHandle key) = 0;
 };
 
+// Why a root's store cannot be used at all, in words for a message: it is damaged, or it
+// cannot be read. Empty when the store can be read. Changes nothing.
+std::string_view storeProblem(Registry &registry, RegistryRoot root);
+
 // Closes an open key when it goes out of scope, for the paths that give up early;
 // close() closes it at once and tells whether that worked.
 class ScopedKey {

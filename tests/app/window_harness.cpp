@@ -16,9 +16,9 @@ namespace tovalo::app::test {
 WindowHarness::WindowHarness() = default;
 WindowHarness::~WindowHarness() = default;
 
-Form1 &WindowHarness::open() {
+Form1 &WindowHarness::open(platform::Registry &store) {
     form_ = std::make_unique<Form1>(
-        Form1Services{dialogs, files, registry, clipboard, shell, windowOrder});
+        Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
     form_->startUp();
     form_->show();
     return *form_;

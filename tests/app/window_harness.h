@@ -38,8 +38,10 @@ public:
     WindowHarness();
     ~WindowHarness();
 
-    // Makes the window, runs its start-up and shows it.
-    Form1 &open();
+    // Makes the window, runs its start-up and shows it; on the registry fake, or on the
+    // given store.
+    Form1 &open() { return open(registry); }
+    Form1 &open(platform::Registry &store);
     // Closes the window as the user does; its shut-down writes the settings file.
     void close();
     Form1 &form() { return *form_; }

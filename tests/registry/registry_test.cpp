@@ -3,6 +3,12 @@
 
 #include "store_fixtures.h"
 
+#include <set>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,9 +56,18 @@ TYPED_TEST(RegistryContract, ClosedKeysAndNamesTheStoreCannotHoldAreRefused) {
     }
 }
 
+namespace fs = std::filesystem;
+
 class FileRegistryTest : public ::testing::Test {
 protected:
     void writeUserFile(std::string_view text) { std::ofstream(userFile, std::ios::binary) << text; }
+    // The files in the store's folder, by name.
+    std::set<std::string> folderNames() const {
+        std::set<std::string> names;
+        for (const auto &entry : fs::directory_iterator(folder.path))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
 
     TempFolder folder;
     FileRegistry registry{folder.path};
@@ -164,6 +179,200 @@ TEST_F(FileRegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
         for (int i = 0; i < kWrites; ++i)
             EXPECT_EQ(valueOf(registry, "Software\\Upcheck", writer + std::to_string(i)),
                       number(i));
+}
+
+// What stands in the store's place: its kind, the target of a link, the bytes of a file.
+std::string describe(const fs::path &store) {
+    switch (fs::symlink_status(store).type()) {
+    case fs::file_type::regular:
+        return "file " + fileText(store);
+    case fs::file_type::symlink:
+        return "link to " + fs::read_symlink(store).string();
+    case fs::file_type::not_found:
+        return "nothing";
+    default:
+        return "something else";
+    }
+}
+
+// Every call reports what it finds in the store's place; nothing but a regular file is
+// read, and nothing is changed. A FIFO would block a reading open for ever.
+TEST_F(FileRegistryTest, OnlyARegularFileIsAStoreAndABadOneIsLeftAsItIs) {
+    using Setup = std::function<void(const fs::path &)>;
+    const struct {
+        const char *name;
+        Setup setup;
+        RegStatus status;
+        std::string_view problem;
+    } cases[] = {
+        {"missing", [](const fs::path &) {}, RegStatus::Ok, ""},
+        {"well formed", [](const fs::path &f) { std::ofstream(f) << "REGEDIT4\r\n"; },
+         RegStatus::Ok, ""},
+        {"one broken line",
+         [](const fs::path &f) { std::ofstream(f) << "REGEDIT4\r\n[HKEY_CURRENT_USER\r\n"; },
+         RegStatus::StoreDamaged, "the registry store is damaged"},
+        {"FIFO", [](const fs::path &f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
+         RegStatus::StoreIoError, "the registry store cannot be read"},
+        {"folder", [](const fs::path &f) { fs::create_directory(f); }, RegStatus::StoreIoError,
+         "the registry store cannot be read"},
+        {"link to a device", [](const fs::path &f) { fs::create_symlink("/dev/null", f); },
+         RegStatus::StoreIoError, "the registry store cannot be read"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(userFile);
+        c.setup(userFile);
+        const std::string before = describe(userFile);
+        ::alarm(20); // a call that blocks fails the test instead of hanging it
+        KeyHandle key = 0;
+        EXPECT_EQ(registry.openKey(kUser, "", key), c.status);
+        EXPECT_EQ(storeProblem(registry, kUser), c.problem);
+        if (c.status != RegStatus::Ok) {
+            EXPECT_EQ(registry.createKey(kUser, "Software", key), c.status);
+            EXPECT_EQ(describe(userFile), before);
+        }
+        ::alarm(0);
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// The link stays a link, and the file it points to takes the values: also a file that
+// does not exist yet, in a folder that does.
+TEST_F(FileRegistryTest, AStoreThatIsALinkIsWrittenThroughToItsTarget) {
+    const fs::path elsewhere = folder.path / "elsewhere";
+    fs::create_directory(elsewhere);
+    const struct {
+        const char *name;
+        fs::path link; // relative to the store's folder, or absolute
+        bool targetExists;
+    } cases[] = {
+        {"absolute link", elsewhere / "store.reg", true},
+        {"relative link", "elsewhere/relative.reg", true},
+        {"link to a file not made yet", elsewhere / "new.reg", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path target = c.link.is_absolute() ? c.link : folder.path / c.link;
+        if (c.targetExists)
+            std::ofstream(target) << "REGEDIT4\r\n[HKEY_CURRENT_USER\\Kept]\r\n";
+        fs::remove(userFile);
+        fs::create_symlink(c.link, userFile);
+
+        put(registry, "Software\\Upcheck", "Build", number(210));
+        EXPECT_EQ(describe(userFile), "link to " + c.link.string());
+        EXPECT_NE(fileText(target).find("\"Build\"=dword:000000d2"), std::string::npos);
+        EXPECT_EQ(hasKey(registry, "Kept"), c.targetExists);
+        EXPECT_EQ(valueOf(registry, "Software\\Upcheck", "Build"), number(210));
+    }
+}
+
+TEST_F(FileRegistryTest, AReplacedStoreKeepsItsPermissionBits) {
+    const fs::path target = folder.path / "target.reg";
+    for (bool throughLink : {false, true})
+        for (mode_t mode : {0444, 0640, 0604, 0600, 0660}) {
+            SCOPED_TRACE(std::to_string(mode) + (throughLink ? " through a link" : ""));
+            fs::remove(userFile);
+            const fs::path file = throughLink ? target : userFile;
+            writeUserFile("");
+            if (throughLink) {
+                fs::rename(userFile, target);
+                fs::create_symlink(target, userFile);
+            }
+            ASSERT_EQ(::chmod(file.c_str(), mode), 0);
+            put(registry, "Software", "Build", number(static_cast<std::int32_t>(mode)));
+            struct stat status {};
+            ASSERT_EQ(::stat(file.c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, mode);
+            EXPECT_EQ(valueOf(registry, "Software", "Build"),
+                      number(static_cast<std::int32_t>(mode)));
+        }
+}
+
+// Files named as the store's temporary files go once they are a minute old; the next
+// write of this root removes them, a read does not.
+TEST_F(FileRegistryTest, AWriteRemovesStaleTemporaryFilesOfItsStoreOnly) {
+    const struct {
+        std::string name;
+        int ageSeconds;
+        bool kept;
+    } files[] = {
+        {"HKEY_CURRENT_USER.reg.a1B2c3", 120, false},
+        {"HKEY_CURRENT_USER.reg.ZZZZZZ", 3600 * 24, false},
+        {"HKEY_CURRENT_USER.reg.x9Y8z7", 5, true},    // a writer may still be at it
+        {"HKEY_CURRENT_USER.reg.bak", 120, true},     // not a temporary name
+        {"HKEY_CURRENT_USER.reg.a1B2c3d", 120, true}, // seven characters
+        {"HKEY_CURRENT_USER.reg.a-B_c3", 120, true},  // not letters and digits
+        {"HKEY_CURRENT_USER.rega1B2c3", 120, true},
+        {"HKEY_LOCAL_MACHINE.reg.a1B2c3", 120, true}, // the other root's
+        {"notes.txt", 120, true},
+    };
+    const auto now = fs::file_time_type::clock::now();
+    for (const auto &f : files) {
+        std::ofstream(folder.path / f.name) << "REGEDIT4\r\n";
+        fs::last_write_time(folder.path / f.name, now - std::chrono::seconds(f.ageSeconds));
+    }
+    fs::create_directory(folder.path / "HKEY_CURRENT_USER.reg.Dir123");
+    fs::last_write_time(folder.path / "HKEY_CURRENT_USER.reg.Dir123", now - std::chrono::hours(1));
+    std::set<std::string> kept = {"HKEY_CURRENT_USER.reg.Dir123"};
+    for (const auto &f : files)
+        if (f.kept)
+            kept.insert(f.name);
+    const std::set<std::string> before = folderNames();
+
+    EXPECT_FALSE(hasKey(registry, "Software"));
+    EXPECT_EQ(folderNames(), before);
+    put(registry, "Software", "Build", number(210));
+    kept.insert(userFile.filename().string());
+    EXPECT_EQ(folderNames(), kept);
+}
+
+// A child process whose files may not grow beyond a limit stands for a full disk: the
+// new store cannot be written whole, at its first byte or at its last.
+TEST_F(FileRegistryTest, AWriteThatFailsLeavesTheOldStoreWholeAndSaysSo) {
+    const std::string old = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Old\"=\"kept\"\r\n";
+    const std::string added(200, 'x');
+    const std::size_t newSize = old.size() + added.size() + 10; // "New"="..." and CR LF
+    for (rlim_t limit : {rlim_t(0), rlim_t(old.size()), rlim_t(newSize - 1)}) {
+        SCOPED_TRACE(limit);
+        writeUserFile(old);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit fileSize{limit, limit};
+            KeyHandle key = 0;
+            const bool failed = ::setrlimit(RLIMIT_FSIZE, &fileSize) == 0 &&
+                                registry.openKey(kUser, "Software", key) == RegStatus::Ok &&
+                                registry.setString(key, "New", added) == RegStatus::StoreIoError;
+            ::_exit(failed ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(fileText(userFile), old);
+        EXPECT_EQ(folderNames(), std::set<std::string>{userFile.filename().string()});
+    }
+    put(registry, "Software", "New", text(added)); // the same write, without a limit
+    EXPECT_EQ(fileText(userFile).size(), newSize);
+}
+
+// A key of many values, as another program may leave it: every one is found, and one
+// stored anew goes to the end.
+TEST_F(FileRegistryTest, AKeyOfManyValuesReadsAndWritesEveryOne) {
+    constexpr int kValues = 47'000;
+    std::string file = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Crowded]\r\n";
+    for (int i = 0; i < kValues; ++i)
+        file += "\"Value" + std::to_string(i) + "\"=dword:" + std::to_string(i % 10) + "\r\n";
+    writeUserFile(file);
+    for (int i : {0, 1, 23'456, kValues - 1})
+        EXPECT_EQ(valueOf(registry, "Crowded", "VALUE" + std::to_string(i)), number(i % 10));
+    EXPECT_EQ(valueOf(registry, "Crowded", "Value47000"), std::nullopt);
+    put(registry, "Crowded", "value3", number(7)); // stays where it was
+    put(registry, "Crowded", "Last", number(1));
+    const std::string written = fileText(userFile);
+    EXPECT_TRUE(written.ends_with("\"Value46999\"=dword:00000009\r\n\"Last\"=dword:00000001\r\n"));
+    EXPECT_NE(written.find("\"Value2\"=dword:00000002\r\n\"Value3\"=dword:00000007\r\n"),
+              std::string::npos);
 }
 
 } // namespace
