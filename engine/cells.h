@@ -24,7 +24,9 @@ struct Cell {
 
 class CellReader {
 public:
-    CellReader(std::u16string_view text, bool chkChg1) : text_(text), chkChg1_(chkChg1) {}
+    CellReader(std::u16string_view text, bool chkChg1) : text_(text), chkChg1_(chkChg1) {
+        findPlainEnd();
+    }
 
     bool atEnd() const { return pos_ >= text_.size(); }
     // Code units read so far.
@@ -32,52 +34,56 @@ public:
 
     // The next cell; only when not atEnd().
     [[gnu::always_inline]] Cell next() {
-        const char32_t raw = text::nextCodePoint(text_, pos_);
-        const std::uint8_t props = text::charProps(raw);
-        const std::size_t restBegin = pos_;
-        Cell cell;
-        cell.first = CharChange(raw, chkChg1_);
-        bool alwaysFull = false;
-        // Plain text, where the next character opens a cell of its own whatever it is,
-        // takes no further look.
-        if (pos_ < text_.size() && !startsOwnCell(props, text_[pos_]))
-            alwaysFull = extendCluster(props);
-        cell.rest = text_.substr(restBegin, pos_ - restBegin);
-        const std::uint8_t changed = cell.first == raw ? props : text::charProps(cell.first);
-        cell.halfWidth = !alwaysFull && text::isHalfWidth(changed);
+        // A plain character followed by another (or by the end) is a cell of its own:
+        // the common case.
+        if (pos_ + 1 < plainEnd_) [[likely]] {
+            const char32_t first = CharChange(text_[pos_++], chkChg1_);
+            return {first, {}, text::isHalfWidthChar(first)};
+        }
+        Cell cell = nextCluster();
+        findPlainEnd();
         return cell;
     }
 
 private:
-    // True when the character after one with `props` surely begins a new cell, judged
-    // from its first code unit: after a line break or control character, and before
-    // anything an ordinary character cannot join.
-    static bool startsOwnCell(std::uint8_t props, char16_t nextUnit) {
-        const text::GraphemeClass cls = text::graphemeClass(props);
-        if (cls == text::GraphemeClass::CR || cls == text::GraphemeClass::LF ||
-            cls == text::GraphemeClass::Control)
-            return true;
-        if (cls != text::GraphemeClass::Other || (nextUnit >= 0xD800 && nextUnit < 0xE000))
-            return false;
-        const text::GraphemeClass nextCls = text::graphemeClass(text::charProps(nextUnit));
-        return nextCls == text::GraphemeClass::Other || nextCls == text::GraphemeClass::CR ||
-               nextCls == text::GraphemeClass::LF || nextCls == text::GraphemeClass::Control;
+    // Finds the plain run from pos_: plainEnd_ is the position of its first unit that is
+    // not plain, or one past the end of the text when the run reaches the end.
+    void findPlainEnd() {
+        std::size_t i = pos_;
+        while (i < text_.size() && text::isPlainUnit(text_[i]))
+            ++i;
+        plainEnd_ = i == text_.size() ? i + 1 : i;
     }
 
-    // Moves past the characters that join the cell; true when the cell is an emoji in
-    // emoji presentation (it holds U+FE0F) or a flag, which are never half a cell wide.
+    // A cell of several characters, or of one that may hold on to the next.
+    Cell nextCluster() {
+        const char32_t raw = text::nextCodePoint(text_, pos_);
+        const std::uint8_t props = text::charProps(raw);
+        const std::size_t restBegin = pos_;
+        const bool alwaysFull = extendCluster(props);
+        Cell cell;
+        cell.first = CharChange(raw, chkChg1_);
+        cell.rest = text_.substr(restBegin, pos_ - restBegin);
+        cell.halfWidth = !alwaysFull && text::isHalfWidthChar(cell.first);
+        return cell;
+    }
+
+    // Takes the characters that join the cell, except that CR and LF always stand
+    // alone and the half-width sound marks always begin a cell of their own. True when
+    // the cell is an emoji in emoji presentation (it holds U+FE0F) or a flag, which
+    // are never half a cell wide.
     bool extendCluster(std::uint8_t firstProps) {
+        const text::GraphemeClass firstClass = text::graphemeClass(firstProps);
+        if (firstClass == text::GraphemeClass::CR)
+            return false;
         text::ClusterJoiner joiner(firstProps);
         bool alwaysFull = false;
-        std::uint32_t indicators =
-            text::graphemeClass(firstProps) == text::GraphemeClass::RegionalIndicator;
+        std::uint32_t indicators = firstClass == text::GraphemeClass::RegionalIndicator;
         while (pos_ < text_.size()) {
             std::size_t after = pos_;
             const char32_t ch = text::nextCodePoint(text_, after);
-            if (ch == 0xFF9E || ch == 0xFF9F)
-                break;
             const std::uint8_t props = text::charProps(ch);
-            if (!joiner.joins(props))
+            if (ch == 0xFF9E || ch == 0xFF9F || !joiner.joins(props))
                 break;
             alwaysFull = alwaysFull || ch == 0xFE0F ||
                          (text::graphemeClass(props) == text::GraphemeClass::RegionalIndicator &&
@@ -90,6 +96,7 @@ private:
     std::u16string_view text_;
     std::size_t pos_ = 0;
     bool chkChg1_;
+    std::size_t plainEnd_ = 0; // units from pos_ up to here are plain (see findPlainEnd)
 };
 
 } // namespace tovalo::engine

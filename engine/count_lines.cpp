@@ -20,8 +20,8 @@ LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
         return {0, Fault::HeightBelowOne};
     CountingGrid grid;
     const WalkEnd end =
-        walkCells(trimmed, colHeight, options, false, std::numeric_limits<std::int32_t>::max(),
-                  Fault::CursorOverflow, grid);
+        walkCells<false>(trimmed, colHeight, options, std::numeric_limits<std::int32_t>::max(),
+                         Fault::CursorOverflow, grid);
     if (end.fault != Fault::None)
         return {0, end.fault};
     const std::int64_t count = end.cursor / colHeight + 1;

@@ -70,7 +70,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     PageGrid grid{CellPieces(maruFix), {}, {}, H, W};
     grid.cells.reserve(trimmed.size() + 1);
     const WalkEnd end =
-        walkCells(trimmed, params.colHeight, options, true, kMax16, Fault::CellIndexOverflow, grid);
+        walkCells<true>(trimmed, params.colHeight, options, kMax16, Fault::CellIndexOverflow, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};
 

@@ -79,8 +79,8 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     if (maruFix)
         grid.hanging.assign(params.lineCount, u'\u3000');
 
-    const WalkEnd end = walkCells(trimmed, params.colHeight, options, true, kMaxResultUnits,
-                                  Fault::ResultTooLarge, grid);
+    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, options, kMaxResultUnits,
+                                        Fault::ResultTooLarge, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};
 

@@ -37,9 +37,9 @@ struct CellPos {
 // whether half-width cells get their filler space (the layouts do, the estimate does
 // not, so there the half-width marks can hang too). The cursor may not pass `limit`;
 // passing it gives `overflow`.
-template <class Grid>
+template <bool fill, class Grid>
 WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptions &options,
-                  bool fill, std::int64_t limit, Fault overflow, Grid &grid) {
+                  std::int64_t limit, Fault overflow, Grid &grid) {
     const std::int64_t H = colHeight;
     CellPos pos;
     // A cell at the top of a column, other than cell 1; with columns one cell
@@ -67,8 +67,8 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
         }
 
         // A mark in cell 1 has no column before it and stays where it is.
-        if (options.maruFix && cell.single() && isMaruChar(cell.first) &&
-            !(fill && cell.halfWidth) && atTopOfLaterColumn()) {
+        if (atTopOfLaterColumn() && options.maruFix && cell.single() &&
+            isMaruChar(cell.first) && !(fill && cell.halfWidth)) {
             if (Fault f = grid.hang(pos, cell.first); f != Fault::None)
                 return {pos.k, f};
             --pos.k;

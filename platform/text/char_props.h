@@ -39,6 +39,8 @@ inline constexpr std::size_t kBlockSize = 128;
 namespace tables {
 extern const std::uint16_t kPropertyIndex[0x110000 / kBlockSize];
 extern const std::uint8_t kPropertyBlocks[][kBlockSize];
+extern const std::uint64_t kPlainBits[1024];
+extern const std::uint64_t kHalfWidthBits[1024];
 } // namespace tables
 
 inline std::uint8_t charProps(char32_t ch) {
@@ -56,6 +58,20 @@ inline GraphemeClass graphemeClass(std::uint8_t props) {
 // Width is neither wide nor full-width.
 inline bool isHalfWidth(std::uint8_t props) {
     return (props & kOneByte) || !(props & (kInCodePage | kWide));
+}
+
+// The same for a character, with one look-up in the BMP.
+inline bool isHalfWidthChar(char32_t ch) {
+    return ch < 0x10000 ? tables::kHalfWidthBits[ch >> 6] >> (ch & 63) & 1
+                        : isHalfWidth(charProps(ch));
+}
+
+// True for a code unit that is a whole character of the grapheme class Other, CR, LF or
+// Control: such a character neither joins the one before it nor holds on to the one
+// after it (a line break or control character holds nothing; an ordinary one holds
+// only marks and joiners, which are not plain). Never true for a surrogate.
+inline bool isPlainUnit(char16_t unit) {
+    return tables::kPlainBits[unit >> 6] >> (unit & 63) & 1;
 }
 
 } // namespace tovalo::text

@@ -1,7 +1,5 @@
 #include "platform/text/cp932.h"
 
-#include "platform/text/char_props.h"
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -72,7 +70,9 @@ std::string toCp932(std::u16string_view text) {
 }
 
 bool isEncodable(char16_t unit) {
-    return charProps(unit) & kInCodePage;
+    const Tables &t = codePage();
+    const char16_t code = t.encode[unit];
+    return code != kNone && t.decode[code] == unit;
 }
 
 std::u16string fromCp932(std::string_view bytes) {

@@ -219,6 +219,28 @@ int main(int argc, char **argv) {
         out << "},\n";
     }
     out << "};\n\n";
+    // Bit sets over the BMP for the two questions asked of every character: is it plain
+    // (an ordinary character, a line break or a control character, none of which joins
+    // a neighbour; never a surrogate), and is it half-width.
+    auto writeBits = [&](const char *name, auto test) {
+        out << "extern const std::uint64_t " << name << "[1024];\n";
+        out << "const std::uint64_t " << name << "[1024] = {";
+        for (unsigned word = 0; word < 1024; ++word) {
+            std::uint64_t bits = 0;
+            for (unsigned b = 0; b < 64; ++b)
+                if (test(word * 64 + b))
+                    bits |= std::uint64_t{1} << b;
+            out << (word % 4 ? " " : "\n    ") << "0x" << std::hex << bits << std::dec << "u,";
+        }
+        out << "\n};\n\n";
+    };
+    writeBits("kPlainBits", [&](unsigned ch) {
+        const auto c = graphemeClass(props[ch]);
+        return (ch < 0xD800 || ch >= 0xE000) &&
+               (c == GraphemeClass::Other || c == GraphemeClass::CR || c == GraphemeClass::LF ||
+                c == GraphemeClass::Control);
+    });
+    writeBits("kHalfWidthBits", [&](unsigned ch) { return isHalfWidth(props[ch]); });
     writePairs(out, "kCp932Encode", cp.encode);
     writePairs(out, "kCp932Decode", cp.decode);
     out << "} // namespace tovalo::text::tables\n";
