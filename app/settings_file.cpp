@@ -1,7 +1,8 @@
 #include "app/settings_file.h"
 
 #include "engine/numbers.h"
-#include "platform/text/cp932.h"
+#include "platform/text/decode.h"
+#include "platform/text/encode.h"
 
 #include <initializer_list>
 #include <optional>
@@ -154,11 +155,11 @@ std::string writeSettingsFile(const SettingsRecords &r) {
     appendRecord(out, {quoted(r.MailSoft)});
     appendRecord(out, {quoted(r.source)});
     appendRecord(out, {quoted(r.vertical)});
-    return text::toCp932(out);
+    return text::encodeForFile(out);
 }
 
 int readSettingsFile(std::string_view bytes, SettingsRecords &r) {
-    const std::u16string text = text::fromCp932(bytes);
+    const std::u16string text = text::decodeText(bytes);
     FieldReader in(text);
     if (!(in.integer(r.Spc12A) && in.integer(r.StMBL) && in.text(r.MpTsep)))
         return 0;
