@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 using namespace tovalo;
 using namespace tovalo::io::test;
 
@@ -45,6 +47,25 @@ QStringList listedNames(QFileDialog *dialog) {
     names.sort();
     return names;
 }
+
+// The program started up on the real file system as if it lived in `folder`.
+struct ProgramIn {
+    platform::FakeDialogs dialogs;
+    platform::QtFilesInFolder files;
+    platform::FakeRegistry registry;
+    platform::FakeClipboard clipboard;
+    platform::FakeShell shell;
+    platform::FakeWindowOrder windowOrder;
+    app::Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
+
+    explicit ProgramIn(const QString &folder) : files(folder) {
+        form.startUp();
+        form.show();
+    }
+    app::Pane *pane(const char *name) {
+        return form.findChild<app::Pane *>(QString::fromLatin1(name));
+    }
+};
 
 } // namespace
 
@@ -93,6 +114,75 @@ private slots:
         QCOMPARE(readFile(text), QByteArray("\x8F"
                                             "c\x81@\x8F\x91\r\n\x82\xAB<&>\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"page.htm", "text"}));
+    }
+
+    // Whatever must not be replaced by a regular file is refused with the save failure
+    // message, and stays what it was.
+    void saveRefusesWhatItMustNotReplace_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe") << "pipe"
+                              << "not an ordinary file";
+        QTest::newRow("folder") << "folder"
+                                << "not an ordinary file";
+        QTest::newRow("read-only file") << "read-only"
+                                        << "the file is read-only";
+    }
+    void saveRefusesWhatItMustNotReplace() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString name = folder.filePath(QStringLiteral("name"));
+        if (kind == QStringLiteral("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(name).constData(), 0644) == 0);
+        if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("name")));
+        if (kind == QStringLiteral("read-only"))
+            writeFile(name, "old", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QFileInfo before(name);
+        RealWindow w;
+        w.pane("TxtTate")->setText(u"縦");
+        w.dialogs.fileAnswer = name;
+        choose(w.form, "MnuSave");
+        QCOMPARE(w.dialogs.messages.size(), 1);
+        QCOMPARE(w.dialogs.messages[0].text, QStringLiteral("ファイルを保存できませんでした。\n") +
+                                                 name + QLatin1Char('\n') + reason);
+        const QFileInfo after(name);
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.permissions(), before.permissions());
+        if (after.isFile())
+            QCOMPARE(readFile(name), QByteArray("old"));
+        QCOMPARE(
+            QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"name"});
+    }
+
+    // Characters that code page 932 lacks survive a restart of the program in a folder
+    // of its own: the settings file beside it becomes UTF-8 with a byte-order mark.
+    void settingsKeepEveryCharacterThroughARestart() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("説明書.txt")), "manual");
+        const std::u16string text = u"顔😀と𠮷野家\r\n二行目";
+        std::u16string vertical;
+        {
+            ProgramIn first(folder.path());
+            first.pane("TxtOri")->setText(text);
+            first.form.convert();
+            vertical = first.pane("TxtTate")->text();
+            QVERIFY(vertical.find(u"😀") != std::u16string::npos);
+            first.form.shared().StMBL = 3; // the last texts at the next start
+            first.form.shared().MpTsep = u"𠮷";
+            first.form.close();
+        }
+        QVERIFY(readFile(folder.filePath(QStringLiteral("Tov.ini")))
+                    .startsWith("\xEF\xBB\xBF"
+                                "1,3,\"\xF0\xA0\xAE\xB7\"\r\n"));
+
+        ProgramIn next(folder.path());
+        QCOMPARE(next.pane("TxtOri")->text(), text);
+        QCOMPARE(next.pane("TxtTate")->text(), vertical);
+        QCOMPARE(next.form.shared().MpTsep, u"𠮷");
     }
 
     void openOfAFolderKeepsThePane() {
