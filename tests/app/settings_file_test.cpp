@@ -41,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsRoundTrip,
                          testing::Values(u"", u"縦書き、テキスト。", u"a,b,c", u"\r\n\r\n",
                                          u"  leading and trailing  ", u"#TRUE#", u"\"", u"\"\"",
                                          u"彼は\"こんにちは\"と言った", u"\"quoted\",\r\n\"next\"",
-                                         u"ｱｲｳ ﾃｷｽﾄ", u"😀 𠮷野家"));
+                                         u"ｱｲｳ ﾃｷｽﾄ", u"😀 𠮷野家",
+                                         u"ﾃｱ")); // code page 932 bytes that are UTF-8 too
 
 // One character that code page 932 lacks, in any field, makes the whole file UTF-8 with
 // a byte-order mark: the same text as the code page 932 file it would otherwise be.
