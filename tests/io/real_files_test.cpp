@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <sys/stat.h>
-
 using namespace tovalo;
 using namespace tovalo::io::test;
 
@@ -114,48 +112,6 @@ private slots:
         QCOMPARE(readFile(text), QByteArray("\x8F"
                                             "c\x81@\x8F\x91\r\n\x82\xAB<&>\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"page.htm", "text"}));
-    }
-
-    // Whatever must not be replaced by a regular file is refused with the save failure
-    // message, and stays what it was.
-    void saveRefusesWhatItMustNotReplace_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("pipe") << "pipe"
-                              << "not an ordinary file";
-        QTest::newRow("folder") << "folder"
-                                << "not an ordinary file";
-        QTest::newRow("read-only file") << "read-only"
-                                        << "the file is read-only";
-    }
-    void saveRefusesWhatItMustNotReplace() {
-        QFETCH(QString, kind);
-        QFETCH(QString, reason);
-        QTemporaryDir folder;
-        const QString name = folder.filePath(QStringLiteral("name"));
-        if (kind == QStringLiteral("pipe"))
-            QVERIFY(::mkfifo(QFile::encodeName(name).constData(), 0644) == 0);
-        if (kind == QStringLiteral("folder"))
-            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("name")));
-        if (kind == QStringLiteral("read-only"))
-            writeFile(name, "old", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        const QFileInfo before(name);
-        RealWindow w;
-        w.pane("TxtTate")->setText(u"縦");
-        w.dialogs.fileAnswer = name;
-        choose(w.form, "MnuSave");
-        QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w.dialogs.messages[0].text, QStringLiteral("ファイルを保存できませんでした。\n") +
-                                                 name + QLatin1Char('\n') + reason);
-        const QFileInfo after(name);
-        QCOMPARE(after.isFile(), before.isFile());
-        QCOMPARE(after.permissions(), before.permissions());
-        if (after.isFile())
-            QCOMPARE(readFile(name), QByteArray("old"));
-        QCOMPARE(
-            QDir(folder.path())
-                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList{"name"});
     }
 
     // Characters that code page 932 lacks survive a restart of the program in a folder
