@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/box_rule.h"
+#include "app/settings_at_start.h"
 #include "app/shared_settings.h"
 
 #include <QMainWindow>
@@ -45,7 +46,6 @@ namespace tovalo::app {
 
 class NumberBox;
 class Pane;
-struct SettingsRecords;
 
 // The services of the system that the main window uses.
 struct Form1Services {
@@ -111,8 +111,8 @@ private:
     bool restoreSettings(SettingsRecords &saved);
     bool fillStartText(const SettingsRecords &saved);
     SettingsRecords currentRecords() const;
-    QString settingsFilePath() const;
     void shutDown();
+    bool saveSettings(const QString &path, QString &error);
 
     // Layout.
     void layoutControls();
@@ -126,6 +126,7 @@ private:
     Form1Services services_;
     SharedSettings shared_;
     std::unique_ptr<update::UpCheck> upCheck_;
+    SettingsAtStart settingsAtStart_;
     QPointer<phone::FrmMphone> frmMphone_; // while it is open
     QPointer<options::FrmCstm> frmCstm_;   // while it is loaded
     io::WindowCommands *commands_;

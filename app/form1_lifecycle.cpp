@@ -7,6 +7,7 @@
 #include "app/pane.h"
 #include "app/program_info.h"
 #include "app/settings_file.h"
+#include "app/settings_location.h"
 #include "options/frm_cstm.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
@@ -19,8 +20,6 @@
 #include <QCloseEvent>
 #include <QScrollBar>
 
-#include <cstdio>
-
 namespace tovalo::app {
 namespace {
 
@@ -32,8 +31,12 @@ void Form1::startUp() {
     shared_.MpH = 6;
     shared_.MpW = 8;
     shared_.Loading = true;
+    // Until start-up has read it whole, a settings file is kept at shut-down.
+    settingsAtStart_.keepUnreadFile =
+        services_.files.existsIncludingHidden(settingsFilePath(services_.files));
     if (!runStartUp())
         TxtOri->setText(texts::kStartUpFailed);
+    settingsAtStart_.startSource = TxtOri->text();
     // Also after a failure: estimation and conversion work for the rest of the run.
     shared_.Loading = false;
 }
@@ -82,17 +85,9 @@ bool Form1::registerWithUpdateChecker() {
     return true;
 }
 
-QString Form1::settingsFilePath() const {
-    const platform::Files &files = services_.files;
-    QString folder = files.programFolder();
-    if (!files.isWritableFolder(folder))
-        folder = files.userConfigFolder() + QStringLiteral("/tovalo");
-    return folder + QLatin1Char('/') + texts::qs(texts::kSettingsFileName);
-}
-
 // Reads the settings file into `saved` and applies it. Without a file the defaults stay.
 bool Form1::restoreSettings(SettingsRecords &saved) {
-    const QString path = settingsFilePath();
+    const QString path = settingsFilePath(services_.files);
     if (!services_.files.existsIncludingHidden(path))
         return true;
     const std::optional<QByteArray> bytes = services_.files.readBytes(path);
@@ -108,6 +103,8 @@ bool Form1::restoreSettings(SettingsRecords &saved) {
     shared_.MailSoft = saved.MailSoft;
     if (records < kSettingsRecordCount)
         return false;
+    settingsAtStart_.keepUnreadFile = false;
+    settingsAtStart_.unshownTexts = {saved.source, saved.vertical};
     // The parameters only once the whole file has been read.
     TxtH->setText(QString::fromStdU16String(saved.height));
     TxtWidth->setText(QString::fromStdU16String(saved.lines));
@@ -136,6 +133,7 @@ bool Form1::fillStartText(const SettingsRecords &saved) {
     } else {
         TxtOri->setText(saved.source);
         TxtTate->setText(saved.vertical);
+        settingsAtStart_.unshownTexts.reset(); // the panes hold them now
     }
     return true;
 }
@@ -161,21 +159,34 @@ void Form1::closeEvent(QCloseEvent *event) {
 }
 
 // Writes the settings file anew and closes the program's other windows. A file that
-// cannot be written does not keep the program open; the reason goes to standard error.
+// cannot be written does not keep the program open, but the user learns of it first.
 void Form1::shutDown() {
-    const QString path = settingsFilePath();
-    const std::string bytes = writeSettingsFile(currentRecords());
+    const QString path = settingsFilePath(services_.files);
     QString error;
-    if (services_.files.writeBytesAtomically(path, QByteArray::fromStdString(bytes), error))
-        services_.files.setNormalAttributes(path);
-    else
-        std::fprintf(stderr, "tovalo: cannot write the settings file %s: %s\n", qPrintable(path),
-                     qPrintable(error));
+    if (!saveSettings(path, error))
+        services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
+                                      texts::qs(texts::kSettingsNotSaved) + QLatin1Char('\n') +
+                                          path + QLatin1Char('\n') + error,
+                                      platform::MessageIcon::Warning);
 
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows)
         if (window != this && window->isVisible())
             window->close();
+}
+
+// A file that start-up could not read whole is first kept under another name, replacing
+// an older copy; when that fails nothing is written, so that the file is never lost.
+bool Form1::saveSettings(const QString &path, QString &error) {
+    platform::Files &files = services_.files;
+    if (settingsAtStart_.keepUnreadFile && files.existsIncludingHidden(path) &&
+        !files.renameReplacing(path, path + texts::qs(texts::kUnreadSettingsSuffix), error))
+        return false;
+    const std::string bytes = writeSettingsFile(recordsToWrite(currentRecords(), settingsAtStart_));
+    if (!files.writeBytesAtomically(path, QByteArray::fromStdString(bytes), error))
+        return false;
+    files.setNormalAttributes(path);
+    return true;
 }
 
 } // namespace tovalo::app

@@ -27,9 +27,12 @@ inline constexpr char16_t kPhoneTip[] = u"携帯電話用";
 inline constexpr char16_t kNewerVersion[] = u"最新バージョンが存在します";
 inline constexpr char16_t kStartUpFailed[] =
     u"ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう";
+inline constexpr char16_t kSettingsNotSaved[] = u"設定ファイルを保存できませんでした。";
 inline constexpr char16_t kFontWarning[] = u"フォントによっては表示がおかしくなります";
 
 inline constexpr char16_t kSettingsFileName[] = u"Tov.ini";
+// Appended to the settings file's name for the copy of a file start-up could not read.
+inline constexpr char16_t kUnreadSettingsSuffix[] = u".bak";
 inline constexpr char16_t kManualFileName[] = u"説明書.txt";
 
 } // namespace tovalo::app::texts

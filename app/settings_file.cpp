@@ -2,6 +2,8 @@
 
 #include "engine/numbers.h"
 #include "platform/text/cp932.h"
+#include "platform/text/decode.h"
+#include "platform/text/encode.h"
 
 #include <initializer_list>
 #include <optional>
@@ -43,6 +45,13 @@ void appendRecord(std::u16string &out, std::initializer_list<std::u16string> fie
         first = false;
     }
     out += u"\r\n";
+}
+
+// The file is code page 932, or UTF-8 behind a byte-order mark when that code page lacks
+// a character. Without the mark the bytes are code page 932 even when they happen to be
+// well-formed UTF-8 as well, as those of "ﾃｱ" are.
+std::u16string fileText(std::string_view bytes) {
+    return bytes.starts_with("\xEF\xBB\xBF") ? text::decodeText(bytes) : text::fromCp932(bytes);
 }
 
 bool isLineEnd(char16_t c) {
@@ -154,11 +163,11 @@ std::string writeSettingsFile(const SettingsRecords &r) {
     appendRecord(out, {quoted(r.MailSoft)});
     appendRecord(out, {quoted(r.source)});
     appendRecord(out, {quoted(r.vertical)});
-    return text::toCp932(out);
+    return text::encodeForFile(out);
 }
 
 int readSettingsFile(std::string_view bytes, SettingsRecords &r) {
-    const std::u16string text = text::fromCp932(bytes);
+    const std::u16string text = fileText(bytes);
     FieldReader in(text);
     if (!(in.integer(r.Spc12A) && in.integer(r.StMBL) && in.text(r.MpTsep)))
         return 0;

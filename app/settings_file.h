@@ -30,14 +30,15 @@ struct SettingsRecords {
 
 inline constexpr int kSettingsRecordCount = 6;
 
-// The file's bytes: six records of comma-separated fields, code page 932, CR LF after
-// every record. Texts are quoted, with any quotation mark inside them doubled.
+// The file's bytes: six records of comma-separated fields, CR LF after every record.
+// Texts are quoted, with any quotation mark inside them doubled. The file is code page
+// 932 when that code page holds every character, else UTF-8 with a byte-order mark.
 std::string writeSettingsFile(const SettingsRecords &records);
 
-// Reads the fields in the order they were written into `records`, stopping at the
-// first field that is missing or not of its type. Fields read before that keep their
-// new values, the others keep what `records` held. Returns the number of records
-// read completely; the file is whole when that is kSettingsRecordCount.
+// Reads the fields, in either encoding, in the order they were written into `records`,
+// stopping at the first field that is missing or not of its type. Fields read before
+// that keep their new values, the others keep what `records` held. Returns the number
+// of records read completely; the file is whole when that is kSettingsRecordCount.
 int readSettingsFile(std::string_view bytes, SettingsRecords &records);
 
 } // namespace tovalo::app

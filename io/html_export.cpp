@@ -2,6 +2,7 @@
 
 #include "app/program_info.h"
 #include "platform/text/cp932.h"
+#include "platform/text/encode.h"
 
 namespace tovalo::io {
 namespace {
@@ -109,7 +110,7 @@ std::u16string htmlPage(std::u16string_view title, std::u16string_view vertical)
 std::string savedFileBytes(std::u16string_view fileName, std::u16string_view vertical) {
     if (namesHtmlPage(fileName))
         return encodeForPage(htmlPage(fileName, vertical));
-    return text::toCp932(std::u16string(vertical) + std::u16string(kCrLf));
+    return text::encodeForFile(std::u16string(vertical) + std::u16string(kCrLf));
 }
 
 } // namespace tovalo::io

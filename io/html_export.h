@@ -18,8 +18,9 @@ std::u16string taggedFragment(std::u16string_view vertical);
 // to its download page. `title` is the full path of the page's file.
 std::u16string htmlPage(std::u16string_view title, std::u16string_view vertical);
 
-// What saving the vertical text under `fileName` writes, in code page 932: the HTML page
-// when the name asks for it, otherwise the text followed by one CR LF.
+// What saving the vertical text under `fileName` writes: the HTML page in code page 932
+// when the name asks for it, otherwise the text followed by one CR LF, in code page 932
+// when that code page holds every character, else in UTF-8 with a byte-order mark.
 std::string savedFileBytes(std::u16string_view fileName, std::u16string_view vertical);
 
 } // namespace tovalo::io

@@ -3,6 +3,7 @@
 #include "platform/qt/dialogs.h"
 
 #include <QList>
+#include <QWidget>
 
 namespace tovalo::platform {
 
@@ -14,6 +15,7 @@ public:
         QString caption;
         QString text;
         MessageIcon icon;
+        bool overShownWindow; // the window it belongs to was still on the screen
     };
     QList<Message> messages;
     std::optional<FontChoice> fontAnswer; // nothing: the user cancels
@@ -25,9 +27,9 @@ public:
     std::optional<QString> fileAnswer; // nothing: the user cancels
     QList<FileDialog> fileDialogs;     // every open and save dialog shown
 
-    void showMessage(QWidget *, const QString &caption, const QString &text,
+    void showMessage(QWidget *parent, const QString &caption, const QString &text,
                      MessageIcon icon) override {
-        messages.append({caption, text, icon});
+        messages.append({caption, text, icon, parent && parent->isVisible()});
     }
     std::optional<FontChoice> chooseFont(QWidget *, const FontChoice &current) override {
         fontDialogs.append(current);

@@ -43,7 +43,23 @@ bool FakeFiles::writeBytesAtomically(const QString &path, const QByteArray &byte
         error = QStringLiteral("Permission denied");
         return false;
     }
+    if (readOnly.contains(path)) {
+        error = QStringLiteral("the file is read-only");
+        return false;
+    }
     contents[path] = bytes;
+    return true;
+}
+
+bool FakeFiles::renameReplacing(const QString &from, const QString &to, QString &error) {
+    if (!contents.contains(from) || readOnlyFolders.contains(folderOf(to))) {
+        error = QStringLiteral("Permission denied");
+        return false;
+    }
+    contents[to] = contents.take(from);
+    readOnly.remove(to);
+    if (readOnly.remove(from))
+        readOnly.insert(to);
     return true;
 }
 

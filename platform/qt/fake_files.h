@@ -15,6 +15,7 @@ public:
     QSet<QString> readOnlyFolders;
     QMap<QString, QByteArray> contents;
     QSet<QString> unreadable; // files that exist but cannot be read
+    QSet<QString> readOnly;   // files that exist but cannot be replaced
     bool failWrites = false;  // every write fails and leaves the old content
     QSet<QString> normalized; // files whose attributes were set to normal
     int writeCount = 0;
@@ -28,6 +29,7 @@ public:
     std::optional<QByteArray> readBytes(const QString &path) const override;
     bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                               QString &error) override;
+    bool renameReplacing(const QString &from, const QString &to, QString &error) override;
     bool setNormalAttributes(const QString &path) override;
 };
 

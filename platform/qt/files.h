@@ -35,10 +35,15 @@ public:
     // The whole content; nothing when the file cannot be opened or read.
     virtual std::optional<QByteArray> readBytes(const QString &path) const = 0;
     // Replaces the file through a temporary file in the same folder, so that the old
-    // content stays whole unless the new one was written completely. Creates the
-    // folder when it is missing. On failure, says why in `error`.
+    // content stays whole unless the new one was written completely, to the last byte.
+    // A symbolic link stays and its target is replaced; the replaced file keeps its
+    // permission bits. Refuses a read-only file and anything that is not an ordinary
+    // file (a folder, a device, a pipe). Creates the folder when it is missing. On
+    // failure, says why in `error`.
     virtual bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                                       QString &error) = 0;
+    // Renames a file, replacing any file of the new name. On failure, says why in `error`.
+    virtual bool renameReplacing(const QString &from, const QString &to, QString &error) = 0;
     // Lets the owner read and write the file.
     virtual bool setNormalAttributes(const QString &path) = 0;
 };

@@ -7,7 +7,22 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstdio>
+
 namespace tovalo::platform {
+namespace {
+
+// A file whose permission bits let nobody write it is read-only, as the read-only
+// attribute is on Windows: it is refused even where the user could override the bits
+// (as root).
+bool isReadOnly(const QFileInfo &file) {
+    constexpr QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !file.isWritable() || !(file.permissions() & anyWrite);
+}
+
+} // namespace
 
 QString QtFiles::programFolder() const {
     return QCoreApplication::applicationDirPath();
@@ -49,14 +64,46 @@ std::optional<QByteArray> QtFiles::readBytes(const QString &path) const {
 }
 
 bool QtFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes, QString &error) {
-    const QString folder = QFileInfo(path).absolutePath();
+    // QFileInfo looks through a symbolic link at the file it points to, and so does
+    // QSaveFile, which replaces that file and copies its permission bits.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        error = QStringLiteral("not an ordinary file");
+        return false;
+    }
+    if (target.exists() && isReadOnly(target)) {
+        error = QStringLiteral("the file is read-only");
+        return false;
+    }
+    const QString folder = target.absolutePath();
     if (!QDir().mkpath(folder)) {
         error = QStringLiteral("cannot create the folder ") + folder;
         return false;
     }
+    // commit() replaces the file even when the last buffered write failed, so the bytes
+    // go straight to the temporary file, where a short write is the failure itself and
+    // errno says why. Without a commit the temporary file is removed and the old file
+    // stays as it was.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
+        return false;
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        error = errno != 0 ? qt_error_string(errno) : file.errorString();
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool QtFiles::renameReplacing(const QString &from, const QString &to, QString &error) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0) {
+        error = qt_error_string(errno);
         return false;
     }
     return true;

@@ -9,7 +9,58 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
+
 using tovalo::platform::QtFiles;
+
+namespace {
+
+QByteArray contentOf(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void putFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// The kind and permission bits of what the name itself stands for, a link not followed.
+QString kindOf(const QString &path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("nothing");
+    const char *kind = S_ISLNK(status.st_mode)    ? "link"
+                       : S_ISREG(status.st_mode)  ? "file"
+                       : S_ISDIR(status.st_mode)  ? "folder"
+                       : S_ISFIFO(status.st_mode) ? "pipe"
+                                                  : "other";
+    return QString::fromLatin1(kind) + QLatin1Char(' ') +
+           QString::number(status.st_mode & 07777, 8);
+}
+
+// A small file system of its own, full to the last few kilobytes, while it lives; it
+// needs the right to mount one.
+class FullDisk {
+public:
+    explicit FullDisk(const QString &folder) : folder_(folder) {
+        mounted_ =
+            ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullDisk() {
+        if (mounted_)
+            ::umount(QFile::encodeName(folder_).constData());
+    }
+    bool mounted() const { return mounted_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
+} // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT
@@ -34,6 +85,103 @@ private slots:
         QFile::setPermissions(hidden, QFileDevice::ReadOwner);
         QVERIFY(files.setNormalAttributes(hidden));
         QVERIFY(QFile::permissions(hidden) & QFileDevice::WriteOwner);
+    }
+
+    // A link stays and its target is replaced; the permission bits stay. Whatever is
+    // refused stays as it was, and no temporary file is left beside it.
+    void replacingWhatTheNameStandsFor_data() {
+        QTest::addColumn<QString>("made"); // what the name stands for before
+        QTest::addColumn<bool>("written");
+        QTest::newRow("file 644") << "file 644" << true;
+        QTest::newRow("file 640") << "file 640" << true;
+        QTest::newRow("link to a file") << "link to file" << true;
+        QTest::newRow("dangling link") << "link to nothing" << true;
+        QTest::newRow("read-only file") << "file 444" << false;
+        QTest::newRow("pipe") << "pipe 644" << false;
+        QTest::newRow("folder") << "folder 755" << false;
+        QTest::newRow("link to a folder") << "link to folder" << false;
+    }
+    void replacingWhatTheNameStandsFor() {
+        QFETCH(QString, made);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("name"));
+        const QString target = dir.filePath(QStringLiteral("target"));
+        const QByteArray n = QFile::encodeName(name);
+        const mode_t mode = made.section(QLatin1Char(' '), 1).toUInt(nullptr, 8);
+        if (made.startsWith(QStringLiteral("link"))) {
+            if (made.endsWith(QStringLiteral("file")))
+                putFile(target, "old");
+            if (made.endsWith(QStringLiteral("folder")))
+                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target")));
+            QVERIFY(QFile::link(target, name));
+        } else {
+            if (made.startsWith(QStringLiteral("file")))
+                putFile(name, "old");
+            if (made.startsWith(QStringLiteral("pipe")))
+                QVERIFY(::mkfifo(n.constData(), mode) == 0);
+            if (made.startsWith(QStringLiteral("folder")))
+                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("name")));
+            QVERIFY(::chmod(n.constData(), mode) == 0);
+        }
+        const auto entries = [&] {
+            return QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+        };
+        const QString kindBefore = kindOf(name);
+        const QStringList before = entries();
+
+        QtFiles files;
+        QString error;
+        QCOMPARE(files.writeBytesAtomically(name, "new", error), written);
+        QCOMPARE(error.isEmpty(), written);
+        QCOMPARE(kindOf(name), kindBefore);
+        QCOMPARE(entries(), made == QStringLiteral("link to nothing")
+                                ? before + QStringList{"target"}
+                                : before);
+        if (QFileInfo(name).isFile())
+            QCOMPARE(contentOf(name), written ? QByteArray("new") : QByteArray("old"));
+    }
+
+    // The last buffered write fails on a full disk: the old file stays whole and the
+    // failure is told, whether the new content is smaller or larger than the buffer.
+    void fullDiskKeepsTheOldFileWhole_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("15,000 bytes") << 15000;
+        QTest::newRow("100,000 bytes") << 100000;
+    }
+    void fullDiskKeepsTheOldFileWhole() {
+        QFETCH(int, size);
+        QTemporaryDir dir;
+        FullDisk disk(dir.path());
+        if (!disk.mounted())
+            QSKIP("no right to mount a small file system here");
+        const QString path = dir.filePath(QStringLiteral("Tov.ini"));
+        const QByteArray old(15000, 'o');
+        putFile(path, old);
+        putFile(dir.filePath(QStringLiteral("filler")), QByteArray(40000, 'f'));
+        QtFiles files;
+        QString error;
+        QVERIFY(!files.writeBytesAtomically(path, QByteArray(size, 'n'), error));
+        QVERIFY2(error.contains(QStringLiteral("space")), qPrintable(error));
+        QCOMPARE(contentOf(path), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"filler", "Tov.ini"}));
+    }
+
+    void renameReplacesAnOlderFile() {
+        QTemporaryDir dir;
+        const QString from = dir.filePath(QStringLiteral("Tov.ini"));
+        const QString to = dir.filePath(QStringLiteral("Tov.ini.bak"));
+        putFile(from, "unread");
+        putFile(to, "older copy");
+        QtFiles files;
+        QString error;
+        QVERIFY(files.renameReplacing(from, to, error));
+        QCOMPARE(contentOf(to), QByteArray("unread"));
+        QVERIFY(!QFile::exists(from));
+        QVERIFY(!files.renameReplacing(from, to, error));
+        QVERIFY(!error.isEmpty());
     }
 
     void dataFilesAreFoundBesideTheProgramOrInItsSharedFolder() {

@@ -1,6 +1,8 @@
+#include "app/settings_at_start.h"
 #include "app/settings_file.h"
 
 #include "platform/text/cp932.h"
+#include "platform/text/unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +41,25 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsRoundTrip,
                          testing::Values(u"", u"縦書き、テキスト。", u"a,b,c", u"\r\n\r\n",
                                          u"  leading and trailing  ", u"#TRUE#", u"\"", u"\"\"",
                                          u"彼は\"こんにちは\"と言った", u"\"quoted\",\r\n\"next\"",
-                                         u"ｱｲｳ ﾃｷｽﾄ"));
+                                         u"ｱｲｳ ﾃｷｽﾄ", u"😀 𠮷野家",
+                                         u"ﾃｱ")); // code page 932 bytes that are UTF-8 too
+
+// One character that code page 932 lacks, in any field, makes the whole file UTF-8 with
+// a byte-order mark: the same text as the code page 932 file it would otherwise be.
+TEST(SettingsFileWriting, WholeFileIsUtf8WithMarkWhenOneCharacterNeedsIt) {
+    for (std::u16string SettingsRecords::*field :
+         {&SettingsRecords::MpTsep, &SettingsRecords::MailSoft, &SettingsRecords::source,
+          &SettingsRecords::vertical}) {
+        SettingsRecords r;
+        r.source = u"縦書き";
+        r.*field += u"~";
+        std::u16string text = text::fromCp932(writeSettingsFile(r));
+        text.replace(text.find(u'~'), 1, u"𠮷");
+        (r.*field).pop_back();
+        r.*field += u"𠮷";
+        EXPECT_EQ(writeSettingsFile(r), "\xEF\xBB\xBF" + text::toUtf8(text));
+    }
+}
 
 // Spaces and lone line feeds between fields are passed over. A quotation mark that older
 // files hold undoubled ends its text early; the rest of the field is passed over and the
@@ -72,6 +92,38 @@ TEST(SettingsFileReading, StopsAtTheFirstBadFieldKeepingWhatWasRead) {
         EXPECT_EQ(r.MpTsep, records >= 1 ? u"-" : u"＊") << bytes;
         EXPECT_EQ(r.ChkChg1 && !r.maruFix, records >= 2) << bytes;
         EXPECT_EQ(r.MailSoft, records >= 4 ? u"" : u"before") << bytes;
+    }
+}
+
+// Shut-down writes the texts of the last run back while start-up showed something else
+// and the source pane still holds what start-up put there.
+TEST(SettingsAtShutDown, TextsOfTheLastRunSurviveUntilTheUserWritesNewOnes) {
+    struct Case {
+        const char *name;
+        bool unshown;
+        std::u16string source; // at shut-down
+        std::u16string written;
+    };
+    const Case cases[] = {
+        {"manual shown, source untouched", true, u"manual", u"last source"},
+        {"manual shown, user wrote", true, u"manual and more", u"manual and more"},
+        {"last texts shown", false, u"manual", u"manual"},
+    };
+    for (const Case &c : cases) {
+        SettingsAtStart start;
+        start.startSource = u"manual";
+        if (c.unshown)
+            start.unshownTexts = {u"last source", u"last vertical"};
+        SettingsRecords current;
+        current.source = c.source;
+        current.vertical = u"current vertical";
+        current.StMBL = 2;
+        const SettingsRecords written = recordsToWrite(current, start);
+        EXPECT_EQ(written.source, c.written) << c.name;
+        EXPECT_EQ(written.vertical,
+                  c.written == u"last source" ? u"last vertical" : u"current vertical")
+            << c.name;
+        EXPECT_EQ(written.StMBL, 2) << c.name;
     }
 }
 

@@ -9,12 +9,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryFile>
 #include <QTest>
-
-#include <cstdio>
-#include <optional>
-#include <unistd.h>
 
 using namespace tovalo::app;
 using namespace tovalo::app::test;
@@ -31,35 +26,6 @@ const QByteArray kWholeFile = QByteArray::fromStdString(tovalo::text::toCp932(
     u"2,3,\"＊\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
     u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n"));
 
-// Everything written to standard error while it lives.
-class StderrCapture {
-public:
-    StderrCapture() {
-        std::fflush(stderr);
-        saved_ = ::dup(STDERR_FILENO);
-        if (file_.open())
-            ::dup2(file_.handle(), STDERR_FILENO);
-    }
-    ~StderrCapture() { restore(); }
-    QString text() {
-        restore();
-        file_.seek(0);
-        return QString::fromLocal8Bit(file_.readAll());
-    }
-
-private:
-    void restore() {
-        if (saved_ < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(saved_, STDERR_FILENO);
-        ::close(saved_);
-        saved_ = -1;
-    }
-    QTemporaryFile file_;
-    int saved_ = -1;
-};
-
 // A window started on the given settings file.
 Form1 &openOn(WindowHarness &h, const QByteArray &file) {
     h.files.contents[h.settingsPath()] = file;
@@ -74,9 +40,14 @@ bool startUpFailed(const WindowHarness &h) {
     return h.paneText("TxtOri") == kFailure;
 }
 
+QString copyPath(const WindowHarness &h) {
+    return h.settingsPath() + QStringLiteral(".bak");
+}
+
 // The user turns on automatic update and types, which converts; shut-down then rewrites
-// the settings file whole, with what the window held.
-void typeConvertAndClose(WindowHarness &h) {
+// the settings file whole, with what the window held, after keeping the file start-up
+// found as a copy unless it read that file whole.
+void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
     Form1 &form = h.form();
     QVERIFY(!form.shared().Loading);
 
@@ -89,11 +60,16 @@ void typeConvertAndClose(WindowHarness &h) {
     const std::u16string vertical = h.pane("TxtTate")->text();
     h.close();
     QVERIFY(!form.isVisible());
+    QVERIFY(h.dialogs.messages.isEmpty());
     SettingsRecords written;
     QCOMPARE(readBack(h.files.contents.value(h.settingsPath()), written), kSettingsRecordCount);
-    // Characters that code page 932 lacks come back as '?'.
-    QCOMPARE(written.source, tovalo::text::fromCp932(tovalo::text::toCp932(source)));
-    QCOMPARE(written.vertical, tovalo::text::fromCp932(tovalo::text::toCp932(vertical)));
+    QCOMPARE(written.source, source);
+    QCOMPARE(written.vertical, vertical);
+    SettingsRecords found;
+    if (readBack(fileFound, found) == kSettingsRecordCount)
+        QVERIFY(!h.files.contents.contains(copyPath(h)));
+    else
+        QCOMPARE(h.files.contents.value(copyPath(h)), fileFound);
 }
 
 } // namespace
@@ -122,7 +98,7 @@ private slots:
             QVERIFY(h.paneText("TxtTate").isEmpty());
             QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
         }
-        typeConvertAndClose(h);
+        typeConvertAndClose(h, kWholeFile.left(length));
     }
 
     // Random bytes, and the whole file with a few bytes changed at random.
@@ -146,7 +122,7 @@ private slots:
         QFETCH(QByteArray, file);
         WindowHarness h;
         openOn(h, file);
-        typeConvertAndClose(h);
+        typeConvertAndClose(h, file);
     }
 
     // Whole files with values the program never writes.
@@ -179,47 +155,94 @@ private slots:
         WindowHarness h;
         openOn(h, file);
         QCOMPARE(startUpFailed(h), failure);
-        typeConvertAndClose(h);
+        typeConvertAndClose(h, file);
     }
 
-    // Where the settings go when the program's folder cannot take them, and what is
-    // said when no folder can.
-    void shutDownWithUnwritableFolders_data() {
-        QTest::addColumn<bool>("programFolderReadOnly");
-        QTest::addColumn<bool>("userFolderReadOnly");
-        QTest::addColumn<bool>("writesFail");
-        QTest::addColumn<QString>("written"); // the file written, or the one complained of
-        QTest::newRow("program folder read-only")
-            << true << false << false << "/home/user/.config/tovalo/Tov.ini";
-        QTest::newRow("both folders read-only")
-            << true << true << false << "/home/user/.config/tovalo/Tov.ini";
-        QTest::newRow("every write fails") << false << false << true << "/opt/tovalo/Tov.ini";
+    // A file start-up could not read whole is kept, replacing an older copy. When no
+    // copy can be made, nothing is written and the user is told.
+    void unreadFileIsKept_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("unreadable");
+        QTest::addColumn<bool>("olderCopy");
+        QTest::addColumn<bool>("folderReadOnly");
+        QTest::newRow("damaged") << kWholeFile.left(60) << false << false << false;
+        QTest::newRow("damaged, older copy") << kWholeFile.left(60) << false << true << false;
+        QTest::newRow("unreadable") << kWholeFile << true << false << false;
+        QTest::newRow("damaged, folder read-only") << kWholeFile.left(60) << false << false << true;
     }
-    void shutDownWithUnwritableFolders() {
-        QFETCH(bool, programFolderReadOnly);
-        QFETCH(bool, userFolderReadOnly);
-        QFETCH(bool, writesFail);
-        QFETCH(QString, written);
+    void unreadFileIsKept() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, unreadable);
+        QFETCH(bool, olderCopy);
+        QFETCH(bool, folderReadOnly);
         WindowHarness h;
+        if (unreadable)
+            h.files.unreadable.insert(h.settingsPath());
+        if (olderCopy)
+            h.files.contents[copyPath(h)] = "older copy";
+        openOn(h, file);
+        QVERIFY(startUpFailed(h));
+        if (folderReadOnly)
+            h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
+        h.close();
+        if (folderReadOnly) {
+            QCOMPARE(h.files.contents.value(h.settingsPath()), file);
+            QVERIFY(!h.files.contents.contains(copyPath(h)));
+            QCOMPARE(h.dialogs.messages.size(), 1);
+        } else {
+            QCOMPARE(h.files.contents.value(copyPath(h)), file);
+            SettingsRecords written;
+            QCOMPARE(readBack(h.files.contents.value(h.settingsPath()), written),
+                     kSettingsRecordCount);
+            QVERIFY(h.dialogs.messages.isEmpty());
+        }
+    }
+
+    // Where the settings go when the program's folder cannot take them, and what the
+    // user is told, before the window closes, when they cannot be written.
+    void shutDownWithUnwritableFiles_data() {
+        QTest::addColumn<QString>("unwritable");
+        QTest::addColumn<QString>("written"); // the file written, or the one complained of
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("program folder read-only") << "program folder"
+                                                  << "/home/user/.config/tovalo/Tov.ini"
+                                                  << "";
+        QTest::newRow("both folders read-only") << "both folders"
+                                                << "/home/user/.config/tovalo/Tov.ini"
+                                                << "Permission denied";
+        QTest::newRow("every write fails") << "every write"
+                                           << "/opt/tovalo/Tov.ini"
+                                           << "Permission denied";
+        QTest::newRow("Tov.ini read-only") << "Tov.ini"
+                                           << "/opt/tovalo/Tov.ini"
+                                           << "the file is read-only";
+    }
+    void shutDownWithUnwritableFiles() {
+        QFETCH(QString, unwritable);
+        QFETCH(QString, written);
+        QFETCH(QString, reason);
+        WindowHarness h;
+        h.putManual(u"説明書");
+        const QString besideTheProgram = h.settingsPath();
         Form1 &form = openOn(h, kWholeFile);
         QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
 
-        // The folders change while the program runs.
-        if (programFolderReadOnly)
+        // The files change while the program runs.
+        if (unwritable.endsWith(QStringLiteral("folder")) ||
+            unwritable == QStringLiteral("both folders"))
             h.files.readOnlyFolders.insert(h.files.programFolderPath);
-        if (userFolderReadOnly)
+        if (unwritable == QStringLiteral("both folders"))
             h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
-        h.files.failWrites = writesFail;
-        StderrCapture stderrText;
+        h.files.failWrites = unwritable == QStringLiteral("every write");
+        if (unwritable == QStringLiteral("Tov.ini"))
+            h.files.readOnly.insert(besideTheProgram);
         h.close();
-        const QString complaint = stderrText.text();
 
         QVERIFY(!form.isVisible());
-        QCOMPARE(h.files.contents.value(h.settingsPath()), kWholeFile);
-        const bool saved = !userFolderReadOnly && !writesFail;
-        if (saved) {
-            QVERIFY(complaint.isEmpty());
+        QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
+        if (reason.isEmpty()) {
+            QVERIFY(h.dialogs.messages.isEmpty());
             SettingsRecords records;
             QCOMPARE(readBack(h.files.contents.value(written), records), kSettingsRecordCount);
             QCOMPARE(q(records.source), q(kSavedSource) + QStringLiteral("。"));
@@ -227,8 +250,13 @@ private slots:
         } else {
             QVERIFY(
                 !h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
-            QCOMPARE(complaint, QStringLiteral("tovalo: cannot write the settings file ") +
-                                    written + QStringLiteral(": Permission denied\n"));
+            QCOMPARE(h.dialogs.messages.size(), 1);
+            const auto &message = h.dialogs.messages[0];
+            QCOMPARE(message.caption, QStringLiteral("Tovalo"));
+            QCOMPARE(message.icon, tovalo::platform::MessageIcon::Warning);
+            QVERIFY(message.overShownWindow);
+            QCOMPARE(message.text, QStringLiteral("設定ファイルを保存できませんでした。\n") +
+                                       written + QLatin1Char('\n') + reason);
         }
 
         // The next start finds what this one saved, in the folder it will look in.
@@ -236,9 +264,10 @@ private slots:
         next.files.contents = h.files.contents;
         next.files.readOnlyFolders = h.files.readOnlyFolders;
         next.open();
-        QCOMPARE(next.paneText("TxtOri"), saved ? q(kSavedSource) + QStringLiteral("。")
-                                          : programFolderReadOnly ? QString()
-                                                                  : q(kSavedSource));
+        QCOMPARE(next.paneText("TxtOri"), reason.isEmpty() ? q(kSavedSource) + QStringLiteral("。")
+                                          : unwritable == QStringLiteral("both folders")
+                                              ? QStringLiteral("説明書") // no settings found
+                                              : q(kSavedSource));
     }
 };
 

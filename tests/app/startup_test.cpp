@@ -2,6 +2,9 @@
 // Damaged and unwritable settings files are the resilience test's.
 #include "window_harness.h"
 
+#include "app/settings_file.h"
+#include "platform/text/cp932.h"
+
 using namespace tovalo::app;
 using namespace tovalo::app::test;
 
@@ -16,6 +19,15 @@ std::u16string fileWith(std::u16string_view recordOne, std::u16string_view recor
     return std::u16string(recordOne) + u"\r\n#TRUE#,#FALSE#,#FALSE#\r\n" +
            std::u16string(recordThree) + u"\r\n\"/usr/bin/mailer\"\r\n\"" + std::u16string(source) +
            u"\"\r\n\"" + std::u16string(vertical) + u"\"\r\n";
+}
+
+SettingsRecords savedRecords(const WindowHarness &h) {
+    const QByteArray bytes = h.files.contents.value(h.settingsPath());
+    SettingsRecords records;
+    if (readSettingsFile(std::string_view(bytes.data(), bytes.size()), records) !=
+        kSettingsRecordCount)
+        qWarning("the settings file is not whole");
+    return records;
 }
 
 } // namespace
@@ -152,6 +164,97 @@ private slots:
         QCOMPARE(again.paneText("TxtOri"), q(source));
         QCOMPARE(again.paneText("TxtTate"), h.paneText("TxtTate"));
         QCOMPARE(again.boxText("TxtWidth"), h.boxText("TxtWidth"));
+    }
+
+    // The user writes a text in a run that started with the manual or a blank page.
+    // A later run of the same kind in which the source pane is left alone keeps that
+    // text in the file; one in which the user writes replaces it.
+    void lastTextsSurviveRunsThatShowedOthers_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("typedLater"); // in the second run
+        QTest::newRow("manual") << "1"
+                                << "";
+        QTest::newRow("blank") << "2"
+                               << "";
+        QTest::newRow("manual, then the user writes") << "1"
+                                                      << "追記";
+        QTest::newRow("blank, then the user writes") << "2"
+                                                     << "追記";
+    }
+    void lastTextsSurviveRunsThatShowedOthers() {
+        QFETCH(QString, choice);
+        QFETCH(QString, typedLater);
+        const QString text = QStringLiteral("大切な原稿です。");
+        WindowHarness first;
+        first.putManual(kManual);
+        first.putSettings(
+            fileWith(u"1," + choice.toStdU16String() + u",\"＊\"", u"\"10\",\"5\",0", u""));
+        first.open();
+        first.pane("TxtOri")->selectAll();
+        QTest::keyClick(first.pane("TxtOri"), Qt::Key_Delete);
+        typeAtEnd(first.pane("TxtOri"), text);
+        click(first.button("Command1"));
+        first.close();
+        const SettingsRecords written = savedRecords(first);
+        QCOMPARE(q(written.source), text);
+
+        WindowHarness second;
+        second.files.contents = first.files.contents;
+        second.open();
+        QCOMPARE(second.paneText("TxtOri"), choice == QStringLiteral("1") ? q(kManual) : QString());
+        if (!typedLater.isEmpty())
+            typeAtEnd(second.pane("TxtOri"), typedLater);
+        const QString sourceLater = second.paneText("TxtOri");
+        second.close();
+
+        const SettingsRecords kept = savedRecords(second);
+        QCOMPARE(q(kept.source), typedLater.isEmpty() ? text : sourceLater);
+        QCOMPARE(q(kept.vertical),
+                 typedLater.isEmpty() ? q(written.vertical) : second.paneText("TxtTate"));
+        QCOMPARE(QString::number(kept.StMBL), choice);
+    }
+
+    // Beside the program only when it runs from a folder of its own, which holds its
+    // manual, and may write there; an installed program never writes into its bin
+    // folder, even when run as root.
+    void settingsLocation_data() {
+        QTest::addColumn<QString>("programFolder");
+        QTest::addColumn<QString>("manual");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("settings");
+        const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
+        QTest::newRow("build folder")
+            << "/home/u/tovalo/build"
+            << "/home/u/tovalo/build/説明書.txt" << true << "/home/u/tovalo/build/Tov.ini";
+        QTest::newRow("unpacked copy on a read-only disc")
+            << "/media/cd/tovalo"
+            << "/media/cd/tovalo/説明書.txt" << false << config;
+        QTest::newRow("installed, run as root") << "/usr/bin"
+                                                << "/usr/share/tovalo/説明書.txt" << true << config;
+        QTest::newRow("installed, run by a user")
+            << "/usr/bin"
+            << "/usr/share/tovalo/説明書.txt" << false << config;
+        QTest::newRow("no manual anywhere") << "/opt/tools"
+                                            << "" << true << config;
+    }
+    void settingsLocation() {
+        QFETCH(QString, programFolder);
+        QFETCH(QString, manual);
+        QFETCH(bool, writable);
+        QFETCH(QString, settings);
+        WindowHarness h;
+        h.files.programFolderPath = programFolder;
+        if (!manual.isEmpty())
+            h.files.contents[manual] = QByteArray::fromStdString(tovalo::text::toCp932(kManual));
+        if (!writable)
+            h.files.readOnlyFolders.insert(programFolder);
+        h.open();
+        QCOMPARE(h.paneText("TxtOri"), manual.isEmpty() ? QString() : q(kManual));
+        h.close();
+        QCOMPARE(h.settingsPath(), settings);
+        QStringList written = h.files.contents.keys();
+        written.removeOne(manual);
+        QCOMPARE(written, QStringList{settings});
     }
 };
 

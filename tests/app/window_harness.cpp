@@ -1,8 +1,10 @@
 #include "window_harness.h"
 
 #include "app/program_info.h"
+#include "app/settings_location.h"
 #include "engine/convert.h"
 #include "platform/text/cp932.h"
+#include "platform/text/decode.h"
 #include "platform/text/unicode.h"
 
 #include <QApplication>
@@ -29,7 +31,7 @@ void WindowHarness::close() {
 }
 
 QString WindowHarness::settingsPath() const {
-    return files.programFolderPath + QStringLiteral("/Tov.ini");
+    return settingsFilePath(files);
 }
 
 void WindowHarness::putSettings(std::u16string_view text) {
@@ -38,7 +40,7 @@ void WindowHarness::putSettings(std::u16string_view text) {
 
 std::u16string WindowHarness::settingsText() const {
     const QByteArray bytes = files.contents.value(settingsPath());
-    return text::fromCp932(std::string_view(bytes.data(), bytes.size()));
+    return text::decodeText(std::string_view(bytes.data(), bytes.size()));
 }
 
 void WindowHarness::putManual(std::u16string_view text) {

@@ -46,6 +46,7 @@ public:
     void close();
     Form1 &form() { return *form_; }
 
+    // Where the window reads and writes the settings file, as the files stand now.
     QString settingsPath() const;
     void putSettings(std::u16string_view text);
     std::u16string settingsText() const;

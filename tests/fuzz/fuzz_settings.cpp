@@ -1,22 +1,25 @@
 // Reads random bytes as a settings file, and writes random settings and reads them back.
 // Reading never fails other than by reporting how many records it read; a file read
 // whole writes back to the same values; written settings read back to the values and
-// texts that were written, quotation marks and line breaks included, as far as the
-// code page can hold their characters.
+// texts that were written, quotation marks and line breaks included, as far as the file's
+// encoding holds their characters: code page 932, or UTF-8 when that code page lacks one.
+// The same bytes are also read as a UTF-8 file, behind a byte-order mark.
 
 #include "fuzz_support.h"
 
 #include "app/settings_file.h"
 #include "platform/text/cp932.h"
+#include "platform/text/unicode.h"
 
 namespace tovalo::fuzz {
 namespace {
 
 using app::SettingsRecords;
 
-// A text as it comes back from the file: through the code page and back.
-std::u16string throughCodePage(std::u16string_view text) {
-    return text::fromCp932(text::toCp932(text));
+// A text as it comes back from a file of that encoding: through the code page and back,
+// or through UTF-8, which holds every character but half of a surrogate pair.
+std::u16string throughFile(std::u16string_view text, bool utf8) {
+    return utf8 ? text::fromUtf8(text::toUtf8(text)) : text::fromCp932(text::toCp932(text));
 }
 
 // Records that differ from `r` in every field, so that a field the reader leaves alone
@@ -37,20 +40,21 @@ SettingsRecords unlike(const SettingsRecords &r) {
 
 void checkRoundTrip(const SettingsRecords &written) {
     const std::string bytes = app::writeSettingsFile(written);
+    const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
     FUZZ_CHECK(app::readSettingsFile(bytes, read) == app::kSettingsRecordCount);
     FUZZ_CHECK(read.Spc12A == written.Spc12A);
     FUZZ_CHECK(read.StMBL == written.StMBL);
-    FUZZ_CHECK(read.MpTsep == throughCodePage(written.MpTsep));
+    FUZZ_CHECK(read.MpTsep == throughFile(written.MpTsep, utf8));
     FUZZ_CHECK(read.ChkChg0 == written.ChkChg0);
     FUZZ_CHECK(read.ChkChg1 == written.ChkChg1);
     FUZZ_CHECK(read.maruFix == written.maruFix);
-    FUZZ_CHECK(read.height == throughCodePage(written.height));
-    FUZZ_CHECK(read.lines == throughCodePage(written.lines));
+    FUZZ_CHECK(read.height == throughFile(written.height, utf8));
+    FUZZ_CHECK(read.lines == throughFile(written.lines, utf8));
     FUZZ_CHECK(read.fixedLines == written.fixedLines);
-    FUZZ_CHECK(read.MailSoft == throughCodePage(written.MailSoft));
-    FUZZ_CHECK(read.source == throughCodePage(written.source));
-    FUZZ_CHECK(read.vertical == throughCodePage(written.vertical));
+    FUZZ_CHECK(read.MailSoft == throughFile(written.MailSoft, utf8));
+    FUZZ_CHECK(read.source == throughFile(written.source, utf8));
+    FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
     // What was read writes out to the very same file.
     FUZZ_CHECK(app::writeSettingsFile(read) == bytes);
 }
@@ -79,11 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace tovalo::fuzz;
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
-    tovalo::app::SettingsRecords fromFile;
-    const int records = tovalo::app::readSettingsFile(bytes, fromFile);
-    FUZZ_CHECK(records >= 0 && records <= tovalo::app::kSettingsRecordCount);
-    if (records == tovalo::app::kSettingsRecordCount)
-        checkRoundTrip(fromFile);
+    for (const std::string &file : {std::string(bytes), "\xEF\xBB\xBF" + std::string(bytes)}) {
+        tovalo::app::SettingsRecords fromFile;
+        const int records = tovalo::app::readSettingsFile(file, fromFile);
+        FUZZ_CHECK(records >= 0 && records <= tovalo::app::kSettingsRecordCount);
+        if (records == tovalo::app::kSettingsRecordCount)
+            checkRoundTrip(fromFile);
+    }
 
     FuzzedDataProvider in(data, size);
     checkRoundTrip(consumeRecords(in));

@@ -45,6 +45,30 @@ private slots:
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
+    // A saved text file stays code page 932 while that code page holds every character;
+    // otherwise it is UTF-8 with a byte-order mark. "開く" reads either back unchanged.
+    void savedTextKeepsEveryCharacter_data() {
+        QTest::addColumn<QString>("vertical");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("code page 932") << "縦　書き" << sjis(u"縦　書き\r\n");
+        QTest::newRow("half-width and circled digits") << "ｱ①" << QByteArray("\xB1\x87\x40\r\n");
+        QTest::newRow("emoji") << "顔😀"
+                               << QByteArray("\xEF\xBB\xBF\xE9\xA1\x94\xF0\x9F\x98\x80\r\n");
+        QTest::newRow("character beyond code page 932")
+            << "𠮷野家" << QByteArray("\xEF\xBB\xBF\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6\r\n");
+    }
+    void savedTextKeepsEveryCharacter() {
+        QFETCH(QString, vertical);
+        QFETCH(QByteArray, bytes);
+        OpenWindow h;
+        h.pane("TxtTate")->setText(vertical.toStdU16String());
+        h.dialogs.fileAnswer = QStringLiteral("/t/out.txt");
+        h.choose("MnuSave");
+        QCOMPARE(h.files.contents.value("/t/out.txt"), bytes);
+        h.choose("MnuOpen");
+        QCOMPARE(h.paneText("TxtOri"), vertical + QStringLiteral("\r\n"));
+    }
+
     void failedSaveSaysWhyAndKeepsTheOldFile() {
         OpenWindow h;
         h.files.contents["/t/a.txt"] = "old";

@@ -20,11 +20,13 @@ TEST(SaveFormat, OnlyTheLastThreeCharactersOfTheNameAskForThePage) {
         EXPECT_FALSE(namesHtmlPage(widen(name))) << name;
 }
 
-TEST(SavedText, IsTheVerticalTextAndOneLineEndInCodePage932) {
+// Code page 932 while it holds every character, else UTF-8 with a byte-order mark.
+TEST(SavedText, IsTheVerticalTextAndOneLineEnd) {
     EXPECT_EQ(savedFileBytes(u"/t/a.txt", u"あ\r\nい"), "\x82\xA0\r\n\x82\xA2\r\n");
     EXPECT_EQ(savedFileBytes(u"/t/a", u""), "\r\n");
-    // Plain text holds no markup: nothing is escaped; the code page's gaps become '?'.
-    EXPECT_EQ(savedFileBytes(u"/t/a.html", u"<&>a😀\u00E9"), "<&>a??\r\n");
+    // Plain text holds no markup: nothing is escaped.
+    EXPECT_EQ(savedFileBytes(u"/t/a.html", u"<&>a😀\u00E9"),
+              "\xEF\xBB\xBF<&>a\xF0\x9F\x98\x80\xC3\xA9\r\n");
 }
 
 // The lines between the opening tag line and "</Font></Pre>"; the whole page is compared

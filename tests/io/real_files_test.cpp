@@ -46,6 +46,25 @@ QStringList listedNames(QFileDialog *dialog) {
     return names;
 }
 
+// The program started up on the real file system as if it lived in `folder`.
+struct ProgramIn {
+    platform::FakeDialogs dialogs;
+    platform::QtFilesInFolder files;
+    platform::FakeRegistry registry;
+    platform::FakeClipboard clipboard;
+    platform::FakeShell shell;
+    platform::FakeWindowOrder windowOrder;
+    app::Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
+
+    explicit ProgramIn(const QString &folder) : files(folder) {
+        form.startUp();
+        form.show();
+    }
+    app::Pane *pane(const char *name) {
+        return form.findChild<app::Pane *>(QString::fromLatin1(name));
+    }
+};
+
 } // namespace
 
 class RealFilesTest : public QObject {
@@ -93,6 +112,33 @@ private slots:
         QCOMPARE(readFile(text), QByteArray("\x8F"
                                             "c\x81@\x8F\x91\r\n\x82\xAB<&>\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"page.htm", "text"}));
+    }
+
+    // Characters that code page 932 lacks survive a restart of the program in a folder
+    // of its own: the settings file beside it becomes UTF-8 with a byte-order mark.
+    void settingsKeepEveryCharacterThroughARestart() {
+        QTemporaryDir folder;
+        writeFile(folder.filePath(QStringLiteral("説明書.txt")), "manual");
+        const std::u16string text = u"顔😀と𠮷野家\r\n二行目";
+        std::u16string vertical;
+        {
+            ProgramIn first(folder.path());
+            first.pane("TxtOri")->setText(text);
+            first.form.convert();
+            vertical = first.pane("TxtTate")->text();
+            QVERIFY(vertical.find(u"😀") != std::u16string::npos);
+            first.form.shared().StMBL = 3; // the last texts at the next start
+            first.form.shared().MpTsep = u"𠮷";
+            first.form.close();
+        }
+        QVERIFY(readFile(folder.filePath(QStringLiteral("Tov.ini")))
+                    .startsWith("\xEF\xBB\xBF"
+                                "1,3,\"\xF0\xA0\xAE\xB7\"\r\n"));
+
+        ProgramIn next(folder.path());
+        QCOMPARE(next.pane("TxtOri")->text(), text);
+        QCOMPARE(next.pane("TxtTate")->text(), vertical);
+        QCOMPARE(next.form.shared().MpTsep, u"𠮷");
     }
 
     void openOfAFolderKeepsThePane() {

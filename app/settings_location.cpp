@@ -1,0 +1,17 @@
+#include "app/settings_location.h"
+
+#include "app/form1_texts.h"
+#include "platform/qt/files.h"
+
+namespace tovalo::app {
+
+QString settingsFilePath(const platform::Files &files) {
+    QString folder = files.programFolder();
+    const bool ownFolder =
+        files.exists(folder + QLatin1Char('/') + texts::qs(texts::kManualFileName));
+    if (!ownFolder || !files.isWritableFolder(folder))
+        folder = files.userConfigFolder() + QStringLiteral("/tovalo");
+    return folder + QLatin1Char('/') + texts::qs(texts::kSettingsFileName);
+}
+
+} // namespace tovalo::app
