@@ -134,6 +134,51 @@ private slots:
         QVERIFY(!t.button("Command1")->isEnabled());
     }
 
+    // Automatic update converts the trimmed text but leaves what was typed, so that a new
+    // line or a space at the end can be typed on; the convert button trims.
+    void automaticUpdateKeepsBlanksTypedAtTheEnd_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("Return and space") << QList<int>{Qt::Key_Return, Qt::Key_Space} << "\r\n ";
+        QTest::newRow("two Returns") << QList<int>{Qt::Key_Return, Qt::Key_Return} << "\r\n\r\n";
+        QTest::newRow("space, then a character") << QList<int>{Qt::Key_Space, Qt::Key_A} << " a";
+    }
+    void automaticUpdateKeepsBlanksTypedAtTheEnd() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, tail);
+        Typed t;
+        click(t.check("ChkAuto"));
+        Pane *source = t.pane("TxtOri");
+        const QString typed = t.paneText("TxtOri");
+        typeAtEnd(source, QString());
+        for (int key : keys) {
+            QTest::keyClick(source, Qt::Key(key));
+            QVERIFY(t.showsConversion());
+        }
+        QCOMPARE(t.paneText("TxtOri"), typed + tail);
+        QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
+        QVERIFY(t.paneText("TxtTate").contains(QStringLiteral("た")));
+        click(t.button("Command1"));
+        QCOMPARE(t.paneText("TxtOri"), tail.endsWith(QLatin1Char('a')) ? typed + tail : typed);
+    }
+
+    // Margins far beyond what a pane can show fail without ending the program.
+    void hugeMarginShowsTheFailureText_data() {
+        QTest::addColumn<QString>("margin");
+        QTest::newRow("largest 32-bit") << "2147483647";
+        QTest::newRow("one below") << "2147483646";
+        QTest::newRow("beyond 32 bits") << "99999999999";
+    }
+    void hugeMarginShowsTheFailureText() {
+        QFETCH(QString, margin);
+        Typed t;
+        const QString source = t.paneText("TxtOri");
+        replaceBoxText(t.box("TxtMgn"), margin);
+        QCOMPARE(t.boxText("TxtMgn"), margin);
+        QCOMPARE(t.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
+        QCOMPARE(t.paneText("TxtOri"), source);
+    }
+
     void failedConversionShowsTheFailureTextAndKeepsTheTrimmedSource() {
         Typed t;
         typeAtEnd(t.pane("TxtOri"), QStringLiteral("  "));
