@@ -27,8 +27,8 @@ std::u16string textOf(const NumberBox *box) {
     return box->text().toStdU16String();
 }
 
-// A conversion that runs out of memory fails like any other: the window shows the
-// failure text and keeps the user's text, instead of ending the program.
+// A conversion that cannot get the memory it asks for fails like any other: the window
+// shows the failure text and keeps the user's text, instead of ending the program.
 engine::Command convertSafely(std::u16string_view source, const engine::ParamTexts &params,
                               const engine::ConvOptions &options) {
     try {

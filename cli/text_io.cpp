@@ -19,9 +19,11 @@ namespace tovalo::cli {
 namespace {
 
 // Every character of a text the engine can convert gives at least one code unit of its
-// result, so a source of more code units cannot convert. Each code unit takes at most
-// three bytes in the encodings read (UTF-8; UTF-16 and Shift_JIS take two), after a
-// byte-order mark of at most three: no convertible input is longer than this.
+// result, so a source of more code units (not counting the blanks at its end, which the
+// conversion trims) cannot convert. Each code unit takes at most three bytes in the
+// encodings read (UTF-8; UTF-16 and Shift_JIS take two), after a byte-order mark of at
+// most three. Longer input could convert only if its end were mostly blanks; it is
+// refused all the same, so that memory stays bounded.
 constexpr std::size_t kMaxInputBytes = 3 * static_cast<std::size_t>(engine::kMaxResultUnits) + 3;
 
 const char *const kTooLarge = "the input is too large";
