@@ -104,6 +104,7 @@ private:
     void sourceChanged();
     void fixedLinesClicked();
     void estimateLines();
+    void writeTrimmedSource(std::u16string_view trimmed);
 
     // Start-up and shut-down.
     bool runStartUp();
@@ -130,6 +131,9 @@ private:
     QPointer<phone::FrmMphone> frmMphone_; // while it is open
     QPointer<options::FrmCstm> frmCstm_;   // while it is loaded
     io::WindowCommands *commands_;
+    // True while automatic update handles an edit of the source pane: what the user
+    // typed stays as it is, trailing blanks and line breaks included.
+    bool keepTypedSource_ = false;
 
     Pane *TxtOri;
     Pane *TxtTate;

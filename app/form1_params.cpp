@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+
+#include <exception>
 
 namespace tovalo::app {
 namespace {
@@ -22,6 +25,17 @@ constexpr BoxRange kLinesRange{1, 100};
 
 std::u16string textOf(const NumberBox *box) {
     return box->text().toStdU16String();
+}
+
+// A conversion that cannot get the memory it asks for fails like any other: the window
+// shows the failure text and keeps the user's text, instead of ending the program.
+engine::Command convertSafely(std::u16string_view source, const engine::ParamTexts &params,
+                              const engine::ConvOptions &options) {
+    try {
+        return engine::Convert(source, params, options);
+    } catch (const std::exception &) {
+        return {std::nullopt, {}, engine::Fault::ResultTooLarge};
+    }
 }
 
 } // namespace
@@ -84,15 +98,24 @@ void Form1::estimateLines() {
     const engine::Reading<std::int32_t> height = engine::readColHeight(textOf(TxtH));
     const engine::Estimate estimate =
         engine::CountLines(TxtOri->text(), height.ok() ? height.value : 0, shared_.convOptions());
-    TxtOri->setText(estimate.trimmed);
+    writeTrimmedSource(estimate.trimmed);
     if (estimate.ok())
         TxtWidth->setText(QString::number(estimate.count));
+}
+
+// The estimate and the convert command trim the source and write it back, except while
+// automatic update follows the user's typing: a space or line break typed at the end
+// must stay so that the user can go on writing after it.
+void Form1::writeTrimmedSource(std::u16string_view trimmed) {
+    if (!keepTypedSource_)
+        TxtOri->setText(trimmed);
 }
 
 void Form1::sourceChanged() {
     Command1->setEnabled(!TxtOri->text().empty());
     if (!ChkAuto->isChecked())
         return;
+    const QScopedValueRollback keepSource(keepTypedSource_, true);
     // Fits the text into about as many columns as TxtWidth says.
     const engine::Reading<std::int32_t> lines = engine::readColHeight(textOf(TxtWidth));
     if (lines.ok() && lines.value >= 1) {
@@ -120,11 +143,11 @@ void Form1::convert() {
     {
         BusyPointer busy;
         QCoreApplication::processEvents();
-        command = engine::Convert(TxtOri->text(), params, shared_.convOptions());
+        command = convertSafely(TxtOri->text(), params, shared_.convOptions());
     }
     // Writing the trimmed source runs its change handling before the vertical pane is set.
     if (command.trimmed)
-        TxtOri->setText(*command.trimmed);
+        writeTrimmedSource(*command.trimmed);
     TxtTate->setText(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
 }
 

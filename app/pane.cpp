@@ -49,6 +49,13 @@ QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The text as a cursor inserts it: every line break a lone LF, which starts a new line.
+QString forInsertion(std::u16string_view crLfText) {
+    QString text = toQString(crLfText);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
 } // namespace
 
 Pane::Pane(QWidget *parent) : QPlainTextEdit(parent) {
@@ -115,6 +122,16 @@ void Pane::setText(std::u16string_view text) {
         return;
     text_ = std::move(now);
     emit changed();
+}
+
+void Pane::replaceAllAsEdit(std::u16string_view text) {
+    const std::u16string wanted = withCrLfBreaks(text);
+    if (wanted == text_)
+        return;
+    QTextCursor edit(document());
+    edit.select(QTextCursor::Document);
+    edit.insertText(forInsertion(wanted));
+    setTextCursor(edit);
 }
 
 // Rewrites only the lines that differ, each within its own block, so that a small change

@@ -23,6 +23,10 @@ public:
     // the new text). The undo history starts anew, as after any program rewrite.
     void setText(std::u16string_view text);
 
+    // Replaces the whole text as the user's own edit would: one step that undo takes
+    // back, the caret after the new text, the change reported at once.
+    void replaceAllAsEdit(std::u16string_view text);
+
 signals:
     void changed();
 

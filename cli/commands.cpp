@@ -30,10 +30,10 @@ const char *const kUsage =
     "  --width N        phone: cells per row (default 8)\n"
     "  --no-breaks      phone: no line break after every row\n"
     "  --crlf           keep CR LF line ends\n"
-    "  --sjis           write Shift_JIS (code page 932)\n"
+    "  --sjis           write Shift_JIS (code page 932); fails on a character it lacks\n"
     "\n"
-    "Exit status: 0 success, 1 the conversion failed or the input could not be read,\n"
-    "2 bad options.\n";
+    "Exit status: 0 success, 1 the conversion failed, the input could not be read or\n"
+    "is too large, or the output could not be written; 2 bad options.\n";
 
 int fail(const std::string &message, int status) {
     std::fprintf(stderr, "tovalo-cli: %s\n", message.c_str());

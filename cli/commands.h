@@ -7,7 +7,7 @@ namespace tovalo::cli {
 
 // Exit statuses of every subcommand.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;   // the conversion failed or the input could not be read
+inline constexpr int kExitFailed = 1;   // the conversion, the reading or the writing failed
 inline constexpr int kExitBadUsage = 2; // unknown option, missing value, bad option value
 
 // Each subcommand takes the arguments after its name and returns the exit status.

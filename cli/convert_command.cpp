@@ -43,8 +43,9 @@ int runConvert(const std::vector<std::string> &argList) {
     const engine::Command result = engine::Convert(source, texts, options);
     if (!result.ok())
         return fail(engine::describe(result.fault), kExitFailed);
-    if (!writeOutputText(result.vertical, {args.has("--crlf"), args.has("--sjis")}))
-        return fail("cannot write the result", kExitFailed);
+    std::string writeError;
+    if (!writeOutputText(result.vertical, {args.has("--crlf"), args.has("--sjis")}, writeError))
+        return fail(writeError, kExitFailed);
     return kExitOk;
 }
 

@@ -3,14 +3,18 @@
 #include "commands.h"
 #include "tovalo_version.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
-int main(int argc, char **argv) {
-    using namespace tovalo::cli;
+namespace {
+
+using namespace tovalo::cli;
+
+int run(int argc, char **argv) {
     const std::map<std::string, int (*)(const std::vector<std::string> &)> commands = {
         {"convert", runConvert},
         {"count", runCount},
@@ -33,4 +37,21 @@ int main(int argc, char **argv) {
     if (it == commands.end())
         return badUsage("unknown command " + command);
     return it->second(args);
+}
+
+// Success only when everything written to standard output reached it: a full disk or
+// a closed pipe shows only when the buffered output is flushed and closed.
+int finishOutput(int status) {
+    const bool failedBefore = std::ferror(stdout) != 0;
+    const int closed = std::fclose(stdout);
+    if (status != kExitOk || (!failedBefore && closed == 0))
+        return status;
+    const std::string reason = failedBefore && closed == 0 ? "write error" : std::strerror(errno);
+    return fail("cannot write the output: " + reason, kExitFailed);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    return finishOutput(run(argc, argv));
 }

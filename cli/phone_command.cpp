@@ -36,8 +36,8 @@ int runPhone(const std::vector<std::string> &argList) {
     const phone::PhonePages pages = phone::MpMaker(*source, params);
     if (!pages.ok())
         return fail(phone::describe(pages.fault), kExitFailed);
-    if (!writeOutputText(pages.text, {args->has("--crlf"), args->has("--sjis")}))
-        return fail("cannot write the result", kExitFailed);
+    if (!writeOutputText(pages.text, {args->has("--crlf"), args->has("--sjis")}, error))
+        return fail(error, kExitFailed);
     return kExitOk;
 }
 

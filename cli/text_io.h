@@ -6,8 +6,8 @@
 namespace tovalo::cli {
 
 // Reads the input file (standard input when absent or "-") and decodes it, with
-// every lone LF made a CR LF as the window's panes do. On failure returns nothing
-// and sets error.
+// every lone LF made a CR LF as the window's panes do. On failure, an input too large
+// to convert included, returns nothing and sets error.
 std::optional<std::u16string> readInputText(const std::optional<std::string> &file,
                                             std::string &error);
 
@@ -19,7 +19,9 @@ struct OutputForm {
     bool sjis = false; // code page 932 instead of UTF-8
 };
 
-// Writes the text to standard output in the chosen form; false when writing fails.
-bool writeOutputText(const std::u16string &text, OutputForm form);
+// Writes the text to standard output in the chosen form. Writes nothing and returns
+// false, with error set, when code page 932 is chosen and cannot represent a character;
+// false also when writing fails. main() flushes and checks standard output at the end.
+bool writeOutputText(const std::u16string &text, OutputForm form, std::string &error);
 
 } // namespace tovalo::cli

@@ -48,8 +48,9 @@ void WindowCommands::MnuTagCopy() {
         QString::fromStdU16String(taggedFragment(controls_.TxtTate.text())));
 }
 
+// Replaces the whole source text as one edit, which undo takes back.
 void WindowCommands::BtnPaste() {
-    controls_.TxtOri.setText(services_.clipboard.text().toStdU16String());
+    controls_.TxtOri.replaceAllAsEdit(services_.clipboard.text().toStdU16String());
 }
 
 void WindowCommands::BtnCopyPressed(bool onlyShift) {

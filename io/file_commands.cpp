@@ -22,9 +22,9 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 
 } // namespace
 
-// The file's text replaces the source pane's, as an edit of the source would. Only an
-// ordinary file is read, so that a device or a pipe cannot hang the window; a file that
-// cannot be read leaves the pane as it was, and one that is too large says so.
+// The file's text replaces the source pane's as one edit of the source, which undo takes
+// back. Only an ordinary file is read, so that a device or a pipe cannot hang the window;
+// a file that cannot be read leaves the pane as it was, and one that is too large says so.
 std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
     const platform::FileDialogRequest request{QString(), CommonDialog1.FileName, texts::qs(filter)};
     const std::optional<QString> name =
@@ -55,7 +55,8 @@ void WindowCommands::MnuOpen() {
     const std::optional<QByteArray> bytes = services_.files.readBytes(*name);
     if (!bytes)
         return;
-    controls_.TxtOri.setText(text::decodeText(std::string_view(bytes->data(), bytes->size())));
+    controls_.TxtOri.replaceAllAsEdit(
+        text::decodeText(std::string_view(bytes->data(), bytes->size())));
 }
 
 // The file is replaced as a whole or not at all; when that fails, the user learns why.

@@ -134,6 +134,63 @@ private slots:
         QVERIFY(!t.button("Command1")->isEnabled());
     }
 
+    // Automatic update converts the trimmed text but leaves what was typed, so that a new
+    // line or a space at the end can be typed on; the convert button trims.
+    void automaticUpdateKeepsBlanksTypedAtTheEnd_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("Return and space") << QList<int>{Qt::Key_Return, Qt::Key_Space} << "\r\n ";
+        QTest::newRow("two Returns") << QList<int>{Qt::Key_Return, Qt::Key_Return} << "\r\n\r\n";
+        QTest::newRow("space, then a character") << QList<int>{Qt::Key_Space, Qt::Key_A} << " a";
+    }
+    void automaticUpdateKeepsBlanksTypedAtTheEnd() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, tail);
+        Typed t;
+        click(t.check("ChkAuto"));
+        Pane *source = t.pane("TxtOri");
+        const QString typed = t.paneText("TxtOri");
+        typeAtEnd(source, QString());
+        for (int key : keys) {
+            QTest::keyClick(source, Qt::Key(key));
+            QVERIFY(t.showsConversion());
+        }
+        QCOMPARE(t.paneText("TxtOri"), typed + tail);
+        QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
+        QVERIFY(t.paneText("TxtTate").contains(QStringLiteral("た")));
+        click(t.button("Command1"));
+        QCOMPARE(t.paneText("TxtOri"), tail.endsWith(QLatin1Char('a')) ? typed + tail : typed);
+    }
+
+    // Margins and heights far beyond what a pane can show fail without ending the program.
+    void hugeValuesShowTheFailureText_data() {
+        QTest::addColumn<QByteArray>("box");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("fixedLines");
+        QTest::newRow("largest 32-bit margin") << QByteArray("TxtMgn") << "2147483647" << false;
+        QTest::newRow("margin one below") << QByteArray("TxtMgn") << "2147483646" << false;
+        QTest::newRow("margin beyond 32 bits") << QByteArray("TxtMgn") << "99999999999" << false;
+        QTest::newRow("margin, fixed lines") << QByteArray("TxtMgn") << "2147483647" << true;
+        QTest::newRow("largest 32-bit height") << QByteArray("TxtH") << "2147483647" << false;
+        QTest::newRow("height, fixed lines") << QByteArray("TxtH") << "2147483647" << true;
+    }
+    void hugeValuesShowTheFailureText() {
+        QFETCH(QByteArray, box);
+        QFETCH(QString, value);
+        QFETCH(bool, fixedLines);
+        Typed t;
+        if (fixedLines)
+            click(t.check("ChkWidth"));
+        const QString source = t.paneText("TxtOri");
+        // Pasted in one go: typed key by key, the shorter values on the way convert to
+        // results of millions of characters, which only make the test slow.
+        t.box(box.constData())->selectAll();
+        pasteInto(t.box(box.constData()), value);
+        QCOMPARE(t.boxText(box.constData()), value);
+        QCOMPARE(t.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
+        QCOMPARE(t.paneText("TxtOri"), source);
+    }
+
     void failedConversionShowsTheFailureTextAndKeepsTheTrimmedSource() {
         Typed t;
         typeAtEnd(t.pane("TxtOri"), QStringLiteral("  "));

@@ -1,7 +1,10 @@
 #include "run_cli.h"
 
+#include "engine/layout.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <sstream>
 
@@ -69,6 +72,9 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"turn", "", 2, "", "Usage"},
         {"", "", 2, "", "Usage"},
         {"--version", "", 0, "tovalo-cli 2.1.0\n"},
+        // Shift_JIS output names what it cannot hold instead of writing "?".
+        {"convert --height 2 --no-shaping --sjis", "あい\nう😀", 1, "", "😀 (U+1F600) on line 1"},
+        {"phone --height 1 --width 3 --sjis", "a\n𠮷", 1, "", "𠮷 (U+20BB7) on line 4"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args);
@@ -81,6 +87,42 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
             EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
     }
     std::remove(file.c_str());
+}
+
+// An endless or huge input ends at once, and blanks at its end, which the conversion
+// trims, do not count against the limit.
+TEST(Cli, RefusesInputsTooLargeToConvert) {
+    const auto start = std::chrono::steady_clock::now();
+    const CliRun endless = runCli({"convert", "/dev/zero"});
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(endless.status, 1);
+    EXPECT_EQ(endless.err, "tovalo-cli: the input is too large\n");
+    EXPECT_EQ(endless.out, "");
+
+    const std::size_t limit = tovalo::engine::kMaxResultUnits;
+    const struct {
+        std::string input;
+        int status;
+    } cases[] = {
+        {std::string(limit + 1, 'a'), 1},
+        {"a" + std::string(limit, ' '), 0},
+    };
+    for (const auto &c : cases) {
+        const CliRun run = runCli({"count"}, c.input);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err, c.status ? "tovalo-cli: the input is too large\n" : "");
+    }
+}
+
+// Output that never reached its destination is a failure, whatever was written.
+TEST(Cli, FailsWhenTheOutputCannotBeWritten) {
+    for (const char *args :
+         {"--help", "--version", "convert --help", "convert", "convert --sjis", "count", "phone"}) {
+        SCOPED_TRACE(args);
+        const CliRun run = runCli(words(args), "あい", "/dev/full");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("No space left on device"), std::string::npos) << run.err;
+    }
 }
 
 TEST(Cli, HelpPrintsUsage) {

@@ -37,14 +37,16 @@ std::string writeTempFile(const std::string &bytes) {
     return path;
 }
 
-CliRun runCli(const std::vector<std::string> &args, const std::string &input) {
+CliRun runCli(const std::vector<std::string> &args, const std::string &input,
+              const std::string &outputPath) {
     const std::string in = writeTempFile(input);
     const std::string out = writeTempFile("");
     const std::string err = writeTempFile("");
     std::string command = quoted(TOVALO_CLI_PATH);
     for (const std::string &arg : args)
         command += " " + quoted(arg);
-    command += " <" + quoted(in) + " >" + quoted(out) + " 2>" + quoted(err);
+    command += " <" + quoted(in) + " >" + quoted(outputPath.empty() ? out : outputPath) + " 2>" +
+               quoted(err);
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

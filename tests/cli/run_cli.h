@@ -12,7 +12,9 @@ struct CliRun {
 };
 
 // Runs the built tovalo-cli with the arguments, feeding `input` on standard input.
-CliRun runCli(const std::vector<std::string> &args, const std::string &input = "");
+// Standard output goes to `outputPath` when one is given (`out` then stays empty).
+CliRun runCli(const std::vector<std::string> &args, const std::string &input = "",
+              const std::string &outputPath = "");
 
 // Writes bytes to a new file in the temporary folder and returns its path.
 std::string writeTempFile(const std::string &bytes);

@@ -1,7 +1,8 @@
-// The edit menu and the copy and paste buttons.
+// The edit menu, the copy and paste buttons, and undoing a replaced source text.
 #include "menu_action.h"
 
 #include "app/pane.h"
+#include "platform/text/cp932.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -100,6 +101,51 @@ private slots:
         QCOMPARE(h.find<QPushButton>("Command1")->isEnabled(), !result.isEmpty());
         if (!result.isEmpty())
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+    }
+
+    // The paste button and "開く" replace the whole source text as one edit that Ctrl+Z
+    // takes back, with or without automatic update, even when the new text ends in blanks
+    // that a conversion would trim.
+    void replacingTheWholeSourceIsUndone_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<QString>("newText");
+        for (const char *command : {"BtnPaste", "MnuOpen"}) {
+            for (const bool automatic : {false, true}) {
+                const QByteArray name =
+                    QByteArray(command) + (automatic ? ", automatic update" : "");
+                QTest::newRow(name.constData()) << QByteArray(command) << automatic << "新\r\nい";
+                QTest::newRow(QByteArray(name + ", trailing blanks").constData())
+                    << QByteArray(command) << automatic << "新 \r\n\r\n";
+            }
+        }
+    }
+    void replacingTheWholeSourceIsUndone() {
+        QFETCH(QByteArray, command);
+        QFETCH(bool, automatic);
+        QFETCH(QString, newText);
+        OpenWindow h;
+        h.find<QCheckBox>("ChkAuto")->setChecked(automatic);
+        Pane *source = h.pane("TxtOri");
+        source->setText(u"もとの\r\n文章");
+        h.clipboard.setText(newText);
+        h.files.contents[QStringLiteral("/t/new.txt")] =
+            QByteArray::fromStdString(tovalo::text::toCp932(newText.toStdU16String()));
+        h.dialogs.fileAnswer = QStringLiteral("/t/new.txt");
+        if (command == "BtnPaste")
+            click(h.find<QPushButton>("BtnPaste"));
+        else
+            h.choose("MnuOpen");
+        QCOMPARE(h.paneText("TxtOri"), newText);
+        if (automatic)
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+
+        QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("もとの\r\n文章"));
+        if (automatic)
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+        source->redo();
+        QCOMPARE(h.paneText("TxtOri"), newText);
     }
 
     // The menu entries copy the whole text whatever is selected. The button does so on
