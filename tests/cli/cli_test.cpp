@@ -72,6 +72,15 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"turn", "", 2, "", "Usage"},
         {"", "", 2, "", "Usage"},
         {"--version", "", 0, "tovalo-cli 2.1.0\n"},
+        // A cell for each user-perceived character, full-width unless it shows half-width.
+        {"convert --height 3 --no-gap --no-shaping", "😀🇯🇵か\u3099\ne\u0301#\uFE0F\u20E3ｶﾞ", 0,
+         "ｶ   😀\nﾞ e\u0301 🇯🇵\n  #\uFE0F\u20E3か\u3099\n"},
+        {"convert --height 2 --no-gap --no-shaping --full-width", "ｶﾞﾊﾟ", 0, "  ハカ\n  ゜゛\n"},
+        {"convert --height 3 --no-gap --margin 2", "あいう。", 0,
+         "    あ\n    い\n    う\n  \u3000 ｡"},
+        {"phone --height 2 --width 2 --no-breaks --rule -", "😀\u3099e\u0301", 0,
+         " -\n  😀\u3099  e\u0301  -\n"},
+        {"convert --margin 2147483647", "あ", 1, "", "too large"},
         // Shift_JIS output names what it cannot hold instead of writing "?".
         {"convert --height 2 --no-shaping --sjis", "あい\nう😀", 1, "", "😀 (U+1F600) on line 1"},
         {"phone --height 1 --width 3 --sjis", "a\n𠮷", 1, "", "𠮷 (U+20BB7) on line 4"},
