@@ -15,6 +15,26 @@ const std::u16string &bigText() {
     return text;
 }
 
+// The same text with decomposed voiced kana, emoji with skin tones and flags in it,
+// so that many cells take the full segmentation rules.
+const std::u16string &clusterText() {
+    static const std::u16string text = [] {
+        std::u16string out;
+        for (char16_t c : bigText()) {
+            if (c == u'か')
+                out += u"か\u3099";
+            else if (c == u'あ')
+                out += u"👍🏽";
+            else if (c == u'日')
+                out += u"🇯🇵";
+            else
+                out += c;
+        }
+        return out;
+    }();
+    return text;
+}
+
 // The longest text the fixed-line-count layout takes.
 const std::u16string &fixedText() {
     static const std::u16string text = tovalo::bench::sampleText(32'000);
@@ -34,6 +54,14 @@ void BM_FreeLayout(benchmark::State &state) {
     setRate(state, bigText());
 }
 
+void BM_FreeLayoutClusters(benchmark::State &state) {
+    const ConvOptions options;
+    const std::int16_t lines = countColumns(clusterText(), 100, options).count;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FreeLayout(clusterText(), {100, lines, 0, true, false}, options));
+    setRate(state, clusterText());
+}
+
 void BM_CountLines(benchmark::State &state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(countColumns(bigText(), 100, {}));
@@ -50,6 +78,7 @@ void BM_FixedLines(benchmark::State &state) {
 } // namespace
 
 BENCHMARK(BM_FreeLayout)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FreeLayoutClusters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CountLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FixedLines)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -10,6 +10,7 @@
 #include "platform/text/grapheme.h"
 #include "platform/text/unicode.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace tovalo::engine {
@@ -36,23 +37,42 @@ public:
     [[gnu::always_inline]] Cell next() {
         // A plain character followed by another (or by the end) is a cell of its own:
         // the common case.
-        if (pos_ + 1 < plainEnd_) [[likely]] {
-            const char32_t first = CharChange(text_[pos_++], chkChg1_);
-            return {first, {}, text::isHalfWidthChar(first)};
+        if (pos_ + 1 < plainEnd_) [[likely]]
+            return plainCell();
+        return nextAfterLook();
+    }
+
+private:
+    // The units from pos_ up to plainEnd_ are plain; when plainRunEnds_, the unit at
+    // plainEnd_ is not (or plainEnd_ is one past the end of the text, when the run
+    // reaches it). Each look scans a bounded stretch, so that reading a single cell
+    // never scans the whole text.
+    void findPlainEnd() {
+        constexpr std::size_t kStretch = 256;
+        const std::size_t stop = std::min(text_.size(), pos_ + kStretch);
+        std::size_t i = pos_;
+        while (i < stop && text::isPlainUnit(text_[i]))
+            ++i;
+        plainRunEnds_ = i < stop || i == text_.size();
+        plainEnd_ = i == text_.size() ? i + 1 : i;
+    }
+
+    [[gnu::always_inline]] Cell plainCell() {
+        const char32_t first = CharChange(text_[pos_++], chkChg1_);
+        return {first, {}, text::isHalfWidthChar(first)};
+    }
+
+    // The next cell when the plain run known so far does not cover it: either the run
+    // goes on beyond the stretch scanned, or the cell needs the segmentation rules.
+    [[gnu::noinline]] Cell nextAfterLook() {
+        if (!plainRunEnds_) {
+            findPlainEnd();
+            if (pos_ + 1 < plainEnd_)
+                return plainCell();
         }
         Cell cell = nextCluster();
         findPlainEnd();
         return cell;
-    }
-
-private:
-    // Finds the plain run from pos_: plainEnd_ is the position of its first unit that is
-    // not plain, or one past the end of the text when the run reaches the end.
-    void findPlainEnd() {
-        std::size_t i = pos_;
-        while (i < text_.size() && text::isPlainUnit(text_[i]))
-            ++i;
-        plainEnd_ = i == text_.size() ? i + 1 : i;
     }
 
     // A cell of several characters, or of one that may hold on to the next.
@@ -96,7 +116,8 @@ private:
     std::u16string_view text_;
     std::size_t pos_ = 0;
     bool chkChg1_;
-    std::size_t plainEnd_ = 0; // units from pos_ up to here are plain (see findPlainEnd)
+    std::size_t plainEnd_ = 0; // see findPlainEnd
+    bool plainRunEnds_ = false;
 };
 
 } // namespace tovalo::engine

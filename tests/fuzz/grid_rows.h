@@ -71,14 +71,14 @@ public:
     // The cells that fill exactly `width` half-width columns.
     std::u16string_view columns(std::int64_t width) {
         const std::size_t start = pos_;
+        engine::CellReader cells(text_.substr(start), false);
         std::int64_t taken = 0;
         while (taken < width) {
-            FUZZ_CHECK(pos_ < text_.size() && text_[pos_] != u'\r');
-            engine::CellReader cell(text_.substr(pos_), false);
-            taken += cell.next().halfWidth ? 1 : 2;
-            pos_ += cell.position();
+            FUZZ_CHECK(!cells.atEnd() && text_[start + cells.position()] != u'\r');
+            taken += cells.next().halfWidth ? 1 : 2;
         }
         FUZZ_CHECK(taken == width);
+        pos_ = start + cells.position();
         return text_.substr(start, pos_ - start);
     }
 
