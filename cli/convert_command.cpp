@@ -9,9 +9,9 @@
 namespace tovalo::cli {
 
 int runConvert(const std::vector<std::string> &argList) {
-    const AcceptedOptions accepted{
-        {"--fixed", "--no-gap", "--full-width", "--no-shaping", "--crlf", "--sjis"},
-        {"--height", "--lines", "--margin", "--separator", "--rule"}};
+    const AcceptedOptions accepted{{"--fixed", "--no-gap", "--full-width", "--no-shaping",
+                                    "--vertical-forms", "--tate-chu-yoko", "--crlf", "--sjis"},
+                                   {"--height", "--lines", "--margin", "--separator", "--rule"}};
     int status = kExitOk;
     std::optional<EngineCommand> command = prepareEngineCommand(argList, accepted, status);
     if (!command)

@@ -9,7 +9,8 @@
 namespace tovalo::cli {
 
 int runCount(const std::vector<std::string> &argList) {
-    const AcceptedOptions accepted{{"--full-width", "--no-shaping"}, {"--height"}};
+    const AcceptedOptions accepted{
+        {"--full-width", "--no-shaping", "--vertical-forms", "--tate-chu-yoko"}, {"--height"}};
     int status = kExitOk;
     std::optional<EngineCommand> command = prepareEngineCommand(argList, accepted, status);
     if (!command)

@@ -24,6 +24,8 @@ std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string>
     engine::ConvOptions options;
     options.Spc12A = *separator;
     options.ChkChg1 = args->has("--full-width");
+    options.verticalForms = args->has("--vertical-forms");
+    options.tateChuYoko = args->has("--tate-chu-yoko");
     options.maruFix = !args->has("--no-shaping");
     if (auto rule = args->value("--rule"))
         options.MpTsep = argumentText(*rule);

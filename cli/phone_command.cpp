@@ -9,8 +9,9 @@
 namespace tovalo::cli {
 
 int runPhone(const std::vector<std::string> &argList) {
-    const AcceptedOptions accepted{{"--no-breaks", "--full-width", "--crlf", "--sjis"},
-                                   {"--height", "--width", "--rule"}};
+    const AcceptedOptions accepted{
+        {"--no-breaks", "--full-width", "--vertical-forms", "--tate-chu-yoko", "--crlf", "--sjis"},
+        {"--height", "--width", "--rule"}};
     std::string error;
     const std::optional<Arguments> args = parseArguments(argList, accepted, error);
     if (!args)
@@ -30,6 +31,8 @@ int runPhone(const std::vector<std::string> &argList) {
     params.W = *width;
     params.Rtn = !args->has("--no-breaks");
     params.ChkChg1 = args->has("--full-width");
+    params.verticalForms = args->has("--vertical-forms");
+    params.tateChuYoko = args->has("--tate-chu-yoko");
     if (auto rule = args->value("--rule"))
         params.MpTsep = argumentText(*rule);
 

@@ -3,7 +3,8 @@
 // The cells of the vertical grid, read from a text: a cell holds one user-perceived
 // character (a grapheme cluster), except that CR and LF always stand alone and the
 // half-width sound marks U+FF9E and U+FF9F always begin a cell of their own, so that a
-// half-width katakana and its sound mark stay two cells.
+// half-width katakana and its sound mark stay two cells. With tate-chu-yoko, two
+// half-width digits standing alone (or !!, !?, ?!, ??) share one cell, side by side.
 
 #include "char_rules.h"
 
@@ -25,7 +26,7 @@ struct Cell {
 
 class CellReader {
 public:
-    CellReader(std::u16string_view text, bool chkChg1) : text_(text), chkChg1_(chkChg1) {
+    CellReader(std::u16string_view text, const CellRules &rules) : text_(text), rules_(rules) {
         findPlainEnd();
     }
 
@@ -35,6 +36,13 @@ public:
 
     // The next cell; only when not atEnd().
     [[gnu::always_inline]] Cell next() {
+        if (rules_.tateChuYoko) [[unlikely]]
+            return nextWithPairs();
+        return nextCell();
+    }
+
+private:
+    [[gnu::always_inline]] Cell nextCell() {
         // A plain character followed by another (or by the end) is a cell of its own:
         // the common case.
         if (pos_ + 1 < plainEnd_) [[likely]]
@@ -42,7 +50,6 @@ public:
         return nextAfterLook();
     }
 
-private:
     // The units from pos_ up to plainEnd_ are plain; when plainRunEnds_, the unit at
     // plainEnd_ is not (or plainEnd_ is one past the end of the text, when the run
     // reaches it). Each look scans a bounded stretch, so that reading a single cell
@@ -58,7 +65,7 @@ private:
     }
 
     [[gnu::always_inline]] Cell plainCell() {
-        const char32_t first = CharChange(text_[pos_++], chkChg1_);
+        const char32_t first = CharChange(text_[pos_++], rules_);
         return {first, {}, text::isHalfWidthChar(first)};
     }
 
@@ -75,6 +82,39 @@ private:
         return cell;
     }
 
+    // Which kind of tate-chu-yoko pair a code unit can be part of: 1 for a half-width
+    // digit, 2 for "!" and "?", 0 for none.
+    static int pairKind(char16_t unit) {
+        if (unit >= u'0' && unit <= u'9')
+            return 1;
+        return unit == u'!' || unit == u'?' ? 2 : 0;
+    }
+
+    // The kind of a single-unit cell at i, or 0 when there is none (a combining mark
+    // after the unit makes its cell something else).
+    int singleKindAt(std::size_t i) const {
+        if (i >= text_.size())
+            return 0;
+        const int kind = pairKind(text_[i]);
+        return kind != 0 && (i + 1 == text_.size() || text::isPlainUnit(text_[i + 1])) ? kind : 0;
+    }
+
+    // With tate-chu-yoko: a run of exactly two single-unit cells of one kind becomes one
+    // cell, never widened and never given a filler. The kind of the last cell read
+    // tells whether a run began before this one.
+    Cell nextWithPairs() {
+        const int kind = singleKindAt(pos_);
+        const bool pair = kind != 0 && kind != lastKind_ && singleKindAt(pos_ + 1) == kind &&
+                          singleKindAt(pos_ + 2) != kind;
+        lastKind_ = kind;
+        if (!pair)
+            return nextCell();
+        const Cell cell{text_[pos_], text_.substr(pos_ + 1, 1), false};
+        pos_ += 2;
+        findPlainEnd();
+        return cell;
+    }
+
     // A cell of several characters, or of one that may hold on to the next.
     Cell nextCluster() {
         const char32_t raw = text::nextCodePoint(text_, pos_);
@@ -82,7 +122,7 @@ private:
         const std::size_t restBegin = pos_;
         const bool alwaysFull = extendCluster(props);
         Cell cell;
-        cell.first = CharChange(raw, chkChg1_);
+        cell.first = CharChange(raw, rules_);
         cell.rest = text_.substr(restBegin, pos_ - restBegin);
         cell.halfWidth = !alwaysFull && text::isHalfWidthChar(cell.first);
         return cell;
@@ -115,7 +155,8 @@ private:
 
     std::u16string_view text_;
     std::size_t pos_ = 0;
-    bool chkChg1_;
+    CellRules rules_;
+    int lastKind_ = 0;         // the pair kind of the last cell read, with tate-chu-yoko
     std::size_t plainEnd_ = 0; // see findPlainEnd
     bool plainRunEnds_ = false;
 };

@@ -28,7 +28,7 @@ std::optional<std::u16string> SepChars(std::u16string_view s, std::u16string_vie
     std::u16string out;
     out.reserve(s.size() * (sep.size() + 1));
     std::size_t count = 0;
-    for (CellReader cells(s, false); !cells.atEnd();) {
+    for (CellReader cells(s, {}); !cells.atEnd();) {
         if (++count >= 32767)
             return std::nullopt;
         out += sep;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/text/full_width.h"
+#include "platform/text/vertical_forms.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,12 +13,23 @@ namespace tovalo::engine {
 // The small text functions with which the layouts prepare characters. A character
 // here is a Unicode code point: a surrogate pair counts as one.
 
-// The character as it goes into a cell: "ー" becomes "｜", and with chkChg1 every
-// character is then converted to its full-width form.
-inline char32_t CharChange(char32_t ch, bool chkChg1) {
+// The options that decide what goes into the cells.
+struct CellRules {
+    bool fullWidth = false;     // every character to its full-width form
+    bool verticalForms = false; // brackets, dashes, ellipses and arrows to their vertical forms
+    bool tateChuYoko = false;   // two half-width digits (or !!, !?, ?!, ??) share one cell
+};
+
+// The character as it goes into a cell: "ー" becomes "｜"; then, as the rules say, the
+// character is converted to its full-width form and then to its vertical form.
+inline char32_t CharChange(char32_t ch, const CellRules &rules) {
     if (ch == u'ー')
         ch = u'｜';
-    return chkChg1 ? text::toFullWidth(ch) : ch;
+    if (rules.fullWidth)
+        ch = text::toFullWidth(ch);
+    if (rules.verticalForms)
+        ch = text::toVerticalForm(ch);
+    return ch;
 }
 
 // What is written for a cell or a hanging-row character: with maruFix the four

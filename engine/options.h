@@ -1,5 +1,7 @@
 #pragma once
 
+#include "char_rules.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +15,8 @@ struct ConvOptions {
     bool ChkChg1 = false;          // convert every character to its full-width form
     bool maruFix = true;           // punctuation shaping
     std::u16string MpTsep = u"＊"; // rule text of the fixed-line-count pages
+    bool verticalForms = false;    // brackets, dashes and arrows in their vertical forms
+    bool tateChuYoko = false;      // two half-width digits side by side in one cell
 };
 
 // The parameters of one conversion, read from the window's controls.
@@ -23,6 +27,11 @@ struct ConvParams {
     bool gapOn = true;           // separator before every cell
     bool fixedLines = false;     // fixed-line-count layout instead of the free one
 };
+
+// What the options say about the cells.
+inline CellRules cellRulesOf(const ConvOptions &options) {
+    return {options.ChkChg1, options.verticalForms, options.tateChuYoko};
+}
 
 // The separator text chosen by Spc12A; the empty text for any value outside 1 to 5.
 std::u16string_view separatorFor(std::int16_t spc12A);

@@ -48,7 +48,7 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
     // The first characters of the two cells read before the current one; 0 stands for
     // "before the text".
     char32_t before1 = 0, before2 = 0, current = 0;
-    CellReader reader(s, options.ChkChg1);
+    CellReader reader(s, cellRulesOf(options));
     auto read = [&] {
         const Cell cell = reader.next();
         before2 = before1;
@@ -67,8 +67,8 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
         }
 
         // A mark in cell 1 has no column before it and stays where it is.
-        if (atTopOfLaterColumn() && options.maruFix && cell.single() &&
-            isMaruChar(cell.first) && !(fill && cell.halfWidth)) {
+        if (atTopOfLaterColumn() && options.maruFix && cell.single() && isMaruChar(cell.first) &&
+            !(fill && cell.halfWidth)) {
             if (Fault f = grid.hang(pos, cell.first); f != Fault::None)
                 return {pos.k, f};
             --pos.k;

@@ -22,13 +22,14 @@ _tovalo_cli() {
     case ${words[1]} in
         convert)
             options='--height --lines --fixed --margin --no-gap --separator --full-width
-                     --no-shaping --rule --crlf --sjis --help'
+                     --no-shaping --vertical-forms --tate-chu-yoko --rule --crlf --sjis --help'
             ;;
         count)
-            options='--height --full-width --no-shaping --help'
+            options='--height --full-width --no-shaping --vertical-forms --tate-chu-yoko --help'
             ;;
         phone)
-            options='--height --width --no-breaks --rule --full-width --crlf --sjis --help'
+            options='--height --width --no-breaks --rule --full-width --vertical-forms
+                     --tate-chu-yoko --crlf --sjis --help'
             ;;
         *)
             return

@@ -25,10 +25,10 @@ struct Cells {
 
 // Reads the trimmed text into cells: every user-perceived character takes one cell,
 // its first character after CharChange; a line break takes a single blank cell.
-Cells readCells(std::u16string_view text, bool chkChg1) {
+Cells readCells(std::u16string_view text, const engine::CellRules &rules) {
     Cells read;
     read.cells.reserve(text.size());
-    for (engine::CellReader reader(text, chkChg1); !reader.atEnd();) {
+    for (engine::CellReader reader(text, rules); !reader.atEnd();) {
         engine::Cell cell = reader.next();
         ++read.consumed;
         if (cell.first == U'\r') {
@@ -99,7 +99,7 @@ PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
     const std::u16string_view text = engine::TrimText(source);
     if (static_cast<std::int64_t>(text.size()) >= kMax16)
         return failure(PageFault::SourceTooLong);
-    const Cells cells = readCells(text, params.ChkChg1);
+    const Cells cells = readCells(text, cellRulesOf(params));
 
     // Columns are filled strictly `height` cells at a time. Every character read
     // counts towards the pages, even an LF that took no cell, and a text that fills

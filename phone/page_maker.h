@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/char_rules.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,7 +31,14 @@ struct PhoneParams {
     bool Rtn = true;               // a line break after every row
     std::u16string MpTsep = u"＊"; // rule text, repeated along the rule lines
     bool ChkChg1 = false;          // convert every character to its full-width form
+    bool verticalForms = false;    // brackets, dashes and arrows in their vertical forms
+    bool tateChuYoko = false;      // two half-width digits side by side in one cell
 };
+
+// What the parameters say about the cells.
+inline engine::CellRules cellRulesOf(const PhoneParams &params) {
+    return {params.ChkChg1, params.verticalForms, params.tateChuYoko};
+}
 
 struct PhonePages {
     std::u16string text; // the pages, or the failure text

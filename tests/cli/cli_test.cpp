@@ -81,6 +81,14 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"phone --height 2 --width 2 --no-breaks --rule -", "😀\u3099e\u0301", 0,
          " -\n  😀\u3099  e\u0301  -\n"},
         {"convert --margin 2147483647", "あ", 1, "", "too large"},
+        // Vertical forms and tate-chu-yoko.
+        {"convert --height 4 --no-gap --no-shaping --vertical-forms", "「あ…」", 0,
+         "  ﹁\n  あ\n  ︙\n  ﹂\n"},
+        {"convert --height 3 --no-gap --tate-chu-yoko", "あい12。", 0,
+         "  あ\n  い\n  12\n\u3000 ｡"},
+        {"count --height 3 --tate-chu-yoko", "12あ", 0, "1\n"},
+        {"phone --height 1 --width 4 --no-breaks --vertical-forms --tate-chu-yoko", "「12」", 0,
+         " ＊＊＊\n  ﹂12﹁ ＊＊＊\n"},
         // Shift_JIS output names what it cannot hold instead of writing "?".
         {"convert --height 2 --no-shaping --sjis", "あい\nう😀", 1, "", "😀 (U+1F600) on line 1"},
         {"phone --height 1 --width 3 --sjis", "a\n𠮷", 1, "", "𠮷 (U+20BB7) on line 4"},

@@ -10,12 +10,32 @@ struct CharCase {
     char32_t in;
     bool fullWidth;
     char32_t out;
+    bool verticalForms = false;
 };
 
 class CharChangeTest : public testing::TestWithParam<CharCase> {};
 
 TEST_P(CharChangeTest, GivesTheCellCharacter) {
-    EXPECT_EQ(CharChange(GetParam().in, GetParam().fullWidth), GetParam().out);
+    const CharCase &c = GetParam();
+    EXPECT_EQ(CharChange(c.in, {.fullWidth = c.fullWidth, .verticalForms = c.verticalForms}),
+              c.out);
+}
+
+// Every vertical form, the arrows turned a quarter to the right, and characters that
+// must stay: the full stops and commas, half-width brackets (turned only once widened).
+TEST(CharChange, TurnsCharactersIntoTheirVerticalForms) {
+    const std::u16string from = u"「」『』（）｛｝〔〕【】《》〈〉［］〖〗…‥—―：；＿→←↑↓";
+    const std::u16string to = u"﹁﹂﹃﹄︵︶︷︸︹︺︻︼︽︾︿﹀﹇﹈︗︘︙︰︱︱︓︔︳↓↑→←";
+    ASSERT_EQ(from.size(), to.size());
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        EXPECT_EQ(CharChange(from[i], {.verticalForms = true}), char32_t{to[i]}) << i;
+        EXPECT_EQ(CharChange(from[i], {}), char32_t{from[i]}) << i;
+    }
+    for (char32_t stays : {U'、', U'。', U'，', U'．', U'､', U'｡', U'(', U'[', U'ー', U'あ', U'\r'})
+        EXPECT_EQ(CharChange(stays, {.verticalForms = true}), stays == U'ー' ? U'｜' : stays);
+    EXPECT_EQ(CharChange(U'(', {.fullWidth = true, .verticalForms = true}), U'︵');
+    EXPECT_EQ(CharChange(U'｢', {.fullWidth = true, .verticalForms = true}), U'﹁');
+    EXPECT_EQ(CharChange(U':', {.fullWidth = true, .verticalForms = true}), U'︓');
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CharChangeTest,

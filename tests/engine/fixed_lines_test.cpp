@@ -46,6 +46,18 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{"LinesBelowOne", u"あ", 3, 0, u"", Fault::LinesBelowOne}),
     caseName);
 
+INSTANTIATE_TEST_SUITE_P(VerticalTypography, FixedLinesTest,
+                         testing::Values(LayoutCase{
+                             .name = "BothOptionsOnPages",
+                             .source = u"（12）",
+                             .height = 2,
+                             .lines = 1,
+                             .expected = u"＊\r\n\r\n︵\r\n12\r\n\r\n＊\r\n\r\n︶\r\n  \r\n\r\n＊",
+                             .maruFix = false,
+                             .verticalForms = true,
+                             .tateChuYoko = true}),
+                         caseName);
+
 INSTANTIATE_TEST_SUITE_P(
     Corrections, FixedLinesTest,
     testing::Values(LayoutCase{"ShortTextWithTallColumns", u"あ", 10, 3,

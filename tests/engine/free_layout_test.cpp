@@ -128,6 +128,32 @@ INSTANTIATE_TEST_SUITE_P(
                                .margin = 3}),
     caseName);
 
+// Vertical forms and tate-chu-yoko.
+INSTANTIATE_TEST_SUITE_P(VerticalTypography, FreeLayoutTest,
+                         testing::Values(LayoutCase{.name = "BracketsAndEllipsisStandUpright",
+                                                    .source = u"「あ…」",
+                                                    .height = 4,
+                                                    .lines = 1,
+                                                    .expected = u"  ﹁\r\n  あ\r\n  ︙\r\n  ﹂\r\n",
+                                                    .maruFix = false,
+                                                    .verticalForms = true},
+                                         LayoutCase{.name = "TwoDigitsAtTheBottomThenAHungMark",
+                                                    .source = u"あい12。",
+                                                    .height = 3,
+                                                    .lines = 2,
+                                                    .expected = u"  あ\r\n  い\r\n  12\r\n\u3000 ｡",
+                                                    .tateChuYoko = true},
+                                         LayoutCase{
+                                             .name = "TwoDigitsAtTheTopOfAColumnAreNotWidened",
+                                             .source = u"あい12a",
+                                             .height = 2,
+                                             .lines = 2,
+                                             .expected = u"  12あ\r\n  ａい\r\n",
+                                             .maruFix = false,
+                                             .chkChg1 = true,
+                                             .tateChuYoko = true}),
+                         caseName);
+
 // Every margin the box accepts converts or fails plainly, without overflow.
 TEST(FreeLayout, LargestMarginsFailAsTooLarge) {
     for (std::int32_t margin : {2147483647, 2147483646, 1 << 30}) {

@@ -24,9 +24,13 @@ struct LayoutCase {
     std::int32_t margin = 0;
     bool chkChg1 = false;
     std::u16string rule = u"＊";
+    bool verticalForms = false;
+    bool tateChuYoko = false;
 
     ConvParams params(bool fixed) const { return {height, lines, margin, gapOn, fixed}; }
-    ConvOptions options() const { return {spc12A, false, chkChg1, maruFix, rule}; }
+    ConvOptions options() const {
+        return {spc12A, false, chkChg1, maruFix, rule, verticalForms, tateChuYoko};
+    }
 };
 
 inline void PrintTo(const LayoutCase &c, std::ostream *os) {
@@ -41,7 +45,7 @@ inline std::string caseName(const testing::TestParamInfo<LayoutCase> &info) {
 // takes one, every other cell two.
 inline std::size_t displayWidth(std::u16string_view text) {
     std::size_t width = 0;
-    for (CellReader cells(text, false); !cells.atEnd();)
+    for (CellReader cells(text, {}); !cells.atEnd();)
         width += cells.next().halfWidth ? 1 : 2;
     return width;
 }

@@ -125,7 +125,7 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
     const std::u16string_view sep = separatorOf(params, options);
     const auto shown = sourceShown(sep);
     const std::u16string margin(params.margin, u' ');
-    const bool measurable = !cellsMayJoin(trimmed, options.ChkChg1);
+    const bool measurable = !cellsMayJoin(trimmed, cellRulesOf(options));
     LineReader reader(text);
     std::vector<char32_t> found;
     std::int64_t width = -1;
@@ -138,7 +138,7 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
         collectCharacters(row, shown, found);
     }
     std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(trimmed, options.ChkChg1, shown));
+    FUZZ_CHECK(found == sourceCharacters(trimmed, cellRulesOf(options), shown));
 
     // The hanging row holds the margin, blanks, the separator and shaped marks only.
     const std::u16string_view hanging = reader.rest();
@@ -182,7 +182,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
     const auto shown = sourceShown(sep);
     const std::u16string margin(params.margin, u' ');
     const std::int64_t width = params.margin + columns * (displayWidth(sep) + 2);
-    const bool measurable = !cellsMayJoin(trimmed, options.ChkChg1);
+    const bool measurable = !cellsMayJoin(trimmed, cellRulesOf(options));
     const std::u16string whole = std::u16string(text) + u"\r\n\r\n";
     LineReader reader(whole);
     reader.expect(rule);
@@ -205,7 +205,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
     }
     FUZZ_CHECK(pages >= 1);
     std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(trimmed, options.ChkChg1, shown));
+    FUZZ_CHECK(found == sourceCharacters(trimmed, cellRulesOf(options), shown));
 }
 
 bool hasHalfWidthMark(std::u16string_view text) {
@@ -224,6 +224,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.Spc12A = in.ConsumeIntegralInRange<std::int16_t>(0, 6);
     options.ChkChg0 = in.ConsumeBool();
     options.ChkChg1 = in.ConsumeBool();
+    options.verticalForms = in.ConsumeBool();
+    options.tateChuYoko = in.ConsumeBool();
     options.maruFix = in.ConsumeBool();
     ConvParams params;
     params.colHeight = consumeHeight(in);

@@ -34,7 +34,7 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     LineReader reader(pages);
     reader.expect(rule);
     // Cells that would merge with their neighbours cannot be read back one by one.
-    if (cellsMayJoin(engine::TrimText(source), params.ChkChg1))
+    if (cellsMayJoin(engine::TrimText(source), cellRulesOf(params)))
         return;
     std::vector<char32_t> found;
     auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
@@ -50,7 +50,7 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     }
     FUZZ_CHECK(count >= 1);
     std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), params.ChkChg1, shown));
+    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), cellRulesOf(params), shown));
 }
 
 } // namespace
@@ -66,6 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     params.W = consumeSide(in);
     params.Rtn = in.ConsumeBool();
     params.ChkChg1 = in.ConsumeBool();
+    params.verticalForms = in.ConsumeBool();
+    params.tateChuYoko = in.ConsumeBool();
     if (!in.ConsumeBool())
         params.MpTsep = consumeShortText(in, 6);
     const std::u16string source = consumeRestAsText(in, kMaxSourceUnits);

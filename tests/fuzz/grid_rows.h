@@ -19,7 +19,7 @@ namespace tovalo::fuzz {
 
 inline std::int64_t displayWidth(std::u16string_view text) {
     std::int64_t width = 0;
-    for (engine::CellReader cells(text, false); !cells.atEnd();)
+    for (engine::CellReader cells(text, {}); !cells.atEnd();)
         width += cells.next().halfWidth ? 1 : 2;
     return width;
 }
@@ -27,7 +27,7 @@ inline std::int64_t displayWidth(std::u16string_view text) {
 // True when a cell of the text could merge with what stands beside it in a row (a
 // lone combining mark or joiner, a Hangul jamo, a prepended mark at its end), so that
 // reading the row back would not find the cells the layout wrote.
-inline bool cellsMayJoin(std::u16string_view text, bool chkChg1) {
+inline bool cellsMayJoin(std::u16string_view text, const engine::CellRules &rules) {
     using G = text::GraphemeClass;
     auto joinsBefore = [](G c) {
         return c == G::Extend || c == G::ZWJ || c == G::SpacingMark || c == G::L || c == G::V ||
@@ -37,7 +37,7 @@ inline bool cellsMayJoin(std::u16string_view text, bool chkChg1) {
         return c == G::Prepend || c == G::ZWJ || c == G::L || c == G::V || c == G::T ||
                c == G::LV || c == G::LVT;
     };
-    for (engine::CellReader cells(text, chkChg1); !cells.atEnd();) {
+    for (engine::CellReader cells(text, rules); !cells.atEnd();) {
         const engine::Cell cell = cells.next();
         char32_t last = cell.first;
         for (std::size_t i = 0; i < cell.rest.size();)
@@ -71,7 +71,7 @@ public:
     // The cells that fill exactly `width` half-width columns.
     std::u16string_view columns(std::int64_t width) {
         const std::size_t start = pos_;
-        engine::CellReader cells(text_.substr(start), false);
+        engine::CellReader cells(text_.substr(start), {});
         std::int64_t taken = 0;
         while (taken < width) {
             FUZZ_CHECK(!cells.atEnd() && text_[start + cells.position()] != u'\r');
@@ -104,9 +104,10 @@ void collectCharacters(std::u16string_view row, Shown shown, std::vector<char32_
 // of each cell, the first after CharChange, except a line break and the cell after it,
 // and except what `shown` leaves out.
 template <class Shown>
-std::vector<char32_t> sourceCharacters(std::u16string_view source, bool chkChg1, Shown shown) {
+std::vector<char32_t> sourceCharacters(std::u16string_view source, const engine::CellRules &rules,
+                                       Shown shown) {
     std::vector<char32_t> found;
-    for (engine::CellReader cells(source, chkChg1); !cells.atEnd();) {
+    for (engine::CellReader cells(source, rules); !cells.atEnd();) {
         const engine::Cell cell = cells.next();
         if (cell.first == u'\r') {
             if (!cells.atEnd())

@@ -53,6 +53,8 @@ TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
         // A cell for each user-perceived character; a half-width sound mark stays apart.
         {u"か\u3099😀ｶﾞ", {2, 2, false}, u" ＊\nｶ か\u3099ﾞ 😀 ＊\n" + spaces(9) + u"＊\n"},
         {u"ｶﾞ", {1, 3, false, u"＊", true}, u" ＊＊\n  ゛カ ＊＊\n"},
+        // Vertical forms and two digits in one cell.
+        {u"「12」", {1, 4, false, u"＊", false, true, true}, u" ＊＊＊\n  ﹂12﹁ ＊＊＊\n"},
         {spaces(10), {6, 8, true}, kBlankStartPage},
         {u"", {6, 8, true}, kBlankStartPage},
     };
