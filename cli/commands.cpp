@@ -16,7 +16,7 @@ const char *const kUsage =
     "  tovalo-cli --help | --version\n"
     "\n"
     "Turns horizontal Japanese text into vertical text. Reads FILE or standard input\n"
-    "(UTF-8, UTF-16 with a byte-order mark, or Shift_JIS) and writes UTF-8.\n"
+    "(UTF-8, UTF-16, EUC-JP, ISO-2022-JP or Shift_JIS) and writes UTF-8.\n"
     "\n"
     "  --height TEXT    characters per column (default 10; phone: rows per page, 6)\n"
     "  --lines TEXT     number of lines (columns); default: as many as the text needs,\n"

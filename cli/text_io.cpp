@@ -2,6 +2,7 @@
 
 #include "engine/char_rules.h"
 #include "engine/layout.h"
+#include "platform/encoding/detect.h"
 #include "platform/text/cp932.h"
 #include "platform/text/decode.h"
 #include "platform/text/encode.h"
@@ -69,13 +70,9 @@ std::optional<std::string> readInputBytes(const std::optional<std::string> &file
 
 // The character at `at` as "X (U+XXXX)", or only its code for a lone surrogate.
 std::string describeCharacter(std::u16string_view text, std::size_t at) {
-    std::uint32_t code = text[at];
-    std::size_t length = 1;
-    if (code >= 0xD800 && code <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
-        text[at + 1] <= 0xDFFF) {
-        code = 0x10000 + ((code - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-        length = 2;
-    }
+    std::size_t end = at;
+    const char32_t code = text::nextCodePoint(text, end);
+    const std::size_t length = end - at;
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
     if (code >= 0xD800 && code <= 0xDFFF)
@@ -90,8 +87,14 @@ std::optional<std::u16string> readInputText(const std::optional<std::string> &fi
     std::optional<std::string> bytes = readInputBytes(file, error);
     if (!bytes)
         return std::nullopt;
-    std::u16string decoded = text::decodeText(*bytes);
+    std::optional<std::u16string> read = text::decodeTextFile(*bytes);
     bytes.reset();
+    if (!read) {
+        error = (!file || *file == "-" ? std::string("standard input") : *file) +
+                " is not text (it holds NUL bytes or bytes that stand for no character)";
+        return std::nullopt;
+    }
+    std::u16string decoded = std::move(*read);
     if (engine::TrimText(decoded).size() > static_cast<std::size_t>(engine::kMaxResultUnits)) {
         error = kTooLarge;
         return std::nullopt;

@@ -81,6 +81,22 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"phone --height 2 --width 2 --no-breaks --rule -", "😀\u3099e\u0301", 0,
          " -\n  😀\u3099  e\u0301  -\n"},
         {"convert --margin 2147483647", "あ", 1, "", "too large"},
+        // Encodings are recognised; what is not text is refused.
+        // これは縦書きのテキストです。 (14 characters) in EUC-JP and in UTF-16LE without a mark.
+        {"count --height 1",
+         "\xa4\xb3\xa4\xec\xa4\xcf\xbd\xc4\xbd\xf1\xa4\xad\xa4\xce\xa5\xc6\xa5\xad\xa5\xb9\xa5\xc8"
+         "\xa4\xc7\xa4\xb9\xa1\xa3",
+         0, "15\n"},
+        {"count --height 1",
+         std::string("\x53\x30\x8c\x30\x6f\x30\x26\x7e\xf8\x66\x4d\x30\x6e\x30\xc6\x30\xad\x30"
+                     "\xb9\x30\xc8\x30\x67\x30\x59\x30\x02\x30",
+                     28),
+         0, "15\n"},
+        {"count",
+         std::string("\x7f"
+                     "ELF\0\0\0",
+                     7),
+         1, "", "standard input is not text"},
         // Vertical forms and tate-chu-yoko.
         {"convert --height 4 --no-gap --no-shaping --vertical-forms", "「あ…」", 0,
          "  ﹁\n  あ\n  ︙\n  ﹂\n"},
