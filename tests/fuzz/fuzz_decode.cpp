@@ -5,6 +5,7 @@
 
 #include "fuzz_support.h"
 
+#include "platform/encoding/detect.h"
 #include "platform/text/cp932.h"
 #include "platform/text/decode.h"
 #include "platform/text/line_breaks.h"
@@ -55,6 +56,21 @@ void checkFileDecoding(std::string_view bytes) {
     }
 }
 
+// A file the user opens: refused only when it is not text, and read as the plain
+// decoding wherever the bytes leave no doubt.
+void checkOpenedFile(std::string_view bytes) {
+    const std::optional<std::u16string> opened = decodeTextFile(bytes);
+    const bool hasNul = bytes.find('\0') != std::string_view::npos;
+    if (bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
+        bytes.starts_with("\xFE\xFF")) {
+        FUZZ_CHECK(opened == decodeText(bytes));
+    } else if (!hasNul && isValidUtf8(bytes) && bytes.find('\x1b') == std::string_view::npos) {
+        FUZZ_CHECK(opened == fromUtf8(bytes));
+    } else if (opened) {
+        FUZZ_CHECK(opened->find(u'\uFFFD') == std::u16string::npos || !isValidUtf8(bytes));
+    }
+}
+
 void checkUtf8(std::u16string_view text) {
     std::size_t characters = 0;
     const std::u16string paired = pairedOnly(text, characters);
@@ -87,6 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
     checkFileDecoding(bytes);
+    checkOpenedFile(bytes);
     const std::u16string texts[] = {fromUtf8(bytes), fromUtf16(bytes, false),
                                     fromUtf16(bytes, true), fromCp932(bytes)};
     FUZZ_CHECK(!hasLoneSurrogate(texts[0]) && !hasLoneSurrogate(texts[3]));
