@@ -42,11 +42,14 @@ CliRun runCli(const std::vector<std::string> &args, const std::string &input,
     const std::string in = writeTempFile(input);
     const std::string out = writeTempFile("");
     const std::string err = writeTempFile("");
+    // Appended piece by piece: GCC 12 at -O3 misreads `"literal" + std::string` as an
+    // overlapping copy (-Wrestrict).
     std::string command = quoted(TOVALO_CLI_PATH);
     for (const std::string &arg : args)
-        command += " " + quoted(arg);
-    command += " <" + quoted(in) + " >" + quoted(outputPath.empty() ? out : outputPath) + " 2>" +
-               quoted(err);
+        command.append(" ").append(quoted(arg));
+    command.append(" <").append(quoted(in));
+    command.append(" >").append(quoted(outputPath.empty() ? out : outputPath));
+    command.append(" 2>").append(quoted(err));
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
