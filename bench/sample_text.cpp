@@ -5,8 +5,9 @@
 namespace tovalo::bench {
 
 std::u16string sampleText(std::size_t characters) {
-    const std::u16string kana = u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよ"
-                                u"らりるれろわをんアイウエオカキクケコー縦書変換文章日本語";
+    const std::u16string kana =
+        u"あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよ"
+        u"らりるれろわをんアイウエオカキクケコー縦書変換文章日本語";
     const std::u16string ascii = u"abcxyz0123456789";
     std::mt19937 random(42);
     std::u16string text;

@@ -42,7 +42,9 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
         {u"あ😀", 1, "\xEF\xBB\xBF\xE3\x81\x82\xF0\x9F\x98\x80"},
         {u"𠮷", 0, "\xEF\xBB\xBF\xF0\xA0\xAE\xB7"},
         // The wave dash would come back as the full-width tilde.
-        {u"a\u301C", 1, "\xEF\xBB\xBF" "a\xE3\x80\x9C"},
+        {u"a\u301C", 1,
+         "\xEF\xBB\xBF"
+         "a\xE3\x80\x9C"},
         {std::u16string(lone, 2), 1,
          "\xEF\xBB\xBF"
          "a\xEF\xBF\xBD"},
