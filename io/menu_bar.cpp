@@ -41,7 +41,8 @@ MenuBar buildMenuBar(QMenuBar &bar) {
     m.MnuPaste = entry(edit, "MnuPaste", texts::kPaste);
     m.MnuCopy = entry(edit, "MnuCopy", texts::kCopy);
     m.MnuCut = entry(edit, "MnuCut", texts::kCut);
-    m.Mnu2 = entry(edit, "Mnu2", u"-");
+    // A separator line shows no caption.
+    m.Mnu2 = entry(edit, "Mnu2", u"");
     m.Mnu2->setSeparator(true);
     m.Mnu3 = entry(edit, "Mnu3", texts::kVerticalHeading);
     m.MnuAll2 = entry(edit, "MnuAll2", texts::kSelectAll);

@@ -10,11 +10,11 @@ using namespace tovalo::io::test;
 
 namespace {
 
-// An entry as the user sees it: name, caption (none for a separator), shortcut, and
+// An entry as the user sees it: name, caption (a separator shows none), shortcut, and
 // whether it is greyed or hidden.
 QString describe(const QAction *action) {
     QStringList parts{action->menu() ? action->menu()->objectName() : action->objectName()};
-    if (!action->isSeparator())
+    if (!action->isSeparator() || !action->text().isEmpty())
         parts.append(action->text());
     if (!action->shortcut().isEmpty())
         parts.append(action->shortcut().toString());
