@@ -136,13 +136,15 @@ void Form1::fixedLinesClicked() {
         convert();
 }
 
+// The parameters are read after pending events ran, so that a click or key that arrived
+// during a slow conversion counts instead of being overwritten by the layout before it.
 void Form1::convert() {
-    const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
-                                    ChkSpc->isChecked(), ChkWidth->isChecked()};
     engine::Command command;
     {
         BusyPointer busy;
         QCoreApplication::processEvents();
+        const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
+                                        ChkSpc->isChecked(), ChkWidth->isChecked()};
         command = convertSafely(TxtOri->text(), params, shared_.convOptions());
     }
     // Writing the trimmed source runs its change handling before the vertical pane is set.
