@@ -135,7 +135,9 @@ void Form1::createControls() {
     ScrMgn = scrollBar(client, QStringLiteral("ScrMgn"), Qt::Horizontal, 0, 10, 1, 0);
     ScrWidth = scrollBar(client, QStringLiteral("ScrWidth"), Qt::Horizontal, 1, 100, 5, 5);
     ScrWidth->setEnabled(false);
-    ScrHeight = scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 1);
+    // The height's scroll bar starts where its box stands, so that its first step goes
+    // on from the number the user sees.
+    ScrHeight = scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 10);
 }
 
 void Form1::applyFonts() {
