@@ -81,8 +81,8 @@ private slots:
         const QByteArray expected =
             "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=Shift_JIS\">"
-            "<Title>\r\n" +
-            page.toUtf8() +
+            "<Title>\r\n"
+            "page.htm"
             "\r\n"
             "</Title></HEAD><Body>\r\n"
             "\r\n"
