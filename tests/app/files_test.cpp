@@ -72,6 +72,10 @@ private slots:
         QString error;
         const QString hidden = dir.filePath(QStringLiteral("sub/.Tov.ini")); // in a new folder
         const QString plain = dir.filePath(QStringLiteral("sub/説明書.txt"));
+        QVERIFY(!files.writeBytesAtomically(hidden, "first", error)); // the folder is missing
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("sub"))));
+        QVERIFY(files.makeFolder(dir.filePath(QStringLiteral("sub")), error));
+        QVERIFY(files.makeFolder(dir.filePath(QStringLiteral("sub")), error)); // it exists
         QVERIFY(files.writeBytesAtomically(hidden, "first", error));
         QVERIFY(files.writeBytesAtomically(hidden, "second", error));
         QVERIFY(files.writeBytesAtomically(plain, "a", error));
