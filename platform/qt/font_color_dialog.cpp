@@ -2,11 +2,15 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPixmap>
+#include <QScopedValueRollback>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include <array>
@@ -45,6 +49,31 @@ QPixmap swatch(QColor color) {
     return pixmap;
 }
 
+// A font of symbols or pictures rather than of a script of words.
+bool isSymbolFont(const QString &family) {
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    return systems.isEmpty() || systems.contains(QFontDatabase::Symbol);
+}
+
+// Takes the symbol fonts out of the chooser's list of families each time the chooser
+// fills it. The list is the first of the chooser's lists: families, styles, sizes.
+void offerOnlyScriptFonts(QFontDialog &chooser) {
+    const QList<QListView *> lists = chooser.findChildren<QListView *>();
+    auto *families =
+        lists.isEmpty() ? nullptr : qobject_cast<QStringListModel *>(lists[0]->model());
+    if (!families)
+        return;
+    // Setting the list fills it again, which finds nothing more to take out.
+    const auto filter = [families] {
+        QStringList kept = families->stringList();
+        kept.removeIf(isSymbolFont);
+        if (kept.size() != families->rowCount())
+            families->setStringList(kept);
+    };
+    QObject::connect(families, &QStringListModel::modelReset, &chooser, filter);
+    filter();
+}
+
 } // namespace
 
 FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
@@ -64,10 +93,15 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     if (colors_->findData(current.color) < 0)
         colors_->addItem(QIcon(swatch(current.color)), current.color.name(), current.color);
     colors_->setCurrentIndex(colors_->findData(current.color));
+    offerOnlyScriptFonts(*fonts_);
     // A family the system lacks is offered as the family that stands in for it.
     QFont shown = current.font;
     shown.setFamily(QFontInfo(current.font).family());
     fonts_->setCurrentFont(shown);
+    style_ = fonts_->currentFont();
+    // Choosing another family keeps the weight and slant chosen before, instead of
+    // whichever style the new family happens to list first.
+    connect(fonts_, &QFontDialog::currentFontChanged, this, &FontColorDialog::keepStyle);
     auto *colorLabel = new QLabel(QStringLiteral("色(&C):"), this);
     colorLabel->setBuddy(colors_);
 
@@ -85,6 +119,21 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     layout->addWidget(fonts_);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
+}
+
+void FontColorDialog::keepStyle(const QFont &font) {
+    if (keepingStyle_)
+        return;
+    const QScopedValueRollback guard(keepingStyle_, true);
+    if (font.family() != style_.family() &&
+        (font.italic() != style_.italic() || font.weight() != style_.weight())) {
+        QFont kept = font;
+        kept.setItalic(style_.italic());
+        kept.setWeight(style_.weight());
+        kept.setStyleName(QString());
+        fonts_->setCurrentFont(kept);
+    }
+    style_ = fonts_->currentFont();
 }
 
 FontChoice FontColorDialog::choice() const {

@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -215,6 +217,26 @@ private slots:
         QCOMPARE(choice.font.pointSize(), 14);
         QVERIFY(choice.font.underline());
         QCOMPARE(choice.color, QColor(Qt::red));
+    }
+
+    // Symbol fonts are not offered; choosing another family keeps the upright style.
+    void fontDialogOffersScriptFontsAndKeepsTheStyleAcrossFamilies() {
+        tovalo::platform::FontColorDialog dialog(
+            {QFont(QStringLiteral("IPAGothic"), 9), Qt::black});
+        auto *families = dialog.findChild<QFontDialog *>()->findChildren<QListView *>().value(0);
+        QVERIFY(families);
+        QStringList offered;
+        for (int row = 0; row < families->model()->rowCount(); ++row)
+            offered << families->model()->index(row, 0).data().toString();
+        QVERIFY(offered.contains(QStringLiteral("DejaVu Sans")));
+        for (const QString &family : offered)
+            QVERIFY2(!QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
+                     qPrintable(family));
+        families->setCurrentIndex(
+            families->model()->index(int(offered.indexOf(QStringLiteral("DejaVu Sans"))), 0));
+        const QFont chosen = dialog.choice().font;
+        QCOMPARE(chosen.family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(!chosen.italic() && chosen.weight() == QFont::Normal);
     }
 };
 
