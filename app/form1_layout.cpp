@@ -3,6 +3,7 @@
 
 #include "app/window_geometry.h"
 
+#include <QMoveEvent>
 #include <QResizeEvent>
 
 namespace tovalo::app {
@@ -12,9 +13,18 @@ void Form1::resizeEvent(QResizeEvent *event) {
     layoutControls();
 }
 
+// The window manager adds the frame after the window's first size was reported, moving
+// the window into it: the layout runs again once the outer size is known.
+void Form1::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() != laidOutFor_)
+        layoutControls();
+}
+
 void Form1::layoutControls() {
     const double dpi = logicalDpiX();
     const QSize outer = frameGeometry().size();
+    laidOutFor_ = outer;
     const double twipsPerPixel = 1440.0 / dpi;
     for (const Placement &p :
          resizeLayout(outer.width() * twipsPerPixel, outer.height() * twipsPerPixel)) {
