@@ -10,7 +10,6 @@
 #include <QListView>
 #include <QPixmap>
 #include <QScopedValueRollback>
-#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include <array>
@@ -55,23 +54,20 @@ bool isSymbolFont(const QString &family) {
     return systems.isEmpty() || systems.contains(QFontDatabase::Symbol);
 }
 
-// Takes the symbol fonts out of the chooser's list of families each time the chooser
-// fills it. The list is the first of the chooser's lists: families, styles, sizes.
+// Hides the symbol fonts in the chooser's list of families each time the chooser fills
+// it; the rows stay, as the chooser finds its families by row. The list is the first of
+// the chooser's lists: families, styles, sizes.
 void offerOnlyScriptFonts(QFontDialog &chooser) {
-    const QList<QListView *> lists = chooser.findChildren<QListView *>();
-    auto *families =
-        lists.isEmpty() ? nullptr : qobject_cast<QStringListModel *>(lists[0]->model());
-    if (!families)
+    QListView *families = chooser.findChildren<QListView *>().value(0);
+    if (!families || !families->model())
         return;
-    // Setting the list fills it again, which finds nothing more to take out.
-    const auto filter = [families] {
-        QStringList kept = families->stringList();
-        kept.removeIf(isSymbolFont);
-        if (kept.size() != families->rowCount())
-            families->setStringList(kept);
+    const auto hideSymbolFonts = [families] {
+        const QAbstractItemModel *model = families->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            families->setRowHidden(row, isSymbolFont(model->index(row, 0).data().toString()));
     };
-    QObject::connect(families, &QStringListModel::modelReset, &chooser, filter);
-    filter();
+    QObject::connect(families->model(), &QAbstractItemModel::modelReset, families, hideSymbolFonts);
+    hideSymbolFonts();
 }
 
 } // namespace
