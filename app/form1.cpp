@@ -163,8 +163,10 @@ void Form1::placeControls() {
         const int side = std::min(button->width(), button->height()) - 8;
         button->setIconSize(QSize(side, side));
     }
-    resize(twipsToPixels(kClientWidth, dpi),
-           twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
+    const ClientSize minimum = minimumClientSize(0);
+    resize(twipsToPixels(std::max(kClientWidth, minimum.width), dpi),
+           twipsToPixels(std::max(kClientHeight, minimum.height), dpi) +
+               menuBar()->sizeHint().height());
 }
 
 } // namespace tovalo::app

@@ -3,6 +3,7 @@
 
 #include "app/window_geometry.h"
 
+#include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
 
@@ -25,6 +26,10 @@ void Form1::layoutControls() {
     const double dpi = logicalDpiX();
     const QSize outer = frameGeometry().size();
     laidOutFor_ = outer;
+    // The border counts once the window manager added it.
+    const ClientSize minimum = minimumClientSize((outer.width() - width()) * 1440.0 / dpi);
+    setMinimumSize(twipsToPixels(minimum.width, dpi),
+                   twipsToPixels(minimum.height, dpi) + menuBar()->sizeHint().height());
     const double twipsPerPixel = 1440.0 / dpi;
     for (const Placement &p :
          resizeLayout(outer.width() * twipsPerPixel, outer.height() * twipsPerPixel)) {

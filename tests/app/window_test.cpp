@@ -39,7 +39,7 @@ private slots:
         QVERIFY(!h.bar("ScrWidth")->isEnabled() && !h.box("TxtWidth")->isEnabled());
     }
 
-    void resizeSharesTheWidthAndStopsEarlyForTooSmallWindows() {
+    void resizeSharesTheWidthAndKeepsEveryControlWhole() {
         WindowHarness h;
         Form1 &form = h.open();
         resizeOuter(form, 600, 400); // 9000 x 6000 twips
@@ -50,15 +50,26 @@ private slots:
         QCOMPARE(h.bar("ScrWidth")->geometry(), QRect(px(6544.8), px(720), px(2332.8), px(255)));
         QCOMPARE(h.button("BtnPaste")->pos(), QPoint(px(120), px(120)));
 
-        resizeOuter(form, 80, 400); // narrower than two convert buttons: nothing moves
-        QCOMPARE(h.pane("TxtOri")->geometry(), source);
-        QCOMPARE(h.pane("TxtTate")->geometry(), tate);
-        resizeOuter(form, 300, 100); // too low: only the source pane's width and top change
-        QCOMPARE(h.pane("TxtOri")->width(), px((4500 - 1224) * 0.5));
-        QCOMPARE(h.pane("TxtOri")->height(), source.height());
-        QCOMPARE(h.pane("TxtTate")->geometry(), tate);
+        // A window made very small stops at the size where every control stays whole.
+        for (const QSize small : {QSize(80, 400), QSize(300, 100)}) {
+            resizeOuter(form, small.width(), small.height());
+            QWidget *client = form.centralWidget();
+            for (QWidget *control : client->findChildren<QWidget *>())
+                QVERIFY2(
+                    client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
+                    qPrintable(control->objectName()));
+        }
         resizeOuter(form, 600, 400);
         QCOMPARE(h.pane("TxtOri")->geometry(), source);
+    }
+
+    // The first window shows every control whole, the frame at the top right included.
+    void firstWindowShowsEveryControlWhole() {
+        WindowHarness h;
+        QWidget *client = h.open().centralWidget();
+        for (QWidget *control : client->findChildren<QWidget *>())
+            QVERIFY2(client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
+                     qPrintable(control->objectName()));
     }
 
     void panesShowFullWidthCharactersTwiceAsWideAsHalfWidth() {
