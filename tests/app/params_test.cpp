@@ -195,7 +195,13 @@ private slots:
     void conversionReadsTheParametersAfterPendingEvents() {
         Typed t;
         click(t.button("Command1"));
-        QMetaObject::invokeMethod(t.check("ChkWidth"), "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            t.check("ChkWidth"),
+            [&t] {
+                t.check("ChkWidth")->click();
+                t.box("TxtWidth")->setText(QStringLiteral("2"));
+            },
+            Qt::QueuedConnection);
         click(t.button("Command1"));
         QVERIFY(t.check("ChkWidth")->isChecked());
         QVERIFY(t.showsConversion());
