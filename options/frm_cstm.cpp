@@ -88,6 +88,11 @@ FrmCstm::FrmCstm(app::Form1 &form) : QDialog(&form, app::kFixedDialogFlags), for
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
     createControls();
+    // The style sheet would give the buttons inside the frames another font; they show
+    // the dialog's own, as the buttons outside do. The font button keeps its smaller one.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button != BtnFont)
+            button->setFont(font());
     load();
 }
 

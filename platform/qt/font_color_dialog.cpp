@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QPixmap>
-#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include <array>
@@ -94,10 +93,6 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     QFont shown = current.font;
     shown.setFamily(QFontInfo(current.font).family());
     fonts_->setCurrentFont(shown);
-    style_ = fonts_->currentFont();
-    // Choosing another family keeps the weight and slant chosen before, instead of
-    // whichever style the new family happens to list first.
-    connect(fonts_, &QFontDialog::currentFontChanged, this, &FontColorDialog::keepStyle);
     auto *colorLabel = new QLabel(QStringLiteral("色(&C):"), this);
     colorLabel->setBuddy(colors_);
 
@@ -115,21 +110,6 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     layout->addWidget(fonts_);
     layout->addLayout(colorRow);
     layout->addWidget(buttons);
-}
-
-void FontColorDialog::keepStyle(const QFont &font) {
-    if (keepingStyle_)
-        return;
-    const QScopedValueRollback guard(keepingStyle_, true);
-    if (font.family() != style_.family() &&
-        (font.italic() != style_.italic() || font.weight() != style_.weight())) {
-        QFont kept = font;
-        kept.setItalic(style_.italic());
-        kept.setWeight(style_.weight());
-        kept.setStyleName(QString());
-        fonts_->setCurrentFont(kept);
-    }
-    style_ = fonts_->currentFont();
 }
 
 FontChoice FontColorDialog::choice() const {

@@ -19,12 +19,8 @@ public:
     FontChoice choice() const;
 
 private:
-    void keepStyle(const QFont &font);
-
     QFontDialog *fonts_;
     QComboBox *colors_;
-    QFont style_; // the font last shown, whose weight and slant a new family keeps
-    bool keepingStyle_ = false;
 };
 
 } // namespace tovalo::platform

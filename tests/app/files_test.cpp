@@ -219,8 +219,8 @@ private slots:
         QCOMPARE(choice.color, QColor(Qt::red));
     }
 
-    // Symbol fonts are not offered; choosing another family keeps the upright style.
-    void fontDialogOffersScriptFontsAndKeepsTheStyleAcrossFamilies() {
+    // Symbol fonts are not offered.
+    void fontDialogOffersOnlyScriptFonts() {
         tovalo::platform::FontColorDialog dialog(
             {QFont(QStringLiteral("IPAGothic"), 9), Qt::black});
         auto *families = dialog.findChild<QFontDialog *>()->findChildren<QListView *>().value(0);
@@ -234,11 +234,6 @@ private slots:
         for (const QString &family : offered)
             QVERIFY2(!QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
                      qPrintable(family));
-        families->setCurrentIndex(
-            families->model()->index(int(offered.indexOf(QStringLiteral("DejaVu Sans"))), 0));
-        const QFont chosen = dialog.choice().font;
-        QCOMPARE(chosen.family(), QStringLiteral("DejaVu Sans"));
-        QVERIFY(!chosen.italic() && chosen.weight() == QFont::Normal);
     }
 };
 
