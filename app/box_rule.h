@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace tovalo::app {
@@ -38,5 +40,23 @@ struct BoxStep {
 
 // Judges a box's text by its whole part.
 BoxStep judgeBoxText(std::u16string_view text, BoxRange range);
+
+// The number in a box: blanks around it, an optional sign, digits with an optional
+// fraction and exponent; nothing for any other text, the empty text included.
+std::optional<double> readNumber(std::u16string_view text);
+
+// A phone page size while the user types: the whole part of a number within the range,
+// which the scroll bar takes; nothing for any other text, which waits until the box is
+// left, so that "12" can be typed digit by digit.
+std::optional<int> sideWhileTyping(std::u16string_view text, BoxRange range);
+
+// A phone page size when the box is left or Enter is pressed: the text that replaces
+// one out of range (the nearer end of the range) or one that is no number (`current`,
+// the size the scroll bar holds); nothing when the text may stay.
+std::optional<std::u16string> sideWhenLeft(std::u16string_view text, BoxRange range, int current);
+
+// The text with the full-width digits, signs, point and blanks that Japanese input
+// methods type turned into their ASCII forms: "２０" is "20".
+std::u16string asciiNumberText(std::u16string_view text);
 
 } // namespace tovalo::app

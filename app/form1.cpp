@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/form1_texts.h"
+#include "app/named.h"
 #include "app/number_box.h"
 #include "app/pane.h"
 #include "app/window_geometry.h"
@@ -25,16 +26,10 @@ static void initIconResources() {
 namespace tovalo::app {
 namespace {
 
-// Gives a control its name, both as object name and as accessible name.
-template <class W> W *named(W *widget, const QString &name) {
-    widget->setObjectName(name);
-    widget->setAccessibleName(name);
-    return widget;
-}
-
+// A button that shows a picture; its tip names it, for the eye and for screen readers.
 QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &icon,
                            const char16_t *tip) {
-    auto *button = named(new QPushButton(parent), name);
+    auto *button = calledAs(named(new QPushButton(parent), name), tip);
     button->setIcon(QIcon(QStringLiteral(":/icons/") + icon));
     button->setToolTip(texts::qs(tip));
     return button;
@@ -95,14 +90,14 @@ void Form1::createControls() {
     auto *client = named(new QWidget(this), QStringLiteral("Client"));
     setCentralWidget(client);
 
-    TxtOri = named(new Pane(client), QStringLiteral("TxtOri"));
+    TxtOri = calledAs(named(new Pane(client), QStringLiteral("TxtOri")), texts::kSourcePane);
     TxtOri->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtOri->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtOri->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     TxtOri->setTabChangesFocus(true);
     TxtOri->setFocus();
 
-    TxtTate = named(new Pane(client), QStringLiteral("TxtTate"));
+    TxtTate = calledAs(named(new Pane(client), QStringLiteral("TxtTate")), texts::kVerticalPane);
     TxtTate->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtTate->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtTate->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -125,17 +120,27 @@ void Form1::createControls() {
     ChkSpc = checkBox(FrameR, QStringLiteral("ChkSpc"), texts::kGap, true);
     ChkWidth = checkBox(FrameR, QStringLiteral("ChkWidth"), texts::kFixedLines, false);
     label(FrameR, QStringLiteral("LblChars"), texts::kChars);
-    label(FrameR, QStringLiteral("LblMgn"), texts::kMargin);
+    QLabel *marginLabel = label(FrameR, QStringLiteral("LblMgn"), texts::kMargin);
     TxtMgn = numberBox(FrameR, QStringLiteral("TxtMgn"), QStringLiteral("0"));
-    label(FrameR, QStringLiteral("LblBody"), texts::kBody);
+    marginLabel->setBuddy(TxtMgn);
+    QLabel *bodyLabel = label(FrameR, QStringLiteral("LblBody"), texts::kBody);
     TxtH = numberBox(FrameR, QStringLiteral("TxtH"), QStringLiteral("10"));
-    TxtWidth = numberBox(FrameR, QStringLiteral("TxtWidth"), QStringLiteral("5"));
+    bodyLabel->setBuddy(TxtH);
+    // The caption of ChkWidth stands above the box.
+    TxtWidth = calledAs(numberBox(FrameR, QStringLiteral("TxtWidth"), QStringLiteral("5")),
+                        texts::kFixedLines);
     TxtWidth->setEnabled(false);
 
-    ScrMgn = scrollBar(client, QStringLiteral("ScrMgn"), Qt::Horizontal, 0, 10, 1, 0);
-    ScrWidth = scrollBar(client, QStringLiteral("ScrWidth"), Qt::Horizontal, 1, 100, 5, 5);
+    // Each scroll bar is called as the number it steps.
+    ScrMgn = calledAs(scrollBar(client, QStringLiteral("ScrMgn"), Qt::Horizontal, 0, 10, 1, 0),
+                      texts::kMargin);
+    ScrWidth = calledAs(scrollBar(client, QStringLiteral("ScrWidth"), Qt::Horizontal, 1, 100, 5, 5),
+                        texts::kFixedLines);
     ScrWidth->setEnabled(false);
-    ScrHeight = scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 1);
+    // The height's scroll bar starts where its box stands, so that its first step goes
+    // on from the number the user sees.
+    ScrHeight = calledAs(
+        scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 10), texts::kBody);
 }
 
 void Form1::applyFonts() {
@@ -158,8 +163,10 @@ void Form1::placeControls() {
         const int side = std::min(button->width(), button->height()) - 8;
         button->setIconSize(QSize(side, side));
     }
-    resize(twipsToPixels(kClientWidth, dpi),
-           twipsToPixels(kClientHeight, dpi) + menuBar()->sizeHint().height());
+    const ClientSize minimum = minimumClientSize(0);
+    resize(twipsToPixels(std::max(kClientWidth, minimum.width), dpi),
+           twipsToPixels(std::max(kClientHeight, minimum.height), dpi) +
+               menuBar()->sizeHint().height());
 }
 
 } // namespace tovalo::app

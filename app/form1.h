@@ -88,6 +88,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -117,6 +118,7 @@ private:
 
     // Layout.
     void layoutControls();
+    QSize laidOutFor_; // the outer size of the last layout
 
     // The phone dialog and the options dialog.
     void connectDialogs();

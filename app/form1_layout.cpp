@@ -3,6 +3,8 @@
 
 #include "app/window_geometry.h"
 
+#include <QMenuBar>
+#include <QMoveEvent>
 #include <QResizeEvent>
 
 namespace tovalo::app {
@@ -12,9 +14,22 @@ void Form1::resizeEvent(QResizeEvent *event) {
     layoutControls();
 }
 
+// The window manager adds the frame after the window's first size was reported, moving
+// the window into it: the layout runs again once the outer size is known.
+void Form1::moveEvent(QMoveEvent *event) {
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() != laidOutFor_)
+        layoutControls();
+}
+
 void Form1::layoutControls() {
     const double dpi = logicalDpiX();
     const QSize outer = frameGeometry().size();
+    laidOutFor_ = outer;
+    // The border counts once the window manager added it.
+    const ClientSize minimum = minimumClientSize((outer.width() - width()) * 1440.0 / dpi);
+    setMinimumSize(twipsToPixels(minimum.width, dpi),
+                   twipsToPixels(minimum.height, dpi) + menuBar()->sizeHint().height());
     const double twipsPerPixel = 1440.0 / dpi;
     for (const Placement &p :
          resizeLayout(outer.width() * twipsPerPixel, outer.height() * twipsPerPixel)) {

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QScrollBar>
 
 namespace tovalo::app {
@@ -183,7 +184,9 @@ bool Form1::saveSettings(const QString &path, QString &error) {
         !files.renameReplacing(path, path + texts::qs(texts::kUnreadSettingsSuffix), error))
         return false;
     const std::string bytes = writeSettingsFile(recordsToWrite(currentRecords(), settingsAtStart_));
-    if (!files.writeBytesAtomically(path, QByteArray::fromStdString(bytes), error))
+    // The user's configuration folder of an installed program may not exist yet.
+    if (!files.makeFolder(QFileInfo(path).path(), error) ||
+        !files.writeBytesAtomically(path, QByteArray::fromStdString(bytes), error))
         return false;
     files.setNormalAttributes(path);
     return true;

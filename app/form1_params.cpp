@@ -8,6 +8,7 @@
 #include "engine/convert.h"
 #include "engine/numbers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPushButton>
@@ -42,6 +43,12 @@ engine::Command convertSafely(std::u16string_view source, const engine::ParamTex
 
 void Form1::connectHandlers() {
     connect(Command1, &QPushButton::clicked, this, &Form1::convert);
+    // Ctrl+Enter presses the convert button from anywhere in the window.
+    auto *convertKey = new QAction(this);
+    convertKey->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addAction(convertKey);
+    connect(convertKey, &QAction::triggered, Command1, &QPushButton::click);
     connect(TxtOri, &Pane::changed, this, &Form1::sourceChanged);
 
     connect(TxtMgn, &NumberBox::changed, this,
@@ -136,19 +143,23 @@ void Form1::fixedLinesClicked() {
         convert();
 }
 
+// The parameters are read after pending events ran, so that a click or key that arrived
+// during a slow conversion counts instead of being overwritten by the layout before it.
 void Form1::convert() {
-    const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
-                                    ChkSpc->isChecked(), ChkWidth->isChecked()};
     engine::Command command;
     {
         BusyPointer busy;
         QCoreApplication::processEvents();
+        const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
+                                        ChkSpc->isChecked(), ChkWidth->isChecked()};
         command = convertSafely(TxtOri->text(), params, shared_.convOptions());
     }
     // Writing the trimmed source runs its change handling before the vertical pane is set.
     if (command.trimmed)
         writeTrimmedSource(*command.trimmed);
     TxtTate->setText(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
+    // A reader begins at the top right.
+    TxtTate->showFirstLineRightEnd();
 }
 
 } // namespace tovalo::app

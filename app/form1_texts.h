@@ -17,6 +17,10 @@ inline constexpr char16_t kChars[] = u"文字数";
 inline constexpr char16_t kMargin[] = u"余白";
 inline constexpr char16_t kBody[] = u"本文";
 
+// Accessible names of the panes.
+inline constexpr char16_t kSourcePane[] = u"もとの文章";
+inline constexpr char16_t kVerticalPane[] = u"縦書き";
+
 // Tool tips of the picture buttons.
 inline constexpr char16_t kPasteTip[] = u"貼り付け";
 inline constexpr char16_t kCopyTip[] = u"コピー";

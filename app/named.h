@@ -4,10 +4,19 @@
 
 namespace tovalo::app {
 
-// Gives a control its name, both as object name and as accessible name.
+// Gives a control its name, as object name and as accessible description, where scripted
+// checks find it. Its accessible name stays what a sighted user reads: its caption, or
+// the text of the label whose buddy it is, or a name given with `calledAs`.
 template <class W> W *named(W *widget, const QString &name) {
     widget->setObjectName(name);
-    widget->setAccessibleName(name);
+    widget->setAccessibleDescription(name);
+    return widget;
+}
+
+// Gives a control without caption or label the accessible name a sighted user would
+// call it by.
+template <class W> W *calledAs(W *widget, const char16_t *name) {
+    widget->setAccessibleName(QString::fromUtf16(name));
     return widget;
 }
 

@@ -1,5 +1,6 @@
 #include "app/pane.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -132,6 +133,14 @@ void Pane::replaceAllAsEdit(std::u16string_view text) {
     edit.select(QTextCursor::Document);
     edit.insertText(forInsertion(wanted));
     setTextCursor(edit);
+}
+
+void Pane::showFirstLineRightEnd() {
+    // Lines are laid out when first needed; the first one tells the text's width, as
+    // every row of vertical text is equally wide.
+    document()->documentLayout()->blockBoundingRect(document()->firstBlock());
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->maximum());
 }
 
 // Rewrites only the lines that differ, each within its own block, so that a small change

@@ -27,6 +27,10 @@ public:
     // back, the caret after the new text, the change reported at once.
     void replaceAllAsEdit(std::u16string_view text);
 
+    // Scrolls to the first line and the right end of the lines, where vertical text
+    // begins; the caret stays where it is.
+    void showFirstLineRightEnd();
+
 signals:
     void changed();
 

@@ -90,6 +90,15 @@ std::vector<Placement> resizeLayout(double windowWidth, double windowHeight) {
     return steps.take();
 }
 
+ClientSize minimumClientSize(double borderWidth) {
+    // The frame's right edge stands at half the outer width plus 0.8 convert buttons
+    // plus the frame's width; the outer width is the client's plus the border.
+    const double cw = initialRect("Command1").width;
+    const double frameWidth = initialRect("FrameR").width;
+    const ControlRect &phone = initialRect("BtnMphone");
+    return {1.6 * cw + 2 * frameWidth + borderWidth, phone.top + phone.height};
+}
+
 int twipsToPixels(double twips, double dotsPerInch) {
     return static_cast<int>(std::lround(twips * dotsPerInch / 1440.0));
 }

@@ -35,6 +35,15 @@ struct Placement {
 // or height that would be negative ends the list at that step.
 std::vector<Placement> resizeLayout(double windowWidth, double windowHeight);
 
+// The smallest client area, below the menu bar, in which every control stays whole once
+// the resize layout has placed them: the parameter frame, which moves with the vertical
+// pane, within the width, and the buttons between the panes within the height.
+// `borderWidth` is the width the window's frame adds to the client area's.
+struct ClientSize {
+    double width, height;
+};
+ClientSize minimumClientSize(double borderWidth);
+
 // Twips to whole pixels at the given dots per inch.
 int twipsToPixels(double twips, double dotsPerInch);
 

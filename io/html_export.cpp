@@ -107,9 +107,14 @@ std::u16string htmlPage(std::u16string_view title, std::u16string_view vertical)
     return page;
 }
 
+std::u16string_view ownName(std::u16string_view path) {
+    const std::size_t slash = path.rfind(u'/');
+    return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string savedFileBytes(std::u16string_view fileName, std::u16string_view vertical) {
     if (namesHtmlPage(fileName))
-        return encodeForPage(htmlPage(fileName, vertical));
+        return encodeForPage(htmlPage(ownName(fileName), vertical));
     return text::encodeForFile(std::u16string(vertical) + std::u16string(kCrLf));
 }
 

@@ -21,7 +21,7 @@ QAction *entry(QWidget *menu, const char *name, const char16_t *caption,
 QMenu *menu(QMenuBar &bar, const char *name, const char16_t *caption) {
     auto *menu = new QMenu(texts::qs(caption), &bar);
     menu->setObjectName(QString::fromLatin1(name));
-    menu->setAccessibleName(menu->objectName());
+    menu->setAccessibleDescription(menu->objectName());
     bar.addMenu(menu);
     return menu;
 }
@@ -33,7 +33,7 @@ MenuBar buildMenuBar(QMenuBar &bar) {
     QMenu *files = menu(bar, "MnuFiles", texts::kMenuFiles);
     m.MnuOpen = entry(files, "MnuOpen", texts::kOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
     m.MnuSave = entry(files, "MnuSave", texts::kSave, QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.MnuClose = entry(files, "MnuClose", texts::kClose);
+    m.MnuClose = entry(files, "MnuClose", texts::kClose, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menu(bar, "MnuEdit", texts::kMenuEdit);
     m.Mnu1 = entry(edit, "Mnu1", texts::kSourceHeading);
@@ -41,7 +41,8 @@ MenuBar buildMenuBar(QMenuBar &bar) {
     m.MnuPaste = entry(edit, "MnuPaste", texts::kPaste);
     m.MnuCopy = entry(edit, "MnuCopy", texts::kCopy);
     m.MnuCut = entry(edit, "MnuCut", texts::kCut);
-    m.Mnu2 = entry(edit, "Mnu2", u"-");
+    // A separator line shows no caption.
+    m.Mnu2 = entry(edit, "Mnu2", u"");
     m.Mnu2->setSeparator(true);
     m.Mnu3 = entry(edit, "Mnu3", texts::kVerticalHeading);
     m.MnuAll2 = entry(edit, "MnuAll2", texts::kSelectAll);

@@ -1,6 +1,7 @@
 #include "io/window_commands.h"
 
 #include "app/pane.h"
+#include "io/menu_keys.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -14,6 +15,7 @@ WindowCommands::WindowCommands(WindowControls controls, app::Form1Services servi
     : QObject(&controls.window), controls_(controls), services_(services),
       menus_(buildMenuBar(*controls.window.menuBar())) {
     connectMenus();
+    new MenuKeys(controls_.window);
     // The copy and mail buttons act when a mouse button goes down on them, any button,
     // and not when they are pressed from the keyboard.
     controls_.BtnCopy.installEventFilter(this);

@@ -60,6 +60,13 @@ void select(const std::array<QRadioButton *, N> &buttons, std::int16_t value) {
         buttons[static_cast<std::size_t>(value - 1)]->setChecked(true);
 }
 
+// Tab reaches a group of option buttons at its selected button, from where the arrow
+// keys move within the group; the other buttons of the group take the focus by mouse.
+template <std::size_t N> void tabToSelected(const std::array<QRadioButton *, N> &buttons) {
+    for (QRadioButton *button : buttons)
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 // The 1-based value of the selected button; `value` stays as it is when none is.
 template <std::size_t N>
 void readSelection(const std::array<QRadioButton *, N> &buttons, std::int16_t &value) {
@@ -81,6 +88,11 @@ FrmCstm::FrmCstm(app::Form1 &form) : QDialog(&form, app::kFixedDialogFlags), for
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0px 2px; }"));
     createControls();
+    // The style sheet would give the buttons inside the frames another font; they show
+    // the dialog's own, as the buttons outside do. The font button keeps its smaller one.
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        if (button != BtnFont)
+            button->setFont(font());
     load();
 }
 
@@ -115,6 +127,11 @@ void FrmCstm::createControls() {
     separators_ = {Spch1, Spch2, SpcA, SpcI, SpcL};
     startChoices_ = {StManual, StBlank, StLast};
 
+    for (QRadioButton *button : separators_)
+        connect(button, &QRadioButton::toggled, this, [this] { tabToSelected(separators_); });
+    for (QRadioButton *button : startChoices_)
+        connect(button, &QRadioButton::toggled, this, [this] { tabToSelected(startChoices_); });
+
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnFont, &QPushButton::clicked, this, [this] { form_.FontChange(); });
 }
@@ -126,6 +143,8 @@ void FrmCstm::load() {
     Check[0]->setChecked(shared.ChkChg0);
     Check[1]->setChecked(shared.ChkChg1);
     chkMaru->setChecked(shared.maruFix);
+    tabToSelected(separators_);
+    tabToSelected(startChoices_);
 }
 
 void FrmCstm::store() {

@@ -8,6 +8,7 @@
 #include "app/named.h"
 #include "app/number_box.h"
 #include "app/pane.h"
+#include "app/typed_limit.h"
 #include "io/module1.h"
 #include "platform/qt/clipboard.h"
 
@@ -30,6 +31,7 @@ constexpr char16_t kOnTop[] = u"前面に表示";
 constexpr char16_t kSeparator[] = u"区切り記号";
 constexpr char16_t kCountBefore[] = u"約";
 constexpr char16_t kCountAfter[] = u"文字";
+constexpr char16_t kCopy[] = u"コピー";
 } // namespace texts
 
 using app::named;
@@ -39,16 +41,6 @@ using app::texts::qs;
 // Page height and width run from 3 to 50; each scroll bar holds the negative of its
 // box's number, so that its upper arrow raises the number.
 constexpr app::BoxRange kSides{3, 50};
-
-// The rule-text box takes at most two characters of typed or pasted input. A longer
-// rule text that the program puts in (from an edited settings file) stays whole.
-class AtMostTwoCharacters : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override {
-        return input.size() <= 2 ? Acceptable : Invalid;
-    }
-};
 
 QScrollBar *spinBar(QWidget *parent, const char *name, int left, int top) {
     auto *bar = placed(new QScrollBar(Qt::Vertical, parent), name, left, top, 9, 17);
@@ -63,6 +55,32 @@ QScrollBar *spinBar(QWidget *parent, const char *name, int left, int top) {
 }
 
 } // namespace
+
+// The rule-text box takes at most two characters of typed or pasted input: of a longer
+// paste, the first characters that fit. A longer rule text that the program puts in
+// (from an edited settings file) stays whole.
+class AtMostTwoCharacters : public QValidator {
+public:
+    explicit AtMostTwoCharacters(QLineEdit *box) : QValidator(box) {
+        connect(box, &QLineEdit::textChanged, this,
+                [this](const QString &text) { before_ = text; });
+    }
+    // The program's own text is taken whole.
+    void expect(const QString &text) { before_ = text; }
+
+    State validate(QString &input, int &caret) const override {
+        const std::optional<app::LimitedEdit> kept =
+            app::limitTyped(before_.toStdU16String(), input.toStdU16String(), 2);
+        if (!kept)
+            return Invalid;
+        input = QString::fromStdU16String(kept->text);
+        caret = static_cast<int>(kept->caret);
+        return Acceptable;
+    }
+
+private:
+    QString before_; // the box's text before the edit
+};
 
 FrmMphone::FrmMphone(app::Form1 &form, platform::Clipboard &clipboard,
                      platform::WindowOrder &windowOrder)
@@ -80,14 +98,17 @@ FrmMphone::FrmMphone(app::Form1 &form, platform::Clipboard &clipboard,
 
 // Controls are made in tab order.
 void FrmMphone::createControls() {
-    TxtView = placed(new app::Pane(this), "TxtView", 8, 8, 161, 105);
+    TxtView =
+        app::calledAs(placed(new app::Pane(this), "TxtView", 8, 8, 161, 105), texts::kCaption);
     TxtView->setFont(app::paneFont());
     TxtView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TxtView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TxtView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // A row is never wrapped, which would break the page apart: a wide page scrolls.
+    TxtView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    TxtView->setLineWrapMode(QPlainTextEdit::NoWrap);
     TxtView->setTabChangesFocus(true);
 
-    Command5 = placed(new QPushButton(this), "Command5", 136, 128, 25, 25);
+    Command5 =
+        app::calledAs(placed(new QPushButton(this), "Command5", 136, 128, 25, 25), texts::kCopy);
     Command5->setIcon(QIcon(QStringLiteral(":/icons/copy.svg")));
     Command5->setIconSize(QSize(17, 23));
     // Enter in a box of the dialog must not copy.
@@ -95,19 +116,24 @@ void FrmMphone::createControls() {
 
     TxtW = placed(new app::NumberBox(this), "TxtW", 40, 152, 25, 18);
     TxtW->setText(QStringLiteral("8"));
-    placed(new QLabel(qs(texts::kHeight), this), "LblH", 16, 136, 25, 17);
-    placed(new QLabel(qs(texts::kWidth), this), "LblW", 16, 160, 25, 17);
+    auto *heightLabel = placed(new QLabel(qs(texts::kHeight), this), "LblH", 16, 136, 25, 17);
+    placed(new QLabel(qs(texts::kWidth), this), "LblW", 16, 160, 25, 17)->setBuddy(TxtW);
     TxtH = placed(new app::NumberBox(this), "TxtH", 40, 128, 25, 18);
     TxtH->setText(QStringLiteral("6"));
-    ScrH = spinBar(this, "ScrH", 64, 128);
-    ScrW = spinBar(this, "ScrW", 64, 152);
+    heightLabel->setBuddy(TxtH);
+    ScrH = app::calledAs(spinBar(this, "ScrH", 64, 128), texts::kHeight);
+    ScrW = app::calledAs(spinBar(this, "ScrW", 64, 152), texts::kWidth);
 
     ChkRtn = placed(new QCheckBox(qs(texts::kLineBreaks), this), "ChkRtn", 16, 208, 97, 17);
     ChkWin = placed(new QCheckBox(qs(texts::kOnTop), this), "ChkWin", 16, 280, 81, 25);
-    placed(new QLabel(qs(texts::kSeparator), this), "LblSep", 8, 176, 65, 25);
+    auto *separatorLabel =
+        placed(new QLabel(qs(texts::kSeparator), this), "LblSep", 8, 176, 65, 25);
     TxtSep = placed(new QLineEdit(this), "TxtSep", 72, 176, 25, 18);
-    TxtSep->setValidator(new AtMostTwoCharacters(TxtSep));
-    LblNum = placed(new QLabel(this), "LblNum", 16, 248, 65, 25);
+    separatorLabel->setBuddy(TxtSep);
+    separatorLimit_ = new AtMostTwoCharacters(TxtSep);
+    TxtSep->setValidator(separatorLimit_);
+    // Wide enough for the count of the largest pages.
+    LblNum = placed(new QLabel(this), "LblNum", 16, 248, 156, 25);
 }
 
 // Each handler runs the change handling of what it writes at once, nested inside it.
@@ -118,10 +144,13 @@ void FrmMphone::connectHandlers() {
     connect(ScrW, &QScrollBar::valueChanged, this, [this] { sideBarChanged(ScrW, TxtW); });
     connect(TxtH, &app::NumberBox::changed, this, [this] { sideBoxChanged(TxtH, ScrH); });
     connect(TxtW, &app::NumberBox::changed, this, [this] { sideBoxChanged(TxtW, ScrW); });
+    connect(TxtH, &QLineEdit::editingFinished, this, [this] { sideBoxLeft(TxtH, ScrH); });
+    connect(TxtW, &QLineEdit::editingFinished, this, [this] { sideBoxLeft(TxtW, ScrW); });
     connect(TxtSep, &QLineEdit::textChanged, this, &FrmMphone::separatorChanged);
     connect(TxtView, &app::Pane::changed, this, &FrmMphone::countView);
     connect(Command5, &QPushButton::clicked, this, &FrmMphone::copyView);
-    connect(ChkWin, &QCheckBox::clicked, this,
+    // However the box changes (mouse, keyboard, assistive technology, the program).
+    connect(ChkWin, &QCheckBox::toggled, this,
             [this](bool checked) { io::SetTopMost(windowOrder_, *this, checked); });
     // The line-break box has no handler: it takes effect at the next rebuild.
 }
@@ -132,7 +161,9 @@ void FrmMphone::load() {
     Ready = false;
     ScrH->setValue(-form_.shared().MpH);
     ScrW->setValue(-form_.shared().MpW);
-    TxtSep->setText(QString::fromStdU16String(form_.shared().MpTsep));
+    const QString rule = QString::fromStdU16String(form_.shared().MpTsep);
+    separatorLimit_->expect(rule);
+    TxtSep->setText(rule);
     Ready = true;
     ChkRtn->setChecked(true);
 }
@@ -147,24 +178,19 @@ void FrmMphone::sideBarChanged(QScrollBar *bar, app::NumberBox *box) {
         rebuild();
 }
 
-// A number out of range is replaced by the nearest end of the range; the scroll bar
-// then takes the number rounded down. Text that is no number (as while the user clears
-// the box to type a new one) changes nothing: the scroll bar keeps the last valid value.
+// A number within range moves the scroll bar to the number rounded down at once. Any
+// other text (a first digit of "12", an empty box) waits until the box is left.
 void FrmMphone::sideBoxChanged(app::NumberBox *box, QScrollBar *bar) {
-    const app::WholePart whole = app::placeWholePart(box->text().toStdU16String(), kSides);
-    switch (whole.place) {
-    case app::WholePart::NotNumber:
-        return;
-    case app::WholePart::Below:
-        box->setText(QString::number(kSides.lower));
-        break;
-    case app::WholePart::Above:
-        box->setText(QString::number(kSides.upper));
-        break;
-    case app::WholePart::Within:
-        break;
-    }
-    bar->setValue(-app::placeWholePart(box->text().toStdU16String(), kSides).value);
+    if (const std::optional<int> side = app::sideWhileTyping(box->text().toStdU16String(), kSides))
+        bar->setValue(-*side);
+}
+
+// Leaving the box or pressing Enter puts a number out of range at the nearer end of the
+// range, and text that is no number back to the size the scroll bar holds.
+void FrmMphone::sideBoxLeft(app::NumberBox *box, QScrollBar *bar) {
+    if (const std::optional<std::u16string> text =
+            app::sideWhenLeft(box->text().toStdU16String(), kSides, -bar->value()))
+        box->setText(QString::fromStdU16String(*text));
 }
 
 void FrmMphone::separatorChanged() {

@@ -23,6 +23,8 @@ class Pane;
 
 namespace tovalo::phone {
 
+class AtMostTwoCharacters;
+
 // The phone dialog: shows the phone pages of the main window's source text and rebuilds
 // them whenever the page height, the page width or the rule text changes. Modeless; it
 // loads itself from the main window's settings when it is made and is discarded when
@@ -42,6 +44,7 @@ private:
 
     void sideBarChanged(QScrollBar *bar, app::NumberBox *box);
     void sideBoxChanged(app::NumberBox *box, QScrollBar *bar);
+    void sideBoxLeft(app::NumberBox *box, QScrollBar *bar);
     void separatorChanged();
     void rebuild();
     void countView();
@@ -62,6 +65,7 @@ private:
     QCheckBox *ChkRtn;
     QCheckBox *ChkWin;
     QLineEdit *TxtSep;
+    AtMostTwoCharacters *separatorLimit_;
     QLabel *LblNum;
 };
 

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -78,13 +79,18 @@ int main(int argc, char *argv[]) {
     platform::QtWindowOrder windowOrder;
     app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
-    form.resize(900, 560);
     form.show();
     settle();
 
     bool ok = save(&form, out + QStringLiteral("/main-window.png"));
 
     form.findChild<QPushButton *>(QStringLiteral("BtnMphone"))->click();
+    // Pages 20 cells wide, wider than the view, which then scrolls.
+    if (QWidget *phone = topLevel(QStringLiteral("FrmMphone")))
+        if (auto *width = phone->findChild<QLineEdit *>(QStringLiteral("TxtW"))) {
+            width->setText(QStringLiteral("20"));
+            emit width->editingFinished();
+        }
     ok = save(topLevel(QStringLiteral("FrmMphone")), out + QStringLiteral("/phone-dialog.png")) &&
          ok;
     if (QWidget *phone = topLevel(QStringLiteral("FrmMphone")))

@@ -51,6 +51,15 @@ bool FakeFiles::writeBytesAtomically(const QString &path, const QByteArray &byte
     return true;
 }
 
+bool FakeFiles::makeFolder(const QString &folder, QString &error) {
+    if (readOnlyFolders.contains(folderOf(folder))) {
+        error = QStringLiteral("Permission denied");
+        return false;
+    }
+    madeFolders.insert(folder);
+    return true;
+}
+
 bool FakeFiles::renameReplacing(const QString &from, const QString &to, QString &error) {
     if (!contents.contains(from) || readOnlyFolders.contains(folderOf(to))) {
         error = QStringLiteral("Permission denied");

@@ -18,6 +18,7 @@ public:
     QSet<QString> readOnly;   // files that exist but cannot be replaced
     bool failWrites = false;  // every write fails and leaves the old content
     QSet<QString> normalized; // files whose attributes were set to normal
+    QSet<QString> madeFolders;
     int writeCount = 0;
 
     QString programFolder() const override { return programFolderPath; }
@@ -29,6 +30,7 @@ public:
     std::optional<QByteArray> readBytes(const QString &path) const override;
     bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                               QString &error) override;
+    bool makeFolder(const QString &folder, QString &error) override;
     bool renameReplacing(const QString &from, const QString &to, QString &error) override;
     bool setNormalAttributes(const QString &path) override;
 };

@@ -37,11 +37,14 @@ public:
     // Replaces the file through a temporary file in the same folder, so that the old
     // content stays whole unless the new one was written completely, to the last byte.
     // A symbolic link stays and its target is replaced; the replaced file keeps its
-    // permission bits. Refuses a read-only file and anything that is not an ordinary
-    // file (a folder, a device, a pipe). Creates the folder when it is missing. On
+    // permission bits. Refuses a read-only file, anything that is not an ordinary file
+    // (a folder, a device, a pipe) and a name in a folder that does not exist. On
     // failure, says why in `error`.
     virtual bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                                       QString &error) = 0;
+    // Creates the folder and the folders above it that are missing. On failure, says why
+    // in `error`.
+    virtual bool makeFolder(const QString &folder, QString &error) = 0;
     // Renames a file, replacing any file of the new name. On failure, says why in `error`.
     virtual bool renameReplacing(const QString &from, const QString &to, QString &error) = 0;
     // Lets the owner read and write the file.

@@ -2,10 +2,12 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListView>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -45,6 +47,28 @@ QPixmap swatch(QColor color) {
     return pixmap;
 }
 
+// A font of symbols or pictures rather than of a script of words.
+bool isSymbolFont(const QString &family) {
+    const QList<QFontDatabase::WritingSystem> systems = QFontDatabase::writingSystems(family);
+    return systems.isEmpty() || systems.contains(QFontDatabase::Symbol);
+}
+
+// Hides the symbol fonts in the chooser's list of families each time the chooser fills
+// it; the rows stay, as the chooser finds its families by row. The list is the first of
+// the chooser's lists: families, styles, sizes.
+void offerOnlyScriptFonts(QFontDialog &chooser) {
+    QListView *families = chooser.findChildren<QListView *>().value(0);
+    if (!families || !families->model())
+        return;
+    const auto hideSymbolFonts = [families] {
+        const QAbstractItemModel *model = families->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            families->setRowHidden(row, isSymbolFont(model->index(row, 0).data().toString()));
+    };
+    QObject::connect(families->model(), &QAbstractItemModel::modelReset, families, hideSymbolFonts);
+    hideSymbolFonts();
+}
+
 } // namespace
 
 FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
@@ -64,6 +88,7 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     if (colors_->findData(current.color) < 0)
         colors_->addItem(QIcon(swatch(current.color)), current.color.name(), current.color);
     colors_->setCurrentIndex(colors_->findData(current.color));
+    offerOnlyScriptFonts(*fonts_);
     // A family the system lacks is offered as the family that stands in for it.
     QFont shown = current.font;
     shown.setFamily(QFontInfo(current.font).family());

@@ -75,9 +75,8 @@ bool QtFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes,
         error = QStringLiteral("the file is read-only");
         return false;
     }
-    const QString folder = target.absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("cannot create the folder ") + folder;
+    if (!QFileInfo(target.absolutePath()).isDir()) {
+        error = QStringLiteral("the folder does not exist");
         return false;
     }
     // commit() replaces the file even when the last buffered write failed, so the bytes
@@ -96,6 +95,14 @@ bool QtFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes,
     }
     if (!file.commit()) {
         error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool QtFiles::makeFolder(const QString &folder, QString &error) {
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("cannot create the folder ") + folder;
         return false;
     }
     return true;

@@ -16,6 +16,7 @@ public:
     std::optional<QByteArray> readBytes(const QString &path) const override;
     bool writeBytesAtomically(const QString &path, const QByteArray &bytes,
                               QString &error) override;
+    bool makeFolder(const QString &folder, QString &error) override;
     bool renameReplacing(const QString &from, const QString &to, QString &error) override;
     bool setNormalAttributes(const QString &path) override;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace tovalo::app {
@@ -37,6 +39,61 @@ TEST(JudgeBoxText, FollowsTheWholePartOfTheNumber) {
     expectStep(u"10", BoxStep::MoveBar, 10, kMargin);
     expectStep(u"11", BoxStep::KeepText, 0, kMargin);
     expectStep(u"-0.5", BoxStep::RestoreText, 0, kMargin);
+}
+
+constexpr BoxRange kSide{3, 50};
+
+// While typing only a number within range moves the bar; the rest waits for leaving.
+TEST(PhoneSide, MovesWhileTypingOnlyWithinRange) {
+    const std::pair<std::u16string_view, std::optional<int>> cases[] = {
+        {u"1", std::nullopt},
+        {u"12", 12},
+        {u"7.9", 7},
+        {u"3", 3},
+        {u"50", 50},
+        {u"50.5", std::nullopt},
+        {u"2.9", std::nullopt},
+        {u"", std::nullopt},
+        {u"abc", std::nullopt},
+        {u"99", std::nullopt},
+        {u" 8 ", 8},
+        {u"1e1", 10},
+    };
+    for (const auto &[text, side] : cases)
+        EXPECT_EQ(sideWhileTyping(text, kSide), side)
+            << testing::PrintToString(std::u16string(text));
+}
+
+TEST(PhoneSide, LeavingHoldsTheBoxToTheRange) {
+    const std::pair<std::u16string_view, std::optional<std::u16string>> cases[] = {
+        {u"1", u"3"},          {u"2.9", u"3"},         {u"-4", u"3"},         {u"50.5", u"50"},
+        {u"99", u"50"},        {u"1e400", u"50"},      {u"", u"17"},          {u"x", u"17"},
+        {u"12", std::nullopt}, {u"7.9", std::nullopt}, {u"50", std::nullopt},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(sideWhenLeft(text, kSide, 17), shown)
+            << testing::PrintToString(std::u16string(text));
+}
+
+TEST(ReadNumber, ReadsDecimalNumbersOnly) {
+    const std::pair<std::u16string_view, std::optional<double>> cases[] = {
+        {u"12", 12.0},          {u" -0.5 ", -0.5},       {u"+7.", 7.0},
+        {u".5", 0.5},           {u"1e2", 100.0},         {u"1e-400", 0.0},
+        {u"", std::nullopt},    {u"-", std::nullopt},    {u"inf", std::nullopt},
+        {u"nan", std::nullopt}, {u"0x10", std::nullopt}, {u"+-1", std::nullopt},
+        {u"1 2", std::nullopt}, {u"１２", std::nullopt},
+    };
+    for (const auto &[text, number] : cases)
+        EXPECT_EQ(readNumber(text), number) << testing::PrintToString(std::u16string(text));
+    EXPECT_EQ(readNumber(u"-1e400"), -std::numeric_limits<double>::infinity());
+}
+
+TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
+    EXPECT_EQ(asciiNumberText(u"２０"), u"20");
+    EXPECT_EQ(asciiNumberText(u"－１２．５"), u"-12.5");
+    EXPECT_EQ(asciiNumberText(u"\u3000＋３"), u" +3");
+    EXPECT_EQ(asciiNumberText(u"12ab"), u"12ab");
+    EXPECT_EQ(asciiNumberText(u"あ"), u"あ");
 }
 
 } // namespace

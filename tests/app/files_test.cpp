@@ -5,7 +5,9 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,10 @@ private slots:
         QString error;
         const QString hidden = dir.filePath(QStringLiteral("sub/.Tov.ini")); // in a new folder
         const QString plain = dir.filePath(QStringLiteral("sub/説明書.txt"));
+        QVERIFY(!files.writeBytesAtomically(hidden, "first", error)); // the folder is missing
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("sub"))));
+        QVERIFY(files.makeFolder(dir.filePath(QStringLiteral("sub")), error));
+        QVERIFY(files.makeFolder(dir.filePath(QStringLiteral("sub")), error)); // it exists
         QVERIFY(files.writeBytesAtomically(hidden, "first", error));
         QVERIFY(files.writeBytesAtomically(hidden, "second", error));
         QVERIFY(files.writeBytesAtomically(plain, "a", error));
@@ -211,6 +217,23 @@ private slots:
         QCOMPARE(choice.font.pointSize(), 14);
         QVERIFY(choice.font.underline());
         QCOMPARE(choice.color, QColor(Qt::red));
+    }
+
+    // Symbol fonts are not offered.
+    void fontDialogOffersOnlyScriptFonts() {
+        tovalo::platform::FontColorDialog dialog(
+            {QFont(QStringLiteral("IPAGothic"), 9), Qt::black});
+        auto *families = dialog.findChild<QFontDialog *>()->findChildren<QListView *>().value(0);
+        QVERIFY(families);
+        QStringList offered;
+        for (int row = 0; row < families->model()->rowCount(); ++row)
+            if (!families->isRowHidden(row))
+                offered << families->model()->index(row, 0).data().toString();
+        QVERIFY(!offered.contains(QStringLiteral("Standard Symbols PS")));
+        QVERIFY(offered.contains(QStringLiteral("DejaVu Sans")));
+        for (const QString &family : offered)
+            QVERIFY2(!QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
+                     qPrintable(family));
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -66,10 +67,10 @@ private slots:
             tovalo::platform::FontChoice{QFont(QStringLiteral("Serif"), 14), Qt::blue};
         withOptions(h.open(), [&h](FrmCstm &d) {
             QVERIFY(d.isModal());
-            QCOMPARE(
-                tabOrder(in<QWidget>(&d, "StManual"), 13),
-                QStringList({"StManual", "StBlank", "StLast", "Spch1", "Spch2", "SpcA", "Check(0)",
-                             "Check(1)", "chkMaru", "BtnOK", "SpcI", "SpcL", "BtnFont"}));
+            // Of each group of option buttons, Tab reaches the selected one.
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StManual"), 8),
+                     QStringList({"StManual", "Spch1", "Check(0)", "Check(1)", "chkMaru", "BtnOK",
+                                  "BtnFont", "StManual"}));
             click(in<QPushButton>(&d, "BtnFont"));
             QVERIFY(h.dialogs.messages.size() == 1 && h.dialogs.fontDialogs.size() == 1);
             QVERIFY(d.isVisible());
@@ -131,6 +132,39 @@ private slots:
         QVERIFY(s.Spc12A == 5 && s.StMBL == 3 && s.ChkChg0 && s.ChkChg1 && !s.maruFix);
         QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("ａ")));
         QVERIFY(!form.findChild<FrmCstm *>()); // discarded
+    }
+
+    // The first focus and Tab land on the selected button of each group, wherever it
+    // stands, and follow the selection.
+    void tabReachesTheSelectedOptionOfEachGroup() {
+        WindowHarness h;
+        withOptions(openWith(h, 4, 2), [](FrmCstm &d) {
+            QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 7),
+                     QStringList({"StBlank", "Check(0)", "Check(1)", "chkMaru", "BtnOK", "SpcI",
+                                  "BtnFont"}));
+            click(in<QAbstractButton>(&d, "SpcL"));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "BtnOK"), 3),
+                     QStringList({"BtnOK", "SpcL", "BtnFont"}));
+        });
+    }
+
+    // Every control shows the dialog's own font, those inside the frames included; only
+    // the font button has its smaller one.
+    void controlsShowTheDialogFont() {
+        WindowHarness h;
+        withOptions(h.open(), [](FrmCstm &d) {
+            const QFontInfo dialogFont(d.font());
+            for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
+                if (control->objectName() == QStringLiteral("BtnFont"))
+                    continue;
+                const QFontInfo shown(control->font());
+                QVERIFY2(shown.family() == dialogFont.family() &&
+                             shown.pointSizeF() == dialogFont.pointSizeF(),
+                         qPrintable(control->objectName() + QLatin1Char(' ') + shown.family() +
+                                    QLatin1Char(' ') + QString::number(shown.pointSizeF())));
+            }
+        });
     }
 
     void startUpLoadsTheDialogHiddenUnlessTheManualIsChosen() {

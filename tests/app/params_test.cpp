@@ -191,6 +191,22 @@ private slots:
         QCOMPARE(t.paneText("TxtOri"), source);
     }
 
+    // A click that waits while a conversion runs counts for that conversion's result.
+    void conversionReadsTheParametersAfterPendingEvents() {
+        Typed t;
+        click(t.button("Command1"));
+        QMetaObject::invokeMethod(
+            t.check("ChkWidth"),
+            [&t] {
+                t.check("ChkWidth")->click();
+                t.box("TxtWidth")->setText(QStringLiteral("2"));
+            },
+            Qt::QueuedConnection);
+        click(t.button("Command1"));
+        QVERIFY(t.check("ChkWidth")->isChecked());
+        QVERIFY(t.showsConversion());
+    }
+
     void failedConversionShowsTheFailureTextAndKeepsTheTrimmedSource() {
         Typed t;
         typeAtEnd(t.pane("TxtOri"), QStringLiteral("  "));

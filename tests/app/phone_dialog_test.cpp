@@ -5,6 +5,7 @@
 #include "phone/frm_mphone.h"
 #include "phone/page_maker.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 using namespace tovalo::app;
@@ -68,35 +69,79 @@ private slots:
                               "ChkWin", "TxtSep"}));
     }
 
-    // A size typed key by key, pasted whole, or stepped by an arrow of its spin bar.
+    // A size typed key by key (then Enter, or not yet), pasted whole, or stepped by an
+    // arrow of its spin bar. Typing follows every valid number; the range holds once the
+    // box is left, so that "12" can be typed over a selection digit by digit.
     void sizesAreHeldToThreeToFifty_data() {
         QTest::addColumn<bool>("height"); // TxtH, else TxtW
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("how");   // keys, keys+Enter, appended+Enter, pasted
         QTest::addColumn<QString>("arrow"); // clicked after typing
         QTest::addColumn<int>("side");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("2") << true << "2" << false << "" << 3 << "3";
-        QTest::newRow("99") << true << "99" << false << "" << 50 << "50";
-        QTest::newRow("7.9 typed") << true << "7.9" << false << "" << 7 << "7.9";
-        QTest::newRow("7.9 pasted") << true << "7.9" << true << "" << 7 << "7";
-        QTest::newRow("width 12 typed") << false << "12" << false << "" << 32 << "32";
-        QTest::newRow("width 12 pasted") << false << "12" << true << "" << 12 << "12";
-        QTest::newRow("up from 6") << true << "6" << false << "up" << 7 << "7";
-        QTest::newRow("down from 6") << true << "6" << false << "down" << 5 << "5";
-        QTest::newRow("up at 50") << true << "50" << false << "up" << 50 << "50";
-        QTest::newRow("down at 3") << true << "3" << false << "down" << 3 << "3";
+        QTest::newRow("2 being typed") << true << "2"
+                                       << "keys"
+                                       << "" << 6 << "2";
+        QTest::newRow("2 entered") << true << "2"
+                                   << "keys+Enter"
+                                   << "" << 3 << "3";
+        QTest::newRow("99 being typed") << true << "99"
+                                        << "keys"
+                                        << "" << 9 << "99";
+        QTest::newRow("99 entered") << true << "99"
+                                    << "keys+Enter"
+                                    << "" << 50 << "50";
+        QTest::newRow("50.5 entered at 50") << true << ".5"
+                                            << "appended+Enter"
+                                            << "" << 50 << "50";
+        QTest::newRow("7.9 typed") << true << "7.9"
+                                   << "keys"
+                                   << "" << 7 << "7.9";
+        QTest::newRow("7.9 pasted") << true << "7.9"
+                                    << "pasted"
+                                    << "" << 7 << "7";
+        QTest::newRow("width 12 typed") << false << "12"
+                                        << "keys"
+                                        << "" << 12 << "12";
+        QTest::newRow("width 12 pasted") << false << "12"
+                                         << "pasted"
+                                         << "" << 12 << "12";
+        QTest::newRow("full-width 20") << false << "２０"
+                                       << "pasted"
+                                       << "" << 20 << "20";
+        QTest::newRow("up from 6") << true << "6"
+                                   << "keys"
+                                   << "up" << 7 << "7";
+        QTest::newRow("down from 6") << true << "6"
+                                     << "keys"
+                                     << "down" << 5 << "5";
+        QTest::newRow("up at 50") << true << "50"
+                                  << "keys"
+                                  << "up" << 50 << "50";
+        QTest::newRow("down at 3") << true << "3"
+                                   << "keys"
+                                   << "down" << 3 << "3";
     }
     void sizesAreHeldToThreeToFifty() {
         QFETCH(bool, height);
         QFETCH(QString, typed);
-        QFETCH(bool, pasted);
+        QFETCH(QString, how);
         QFETCH(QString, arrow);
         QFETCH(int, side);
         QFETCH(QString, shown);
         Opened o;
         QLineEdit *edit = o.box(height ? "TxtH" : "TxtW");
-        pasted ? putInto(edit, typed) : replaceBoxText(edit, typed);
+        if (how == QStringLiteral("pasted")) {
+            putInto(edit, typed);
+        } else if (how.startsWith(QStringLiteral("appended"))) {
+            putInto(edit, QStringLiteral("50"));
+            edit->end(false);
+            QTest::keyClicks(edit, typed);
+        } else {
+            replaceBoxText(edit, typed);
+        }
+        if (how.endsWith(QStringLiteral("Enter")))
+            QTest::keyClick(edit, Qt::Key_Return);
         if (!arrow.isEmpty())
             clickArrow(o.in<QScrollBar>("ScrH"), arrow == QStringLiteral("up")
                                                      ? QStyle::SC_ScrollBarSubLine
@@ -124,6 +169,8 @@ private slots:
         QCOMPARE(o.view(), o.pages(6, 10));
         putInto(o.box("TxtH"), QStringLiteral("12"));
         QCOMPARE(o.view(), o.pages(12, 10));
+        QTest::keyClick(o.box("TxtW"), Qt::Key_Return); // gives the kept size back
+        QCOMPARE(o.box("TxtW")->text(), QStringLiteral("10"));
     }
 
     void lineBreakBoxWaitsForTheNextRebuild() {
@@ -144,6 +191,47 @@ private slots:
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
         QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 8));
+        clearBox(o.box("TxtSep"));
+        pasteInto(o.box("TxtSep"), QStringLiteral("xyz")); // the first two are kept
+        QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("xy"));
+    }
+
+    // A wide page scrolls instead of wrapping its rows, the counter shows whole, and the
+    // dialog keeps its size.
+    void widePagesScrollAndTheCounterShowsWhole() {
+        Opened o;
+        putInto(o.box("TxtW"), QStringLiteral("20"));
+        auto *view = o.in<Pane>("TxtView");
+        QCOMPARE(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(o.dialog->size(), QSize(180, 311));
+        view->setText(std::u16string(123456, u'あ'));
+        auto *counter = o.in<QLabel>("LblNum");
+        QCOMPARE(counter->text(), QStringLiteral("約 123456文字"));
+        QVERIFY(counter->sizeHint().width() <= counter->width());
+        QVERIFY(counter->geometry().right() < o.dialog->width());
+    }
+
+    void controlsAreNamedAsTheUserReadsThem() {
+        Opened o;
+        const std::pair<const char *, QString> names[] = {
+            {"TxtView", QStringLiteral("携帯電話用")},
+            {"Command5", QStringLiteral("コピー")},
+            {"TxtH", QStringLiteral("縦")},
+            {"TxtW", QStringLiteral("横")},
+            {"ScrH", QStringLiteral("縦")},
+            {"ScrW", QStringLiteral("横")},
+            {"ChkRtn", QStringLiteral("改行を入れる")},
+            {"ChkWin", QStringLiteral("前面に表示")},
+            {"TxtSep", QStringLiteral("区切り記号")},
+            {"LblNum", QStringLiteral("約 %1文字").arg(o.view().size())},
+        };
+        for (const auto &[control, name] : names) {
+            QAccessibleInterface *accessible =
+                QAccessible::queryAccessibleInterface(o.in<QWidget>(control));
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+            QCOMPARE(accessible->text(QAccessible::Description), QString::fromLatin1(control));
+        }
     }
 
     void failedPagesAreCountedAsThreeCharacters() {
@@ -163,6 +251,18 @@ private slots:
         click(o.in<QCheckBox>("ChkWin"));
         QCOMPARE(o.windowOrder.calls.size(), 2);
         QCOMPARE(o.windowOrder.calls[0].window, o.dialog);
+        QVERIFY(o.windowOrder.calls[0].onTop && !o.windowOrder.calls[1].onTop);
+    }
+
+    // Not only the mouse: the keyboard and assistive technology change the box too.
+    void onTopFollowsEveryChangeOfItsBox() {
+        Opened o;
+        auto *onTop = o.in<QCheckBox>("ChkWin");
+        QTest::keyClick(onTop, Qt::Key_Space);
+        QVERIFY(onTop->isChecked());
+        onTop->setChecked(false);
+        onTop->setChecked(false); // no change, no call
+        QCOMPARE(o.windowOrder.calls.size(), 2);
         QVERIFY(o.windowOrder.calls[0].onTop && !o.windowOrder.calls[1].onTop);
     }
 

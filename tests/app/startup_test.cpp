@@ -52,14 +52,25 @@ private slots:
         QVERIFY(h.files.normalized.contains(h.settingsPath()));
     }
 
-    void withoutManualThePanesStayEmptyAndTheHeightBarAtOne() {
+    // The height's scroll bar steps on from the number in its box, whatever the start.
+    void withoutManualThePanesStayEmptyAndTheHeightBarStepsFromItsBox_data() {
+        QTest::addColumn<QString>("settings"); // empty: no settings file
+        QTest::newRow("no settings file") << "";
+        QTest::newRow("blank start, height 10") << "2";
+        QTest::newRow("last texts, height 10") << "3";
+    }
+    void withoutManualThePanesStayEmptyAndTheHeightBarStepsFromItsBox() {
+        QFETCH(QString, settings);
         WindowHarness h;
+        if (!settings.isEmpty())
+            h.putSettings(fileWith(u"1," + settings.toStdU16String() + u",\"＊\"",
+                                   u"\"10\",\"5\",0", u"", u""));
         h.open();
         QVERIFY(h.paneText("TxtOri").isEmpty() && h.paneText("TxtTate").isEmpty());
         QVERIFY(!h.button("Command1")->isEnabled());
         QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
         clickArrow(h.bar("ScrHeight"), QStyle::SC_ScrollBarAddLine);
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("2"));
+        QCOMPARE(h.boxText("TxtH"), QStringLiteral("11"));
     }
 
     // Record 3 holds a fixed line count; it is restored, and nothing is converted.

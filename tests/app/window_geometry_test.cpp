@@ -8,6 +8,20 @@
 namespace tovalo::app {
 namespace {
 
+// In the smallest client area the parameter frame ends at the client's right edge.
+TEST(MinimumClientSize, KeepsTheFrameAndTheButtonsWhole) {
+    for (const double border : {0.0, 120.0}) {
+        const ClientSize minimum = minimumClientSize(border);
+        double frameLeft = 0;
+        for (const Placement &p : resizeLayout(minimum.width + border, 6000))
+            if (p.control == "FrameR")
+                frameLeft = p.twips;
+        EXPECT_DOUBLE_EQ(frameLeft + 3615, minimum.width);
+        EXPECT_GT(minimum.width, 7740); // wider than the window the layout first had
+        EXPECT_DOUBLE_EQ(minimum.height, 3840 + 615);
+    }
+}
+
 TEST(ResizeLayout, WindowOf9000By6000) {
     using Key = std::pair<std::string, Edge>;
     const std::map<Key, double> expected{

@@ -134,9 +134,10 @@ QStringList tabOrder(QWidget *first, int count) {
     QStringList order;
     for (QWidget *w = first; order.size() < count; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
-            order << (w->accessibleName() == w->objectName()
+            order << (w->accessibleDescription() == w->objectName()
                           ? w->objectName()
-                          : w->objectName() + QStringLiteral(" named ") + w->accessibleName());
+                          : w->objectName() + QStringLiteral(" described as ") +
+                                w->accessibleDescription());
     return order;
 }
 

@@ -78,7 +78,7 @@ void pasteInto(QWidget *widget, const QString &text);
 void clickArrow(QScrollBar *bar, QStyle::SubControl arrow); // SC_ScrollBarSubLine or AddLine
 
 // The object names of the first `count` widgets in tab order from `first`, each marked
-// when its accessible name differs.
+// when its accessible description differs.
 QStringList tabOrder(QWidget *first, int count);
 
 // What the convert command makes of the window's source pane with its parameters and

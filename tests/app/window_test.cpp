@@ -1,6 +1,7 @@
 // The main window's controls, layout, fonts and panes.
 #include "window_harness.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QSignalSpy>
@@ -38,7 +39,7 @@ private slots:
         QVERIFY(!h.bar("ScrWidth")->isEnabled() && !h.box("TxtWidth")->isEnabled());
     }
 
-    void resizeSharesTheWidthAndStopsEarlyForTooSmallWindows() {
+    void resizeSharesTheWidthAndKeepsEveryControlWhole() {
         WindowHarness h;
         Form1 &form = h.open();
         resizeOuter(form, 600, 400); // 9000 x 6000 twips
@@ -49,15 +50,26 @@ private slots:
         QCOMPARE(h.bar("ScrWidth")->geometry(), QRect(px(6544.8), px(720), px(2332.8), px(255)));
         QCOMPARE(h.button("BtnPaste")->pos(), QPoint(px(120), px(120)));
 
-        resizeOuter(form, 80, 400); // narrower than two convert buttons: nothing moves
-        QCOMPARE(h.pane("TxtOri")->geometry(), source);
-        QCOMPARE(h.pane("TxtTate")->geometry(), tate);
-        resizeOuter(form, 300, 100); // too low: only the source pane's width and top change
-        QCOMPARE(h.pane("TxtOri")->width(), px((4500 - 1224) * 0.5));
-        QCOMPARE(h.pane("TxtOri")->height(), source.height());
-        QCOMPARE(h.pane("TxtTate")->geometry(), tate);
+        // A window made very small stops at the size where every control stays whole.
+        for (const QSize small : {QSize(80, 400), QSize(300, 100)}) {
+            resizeOuter(form, small.width(), small.height());
+            QWidget *client = form.centralWidget();
+            for (QWidget *control : client->findChildren<QWidget *>())
+                QVERIFY2(
+                    client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
+                    qPrintable(control->objectName()));
+        }
         resizeOuter(form, 600, 400);
         QCOMPARE(h.pane("TxtOri")->geometry(), source);
+    }
+
+    // The first window shows every control whole, the frame at the top right included.
+    void firstWindowShowsEveryControlWhole() {
+        WindowHarness h;
+        QWidget *client = h.open().centralWidget();
+        for (QWidget *control : client->findChildren<QWidget *>())
+            QVERIFY2(client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
+                     qPrintable(control->objectName()));
     }
 
     void panesShowFullWidthCharactersTwiceAsWideAsHalfWidth() {
@@ -122,6 +134,54 @@ private slots:
         QCOMPARE(changes.count(), 4);
         pane->setText(u"");
         QCOMPARE(changes.count(), 5);
+    }
+
+    // After a conversion the vertical pane shows where a reader begins: the first row and
+    // the right end of the rows; the caret stays where it was.
+    void conversionShowsTheStartOfTheVerticalText() {
+        WindowHarness h;
+        h.open();
+        Pane *tate = h.pane("TxtTate");
+        h.pane("TxtOri")->setText(std::u16string(3000, u'あ'));
+        replaceBoxText(h.box("TxtH"), QStringLiteral("40"));
+        tate->verticalScrollBar()->setValue(tate->verticalScrollBar()->maximum());
+        tate->horizontalScrollBar()->setValue(0);
+        QTextCursor caret = tate->textCursor();
+        caret.setPosition(5);
+        tate->setTextCursor(caret);
+        click(h.button("Command1"));
+        QVERIFY(tate->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(tate->horizontalScrollBar()->value(), tate->horizontalScrollBar()->maximum());
+        QCOMPARE(tate->verticalScrollBar()->value(), 0);
+        QCOMPARE(tate->textCursor().position(), 5);
+    }
+
+    // Screen readers say what a sighted user reads; scripts find the control's name in
+    // the description.
+    void controlsAreNamedAsTheUserReadsThem_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        const std::pair<const char *, const char16_t *> names[] = {
+            {"TxtOri", u"もとの文章"},    {"TxtTate", u"縦書き"},    {"Command1", u"変換"},
+            {"BtnMphone", u"携帯電話用"}, {"BtnPaste", u"貼り付け"}, {"BtnCopy", u"コピー"},
+            {"BtnMail", u"メールソフト"}, {"ChkAuto", u"自動更新"},  {"ChkSpc", u"行を空ける"},
+            {"ChkWidth", u"行数"},        {"TxtMgn", u"余白"},       {"TxtH", u"本文"},
+            {"TxtWidth", u"行数"},        {"ScrMgn", u"余白"},       {"ScrHeight", u"本文"},
+            {"ScrWidth", u"行数"},        {"LblChars", u"文字数"},
+        };
+        for (const auto &[control, name] : names)
+            QTest::newRow(control) << QString::fromLatin1(control) << QString::fromUtf16(name);
+    }
+    void controlsAreNamedAsTheUserReadsThem() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        WindowHarness h;
+        auto *widget = h.open().findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->text(QAccessible::Description), control);
     }
 
     void programRewriteKeepsTheCaretClamped() {

@@ -48,7 +48,7 @@ TEST(HtmlPage, HoldsTheEscapedTextAndOneEmptyLine) {
 
 TEST(HtmlPage, CharactersOutsideTheCodePageBecomeCharacterReferences) {
     const std::string bytes = savedFileBytes(u"/t/\u00E9.htm", u"?a😀\u00E9\xD800!");
-    EXPECT_NE(bytes.find("<Title>\r\n/t/&#233;.htm\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("<Title>\r\n&#233;.htm\r\n"), std::string::npos);
     EXPECT_NE(bytes.find(">\r\n?a&#128512;&#233;&#65533;!\r\n\r\n</Font></Pre>"),
               std::string::npos);
 }
@@ -58,6 +58,22 @@ TEST(TaggedFragment, WrapsTheTextWithoutAClosingLineEnd) {
     EXPECT_EQ(taggedFragment(u""), open + u"\r\n\r\n</Font></Pre>");
     EXPECT_EQ(taggedFragment(u"あ\r\nい"), open + u"\r\nあ\r\nい\r\n</Font></Pre>");
     EXPECT_EQ(taggedFragment(u"x<y>&z"), open + u"\r\nx&lt;y&gt;&amp;z\r\n</Font></Pre>");
+}
+
+// A published page must not show the user's folders.
+TEST(HtmlPage, IsTitledWithTheFileOwnName) {
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+        {u"/home/user/秘密/page.htm", u"page.htm"},
+        {u"page.htm", u"page.htm"},
+        {u"/tmp/myhtm", u"myhtm"},
+    };
+    for (const auto &[path, title] : cases) {
+        const std::string bytes = savedFileBytes(path, u"");
+        EXPECT_NE(bytes.find("<Title>\r\n" + text::toCp932(title) + "\r\n</Title>"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(savedFileBytes(u"/home/user/秘密/page.htm", u"").find(text::toCp932(u"秘密")),
+              std::string::npos);
 }
 
 // Opening reads UTF-8 when the bytes say so; a file of plain ASCII reads the same in

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -81,8 +82,8 @@ private slots:
         const QByteArray expected =
             "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=Shift_JIS\">"
-            "<Title>\r\n" +
-            page.toUtf8() +
+            "<Title>\r\n"
+            "page.htm"
             "\r\n"
             "</Title></HEAD><Body>\r\n"
             "\r\n"
@@ -139,6 +140,36 @@ private slots:
         QCOMPARE(next.pane("TxtOri")->text(), text);
         QCOMPARE(next.pane("TxtTate")->text(), vertical);
         QCOMPARE(next.form.shared().MpTsep, u"𠮷");
+    }
+
+    // Saving never creates a folder: a name in a missing folder fails and says so.
+    void savingIntoAMissingFolderFailsAndCreatesNothing() {
+        QTemporaryDir folder;
+        RealWindow w;
+        w.pane("TxtTate")->setText(u"縦");
+        for (const char *name : {"missing/a.txt", "missing/deeper/a.htm"}) {
+            w.dialogs.fileAnswer = folder.filePath(QString::fromLatin1(name));
+            choose(w.form, "MnuSave");
+        }
+        QCOMPARE(w.dialogs.messages.size(), 2);
+        QVERIFY(w.dialogs.messages[0].text.startsWith(
+            QStringLiteral("ファイルを保存できませんでした。")));
+        QVERIFY(
+            QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    }
+
+    // An installed program's settings go to a configuration folder that may not exist yet.
+    void settingsCreateTheirConfigurationFolder() {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("new"))));
+        QTemporaryDir program; // no manual beside the program: as installed
+        {
+            ProgramIn installed(program.path());
+            installed.pane("TxtOri")->setText(u"設定");
+            installed.form.close();
+        }
+        qunsetenv("XDG_CONFIG_HOME");
+        QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
 
     void openOfAFolderKeepsThePane() {
