@@ -36,13 +36,6 @@ public:
 
     // The next cell; only when not atEnd().
     [[gnu::always_inline]] Cell next() {
-        if (rules_.tateChuYoko) [[unlikely]]
-            return nextWithPairs();
-        return nextCell();
-    }
-
-private:
-    [[gnu::always_inline]] Cell nextCell() {
         // A plain character followed by another (or by the end) is a cell of its own:
         // the common case.
         if (pos_ + 1 < plainEnd_) [[likely]]
@@ -50,11 +43,18 @@ private:
         return nextAfterLook();
     }
 
+private:
     // The units from pos_ up to plainEnd_ are plain; when plainRunEnds_, the unit at
     // plainEnd_ is not (or plainEnd_ is one past the end of the text, when the run
     // reaches it). Each look scans a bounded stretch, so that reading a single cell
-    // never scans the whole text.
+    // never scans the whole text. With tate-chu-yoko every cell takes the look for
+    // pairs, so no run counts as plain.
     void findPlainEnd() {
+        if (rules_.tateChuYoko) {
+            plainEnd_ = 0;
+            plainRunEnds_ = true;
+            return;
+        }
         constexpr std::size_t kStretch = 256;
         const std::size_t stop = std::min(text_.size(), pos_ + kStretch);
         std::size_t i = pos_;
@@ -72,6 +72,8 @@ private:
     // The next cell when the plain run known so far does not cover it: either the run
     // goes on beyond the stretch scanned, or the cell needs the segmentation rules.
     [[gnu::noinline]] Cell nextAfterLook() {
+        if (rules_.tateChuYoko)
+            return nextWithPairs();
         if (!plainRunEnds_) {
             findPlainEnd();
             if (pos_ + 1 < plainEnd_)
@@ -107,12 +109,15 @@ private:
         const bool pair = kind != 0 && kind != lastKind_ && singleKindAt(pos_ + 1) == kind &&
                           singleKindAt(pos_ + 2) != kind;
         lastKind_ = kind;
-        if (!pair)
-            return nextCell();
-        const Cell cell{text_[pos_], text_.substr(pos_ + 1, 1), false};
-        pos_ += 2;
-        findPlainEnd();
-        return cell;
+        if (pair) {
+            const Cell cell{text_[pos_], text_.substr(pos_ + 1, 1), false};
+            pos_ += 2;
+            return cell;
+        }
+        if (text::isPlainUnit(text_[pos_]) &&
+            (pos_ + 1 == text_.size() || text::isPlainUnit(text_[pos_ + 1])))
+            return plainCell();
+        return nextCluster();
     }
 
     // A cell of several characters, or of one that may hold on to the next.
