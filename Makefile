@@ -13,7 +13,7 @@ CMAKE_GEN     := -G Ninja
 STRICT        := -DTOVALO_WERROR=ON
 CONFIGURE     := cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(STRICT)
 
-.PHONY: all setup build run test package bench fuzz clean web web-run web-test
+.PHONY: all setup build run test package bench fuzz clean web web-run web-test web-bench
 
 all: build
 
@@ -73,6 +73,12 @@ web-test: web
 	cmake --build $(BUILD) -j $(JOBS) --target tovalo-cli
 	cd web && TOVALO_SITE=$(abspath $(WEB_BUILD))/site TOVALO_CLI=$(abspath $(BUILD))/cli/tovalo-cli \
 		node --test tests/
+
+# Size, load time and keystroke time of the page, and its screenshots in docs/.
+web-bench: web
+	cmake --build $(BUILD) -j $(JOBS) --target tovalo-cli
+	cd web && TOVALO_SITE=$(abspath $(WEB_BUILD))/site TOVALO_CLI=$(abspath $(BUILD))/cli/tovalo-cli \
+		node tools/measure.mjs ../docs
 
 # Each fuzz target for a minute, in a clang build of its own.
 fuzz: setup

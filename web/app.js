@@ -149,6 +149,7 @@ for (const id of ["PhoneH", "PhoneW"])
 wire();
 $("Command1").disabled = $("TxtOri").value === "";
 convert();
+performance.mark("first-conversion");
 document.body.dataset.ready = "true";
 
 if ("serviceWorker" in navigator)
