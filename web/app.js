@@ -64,9 +64,11 @@ function showLength() {
     $("LblNum").textContent = `${texts.approximately} ${units}${texts.characters}`;
 }
 
-function refresh() {
+// After an edit of the source, which converts only with automatic update on, or of a
+// parameter or option, which always converts, as in the desktop program.
+function refresh(event) {
     $("Command1").disabled = $("TxtOri").value === "";
-    if ($("ChkAuto").checked)
+    if (event?.target !== $("TxtOri") || $("ChkAuto").checked)
         convert();
     rebuildPhone();
     keep();

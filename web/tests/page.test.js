@@ -128,3 +128,16 @@ test("every row of the vertical text is equally wide in the page's font", async 
     });
     assert.equal(new Set(widths).size, 1, `row widths ${widths.join(", ")}`);
 });
+
+test("without automatic update typing waits for the convert button; parameters convert", async () => {
+    await applyInPage(page, { ...defaults, height: "3" }, "あいう");
+    await page.click("#ChkAuto");
+    await page.type("#TxtOri", "えお");
+    const stale = runCli(["convert", "--height=3"], "あいう").stdout;
+    assert.equal(await vertical(), stale);
+    await page.click("#Command1");
+    assert.equal(await vertical(), runCli(["convert", "--height=3"], "あいうえお").stdout);
+    await page.click("#ChkSpc");
+    assert.equal(await vertical(), runCli(["convert", "--height=3", "--no-gap"], "あいうえお").stdout);
+    await page.click("#ChkAuto");
+});
