@@ -41,13 +41,14 @@ constexpr std::array<std::pair<char32_t, char32_t>, 31> kVerticalForms = {{
     {U'｛', U'︷'}, // U+FF5B
     {U'｝', U'︸'}, // U+FF5D
 }};
-static_assert(std::ranges::is_sorted(kVerticalForms));
+static_assert(std::is_sorted(kVerticalForms.begin(), kVerticalForms.end()));
 
 } // namespace
 
 char32_t toVerticalForm(char32_t ch) {
-    const auto found = std::ranges::lower_bound(kVerticalForms, ch, {},
-                                                [](const auto &form) { return form.first; });
+    const auto found =
+        std::lower_bound(kVerticalForms.begin(), kVerticalForms.end(), ch,
+                         [](const auto &form, char32_t key) { return form.first < key; });
     return found != kVerticalForms.end() && found->first == ch ? found->second : ch;
 }
 
