@@ -7,14 +7,14 @@
 
 #include "fuzz_support.h"
 
-#include "app/settings_file.h"
 #include "platform/text/cp932.h"
 #include "platform/text/unicode.h"
+#include "settings/settings_file.h"
 
 namespace tovalo::fuzz {
 namespace {
 
-using app::SettingsRecords;
+using settings::SettingsRecords;
 
 // A text as it comes back from a file of that encoding: through the code page and back,
 // or through UTF-8, which holds every character but half of a surrogate pair.
@@ -39,10 +39,10 @@ SettingsRecords unlike(const SettingsRecords &r) {
 }
 
 void checkRoundTrip(const SettingsRecords &written) {
-    const std::string bytes = app::writeSettingsFile(written);
+    const std::string bytes = settings::writeSettingsFile(written);
     const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
-    FUZZ_CHECK(app::readSettingsFile(bytes, read) == app::kSettingsRecordCount);
+    FUZZ_CHECK(settings::readSettingsFile(bytes, read) == settings::kSettingsRecordCount);
     FUZZ_CHECK(read.Spc12A == written.Spc12A);
     FUZZ_CHECK(read.StMBL == written.StMBL);
     FUZZ_CHECK(read.MpTsep == throughFile(written.MpTsep, utf8));
@@ -56,7 +56,7 @@ void checkRoundTrip(const SettingsRecords &written) {
     FUZZ_CHECK(read.source == throughFile(written.source, utf8));
     FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
     // What was read writes out to the very same file.
-    FUZZ_CHECK(app::writeSettingsFile(read) == bytes);
+    FUZZ_CHECK(settings::writeSettingsFile(read) == bytes);
 }
 
 SettingsRecords consumeRecords(FuzzedDataProvider &in) {
@@ -84,10 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
     for (const std::string &file : {std::string(bytes), "\xEF\xBB\xBF" + std::string(bytes)}) {
-        tovalo::app::SettingsRecords fromFile;
-        const int records = tovalo::app::readSettingsFile(file, fromFile);
-        FUZZ_CHECK(records >= 0 && records <= tovalo::app::kSettingsRecordCount);
-        if (records == tovalo::app::kSettingsRecordCount)
+        tovalo::settings::SettingsRecords fromFile;
+        const int records = tovalo::settings::readSettingsFile(file, fromFile);
+        FUZZ_CHECK(records >= 0 && records <= tovalo::settings::kSettingsRecordCount);
+        if (records == tovalo::settings::kSettingsRecordCount)
             checkRoundTrip(fromFile);
     }
 

@@ -1,6 +1,6 @@
 // UpCheck on the fake and on the file store alike, and when the store fails under it.
 
-#include "../registry/store_fixtures.h"
+#include "../platform/registry/store_fixtures.h"
 #include "platform/program/program_file.h"
 #include "update/up_check.h"
 
