@@ -27,7 +27,7 @@ void setRate(benchmark::State &state, const std::u16string &text) {
 }
 
 void BM_FreeLayout(benchmark::State &state) {
-    const ConvOptions options;
+    const Settings options;
     const std::int16_t lines = countColumns(bigText(), 100, options).count;
     for (auto _ : state)
         benchmark::DoNotOptimize(FreeLayout(bigText(), {100, lines, 0, true, false}, options));
@@ -41,7 +41,7 @@ void BM_CountLines(benchmark::State &state) {
 }
 
 void BM_FixedLines(benchmark::State &state) {
-    const ConvOptions options;
+    const Settings options;
     for (auto _ : state)
         benchmark::DoNotOptimize(FixedLines(fixedText(), {100, 30, 0, true, true}, options));
     setRate(state, fixedText());

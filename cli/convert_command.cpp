@@ -17,7 +17,7 @@ int runConvert(const std::vector<std::string> &argList) {
     if (!command)
         return status;
     const Arguments &args = command->args;
-    const engine::ConvOptions &options = command->options;
+    const engine::Settings &options = command->options;
     const std::u16string &source = command->source;
 
     engine::ParamTexts texts;

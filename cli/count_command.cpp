@@ -15,7 +15,7 @@ int runCount(const std::vector<std::string> &argList) {
     if (!command)
         return status;
     const Arguments &args = command->args;
-    const engine::ConvOptions &options = command->options;
+    const engine::Settings &options = command->options;
     const std::u16string &source = command->source;
 
     const engine::Reading height = engine::readColHeight(heightTextFrom(args));

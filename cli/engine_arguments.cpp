@@ -21,12 +21,12 @@ std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string>
         status = fail(error, kExitFailed);
         return std::nullopt;
     }
-    engine::ConvOptions options;
-    options.Spc12A = *separator;
-    options.ChkChg1 = args->has("--full-width");
-    options.maruFix = !args->has("--no-shaping");
+    engine::Settings options;
+    options.separatorKind = *separator;
+    options.fullWidth = args->has("--full-width");
+    options.shaping = !args->has("--no-shaping");
     if (auto rule = args->value("--rule"))
-        options.MpTsep = argumentText(*rule);
+        options.pageRule = argumentText(*rule);
     return EngineCommand{std::move(*args), std::move(options), std::move(*source)};
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "arguments.h"
-#include "engine/options.h"
+#include "engine/settings.h"
 
 #include <optional>
 #include <string>
@@ -13,7 +13,7 @@ namespace tovalo::cli {
 // given (separator, full width, shaping, rule text) and the decoded input text.
 struct EngineCommand {
     Arguments args;
-    engine::ConvOptions options;
+    engine::Settings options;
     std::u16string source;
 };
 

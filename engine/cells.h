@@ -24,7 +24,7 @@ struct Cell {
 
 class CellReader {
 public:
-    CellReader(std::u16string_view text, bool chkChg1) : text_(text), chkChg1_(chkChg1) {
+    CellReader(std::u16string_view text, bool fullWidth) : text_(text), fullWidth_(fullWidth) {
         findPlainEnd();
     }
 
@@ -37,7 +37,7 @@ public:
         // A plain character followed by another (or by the end) is a cell of its own:
         // the common case.
         if (pos_ + 1 < plainEnd_) [[likely]] {
-            const char32_t first = CharChange(text_[pos_++], chkChg1_);
+            const char32_t first = CharChange(text_[pos_++], fullWidth_);
             return {first, {}, text::isHalfWidthChar(first)};
         }
         Cell cell = nextCluster();
@@ -62,7 +62,7 @@ private:
         const std::size_t restBegin = pos_;
         const bool alwaysFull = extendCluster(props);
         Cell cell;
-        cell.first = CharChange(raw, chkChg1_);
+        cell.first = CharChange(raw, fullWidth_);
         cell.rest = text_.substr(restBegin, pos_ - restBegin);
         cell.halfWidth = !alwaysFull && text::isHalfWidthChar(cell.first);
         return cell;
@@ -95,7 +95,7 @@ private:
 
     std::u16string_view text_;
     std::size_t pos_ = 0;
-    bool chkChg1_;
+    bool fullWidth_;
     std::size_t plainEnd_ = 0; // units from pos_ up to here are plain (see findPlainEnd)
 };
 

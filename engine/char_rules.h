@@ -12,18 +12,18 @@ namespace tovalo::engine {
 // The small text functions with which the layouts prepare characters. A character
 // here is a Unicode code point: a surrogate pair counts as one.
 
-// The character as it goes into a cell: "ー" becomes "｜", and with chkChg1 every
+// The character as it goes into a cell: "ー" becomes "｜", and with fullWidth every
 // character is then converted to its full-width form.
-inline char32_t CharChange(char32_t ch, bool chkChg1) {
+inline char32_t CharChange(char32_t ch, bool fullWidth) {
     if (ch == u'ー')
         ch = u'｜';
-    return chkChg1 ? text::toFullWidth(ch) : ch;
+    return fullWidth ? text::toFullWidth(ch) : ch;
 }
 
-// What is written for a cell or a hanging-row character: with maruFix the four
+// What is written for a cell or a hanging-row character: with shaping the four
 // full-width marks 。、．， move into the right half of their cell.
-inline std::u16string_view MaruShape(std::u16string_view cell, bool maruFix) {
-    if (!maruFix || cell.size() != 1)
+inline std::u16string_view MaruShape(std::u16string_view cell, bool shaping) {
+    if (!shaping || cell.size() != 1)
         return cell;
     switch (cell[0]) {
     case u'。':

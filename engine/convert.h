@@ -27,7 +27,7 @@ struct Command {
 
 // The convert command without a window: reads the height and the number of lines,
 // trims the source, reads the margin, and runs the layout.
-Command Convert(std::u16string_view source, const ParamTexts &texts, const ConvOptions &options);
+Command Convert(std::u16string_view source, const ParamTexts &texts, const Settings &options);
 
 // What the vertical pane shows when a conversion fails.
 inline constexpr std::u16string_view kFailureText = u"\r\nえらー";

@@ -15,7 +15,7 @@ struct CountingGrid {
 } // namespace
 
 LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
-                       const ConvOptions &options) {
+                       const Settings &options) {
     if (colHeight < 1)
         return {0, Fault::HeightBelowOne};
     CountingGrid grid;
@@ -30,8 +30,7 @@ LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
     return {static_cast<std::int16_t>(count), Fault::None};
 }
 
-Estimate CountLines(std::u16string_view source, std::int32_t colHeight,
-                    const ConvOptions &options) {
+Estimate CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options) {
     const std::u16string_view trimmed = TrimText(source);
     const LineCount count = countColumns(trimmed, colHeight, options);
     return {std::u16string(trimmed), count.count, count.fault};

@@ -66,17 +66,17 @@ Fault checkParams(const ConvParams &params) {
 } // namespace
 
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options) {
+                        const Settings &options) {
     if (Fault f = checkParams(params); f != Fault::None)
         return {{}, f};
     const std::int64_t H = params.colHeight;
-    const bool maruFix = options.maruFix;
+    const bool shaping = options.shaping;
     const std::u16string_view sep = separatorOf(params, options);
 
-    FreeGrid grid{H, CellPieces(maruFix), {}, {}, {}};
+    FreeGrid grid{H, CellPieces(shaping), {}, {}, {}};
     grid.placed.reserve(trimmed.size());
     grid.columns.reserve(params.lineCount);
-    if (maruFix)
+    if (shaping)
         grid.hanging.assign(params.lineCount, u'\u3000');
 
     const WalkEnd end = walkCells<true>(trimmed, params.colHeight, options, kMaxResultUnits,
@@ -93,7 +93,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     grid.columns.resize(n, FreeGrid::Column{grid.placed.size(), 0});
 
     std::u16string hanging;
-    if (maruFix) {
+    if (shaping) {
         std::optional<std::u16string> separated = SepChars(grid.hanging, sep);
         if (!separated)
             return {{}, Fault::RowTooLong};
@@ -107,10 +107,10 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     std::int64_t total = H * (rowOverhead + n * (2 + sepUnits));
     for (std::size_t i = 0; i < grid.placed.size(); ++i)
         total += grid.pieces.units(placed[i]) - 2;
-    if (maruFix)
+    if (shaping)
         total += params.margin; // the hanging row begins with the margin like every row
     for (char16_t c : hanging)
-        total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
+        total += MaruShape(std::u16string_view(&c, 1), shaping).size();
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
 
@@ -135,10 +135,10 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
         *out++ = u'\r';
         *out++ = u'\n';
     }
-    if (maruFix)
+    if (shaping)
         writeRepeated(out, u" ", params.margin);
     for (char16_t c : hanging)
-        writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
+        writeRepeated(out, MaruShape(std::u16string_view(&c, 1), shaping), 1);
     return result;
 }
 

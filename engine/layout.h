@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fault.h"
-#include "options.h"
+#include "settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,12 +23,12 @@ struct LayoutResult {
 // The free layout of an already trimmed source: columns of colHeight cells from right
 // to left, a column per source line, hanging punctuation in a row under the text.
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options);
+                        const Settings &options);
 
 // The fixed-line-count layout of an already trimmed source: pages of at most
-// lineCount columns, framed by rule lines of MpTsep, each with its own hanging row.
+// lineCount columns, framed by rule lines of pageRule, each with its own hanging row.
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options);
+                        const Settings &options);
 
 struct LineCount {
     std::int16_t count = 0;
@@ -38,7 +38,7 @@ struct LineCount {
 
 // How many columns the free layout needs for an already trimmed source.
 LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
-                       const ConvOptions &options);
+                       const Settings &options);
 
 struct Conversion {
     std::u16string trimmed;  // the source as the source pane receives it
@@ -49,8 +49,7 @@ struct Conversion {
 
 // Trims the source and lays it out, by the fixed-line-count layout when
 // params.fixedLines is set and by the free layout otherwise.
-Conversion MakeTate(std::u16string_view source, const ConvParams &params,
-                    const ConvOptions &options);
+Conversion MakeTate(std::u16string_view source, const ConvParams &params, const Settings &options);
 
 struct Estimate {
     std::u16string trimmed;
@@ -61,6 +60,6 @@ struct Estimate {
 
 // The estimate the window shows as its number of lines: the trimmed source and
 // the free layout's column count for it.
-Estimate CountLines(std::u16string_view source, std::int32_t colHeight, const ConvOptions &options);
+Estimate CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options);
 
 } // namespace tovalo::engine

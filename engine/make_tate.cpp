@@ -4,15 +4,14 @@
 
 namespace tovalo::engine {
 
-Conversion MakeTate(std::u16string_view source, const ConvParams &params,
-                    const ConvOptions &options) {
+Conversion MakeTate(std::u16string_view source, const ConvParams &params, const Settings &options) {
     const std::u16string_view trimmed = TrimText(source);
     LayoutResult layout = params.fixedLines ? FixedLines(trimmed, params, options)
                                             : FreeLayout(trimmed, params, options);
     return {std::u16string(trimmed), std::move(layout.text), layout.fault};
 }
 
-Command Convert(std::u16string_view source, const ParamTexts &texts, const ConvOptions &options) {
+Command Convert(std::u16string_view source, const ParamTexts &texts, const Settings &options) {
     const Reading height = readColHeight(texts.height);
     if (!height.ok())
         return {std::nullopt, {}, height.fault};

@@ -156,11 +156,12 @@ private:
 } // namespace
 
 std::string writeSettingsFile(const SettingsRecords &r) {
+    const engine::Settings &s = r.settings;
     std::u16string out;
-    appendRecord(out, {integer(r.Spc12A), integer(r.StMBL), quoted(r.MpTsep)});
-    appendRecord(out, {boolean(r.ChkChg0), boolean(r.ChkChg1), boolean(r.maruFix)});
+    appendRecord(out, {integer(s.separatorKind), integer(s.startText), quoted(s.pageRule)});
+    appendRecord(out, {boolean(s.barForLongVowel), boolean(s.fullWidth), boolean(s.shaping)});
     appendRecord(out, {quoted(r.height), quoted(r.lines), integer(r.fixedLines ? 1 : 0)});
-    appendRecord(out, {quoted(r.MailSoft)});
+    appendRecord(out, {quoted(s.mailProgram)});
     appendRecord(out, {quoted(r.source)});
     appendRecord(out, {quoted(r.vertical)});
     return text::encodeForFile(out);
@@ -169,15 +170,16 @@ std::string writeSettingsFile(const SettingsRecords &r) {
 int readSettingsFile(std::string_view bytes, SettingsRecords &r) {
     const std::u16string text = fileText(bytes);
     FieldReader in(text);
-    if (!(in.integer(r.Spc12A) && in.integer(r.StMBL) && in.text(r.MpTsep)))
+    engine::Settings &s = r.settings;
+    if (!(in.integer(s.separatorKind) && in.integer(s.startText) && in.text(s.pageRule)))
         return 0;
-    if (!(in.boolean(r.ChkChg0) && in.boolean(r.ChkChg1) && in.boolean(r.maruFix)))
+    if (!(in.boolean(s.barForLongVowel) && in.boolean(s.fullWidth) && in.boolean(s.shaping)))
         return 1;
     std::u16string fixedLinesState;
     if (!(in.text(r.height) && in.text(r.lines) && in.text(fixedLinesState)))
         return 2;
     r.fixedLines = fixedLinesState == u"1";
-    if (!in.text(r.MailSoft))
+    if (!in.text(s.mailProgram))
         return 3;
     if (!in.text(r.source))
         return 4;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/settings.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -8,21 +10,14 @@ namespace tovalo::settings {
 
 // Everything the settings file "Tov.ini" holds, record by record.
 struct SettingsRecords {
-    // Record 1.
-    std::int16_t Spc12A = 1;
-    std::int16_t StMBL = 1;
-    std::u16string MpTsep = u"＊";
-    // Record 2.
-    bool ChkChg0 = false;
-    bool ChkChg1 = false;
-    bool maruFix = true;
+    // Record 1: separator kind, start-up text, rule text. Record 2: the three character
+    // options. Record 4: the mail program.
+    engine::Settings settings;
     // Record 3: the texts of the height and line-count boxes, and whether the number
     // of lines is fixed (written as the check box state 1 or 0).
     std::u16string height = u"10";
     std::u16string lines = u"5";
     bool fixedLines = false;
-    // Record 4.
-    std::u16string MailSoft;
     // Records 5 and 6: the texts of the source and the vertical pane.
     std::u16string source;
     std::u16string vertical;

@@ -7,9 +7,9 @@ namespace {
 
 // A cell as text: its first character (after CharChange), the rest, and "+" for a
 // filler space when it is half a cell wide.
-std::vector<std::u16string> cellsOf(std::u16string_view text, bool chkChg1) {
+std::vector<std::u16string> cellsOf(std::u16string_view text, bool fullWidth) {
     std::vector<std::u16string> cells;
-    for (CellReader reader(text, chkChg1); !reader.atEnd();) {
+    for (CellReader reader(text, fullWidth); !reader.atEnd();) {
         const Cell cell = reader.next();
         std::u16string shown;
         text::appendCodePoint(shown, cell.first);
@@ -25,13 +25,13 @@ struct CellsCase {
     const char *name;
     std::u16string text;
     std::vector<std::u16string> cells;
-    bool chkChg1 = false;
+    bool fullWidth = false;
 };
 
 class CellsTest : public testing::TestWithParam<CellsCase> {};
 
 TEST_P(CellsTest, HoldOneUserPerceivedCharacterEach) {
-    EXPECT_EQ(cellsOf(GetParam().text, GetParam().chkChg1), GetParam().cells);
+    EXPECT_EQ(cellsOf(GetParam().text, GetParam().fullWidth), GetParam().cells);
 }
 
 INSTANTIATE_TEST_SUITE_P(

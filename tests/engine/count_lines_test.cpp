@@ -8,7 +8,7 @@ namespace {
 struct CountCase {
     std::u16string source;
     std::int32_t height;
-    bool chkChg1;
+    bool fullWidth;
     std::int16_t count;
 };
 
@@ -20,7 +20,7 @@ class CountLinesTest : public testing::TestWithParam<CountCase> {};
 
 TEST_P(CountLinesTest, CountsTheColumnsOfTheFreeLayout) {
     const CountCase &c = GetParam();
-    const Estimate e = CountLines(c.source, c.height, {1, false, c.chkChg1, true, u"＊"});
+    const Estimate e = CountLines(c.source, c.height, {.fullWidth = c.fullWidth});
     ASSERT_TRUE(e.ok()) << describe(e.fault);
     EXPECT_EQ(e.count, c.count);
 }

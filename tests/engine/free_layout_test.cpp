@@ -95,20 +95,20 @@ INSTANTIATE_TEST_SUITE_P(
                                .height = 3,
                                .lines = 1,
                                .expected = u"  か\u3099\r\n  e\u0301 \r\n  #\uFE0F\u20E3\r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "HalfWidthKatakanaAndSoundMarkAreTwoCells",
                                .source = u"ｶﾞ",
                                .height = 2,
                                .lines = 1,
                                .expected = u"  ｶ \r\n  ﾞ \r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "WidenedSoundMarkIsTheSpacingMark",
                                .source = u"ｶﾞ",
                                .height = 2,
                                .lines = 1,
                                .expected = u"  カ\r\n  ゛\r\n",
-                               .maruFix = false,
-                               .chkChg1 = true},
+                               .shaping = false,
+                               .fullWidth = true},
                     LayoutCase{.name = "MarkWithACombiningCharacterNeitherHangsNorIsShaped",
                                .source = u"あ。\u0301",
                                .height = 1,
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                                .height = 3,
                                .lines = 2,
                                .expected = u"いあ\r\n    \r\n    \r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "HangingUnderTheColumnsWithAMargin",
                                .source = u"あいう。え",
                                .height = 3,
@@ -179,7 +179,7 @@ TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
         const int length = random() % 40;
         for (int i = 0; i < length; ++i)
             source += alphabet[random() % std::size(alphabet)];
-        const ConvOptions options{1, false, random() % 2 == 0, random() % 2 == 0, u"＊"};
+        const Settings options{.fullWidth = random() % 2 == 0, .shaping = random() % 2 == 0};
         const std::int32_t height = 1 + random() % 6;
         const LineCount count = countColumns(TrimText(source), height, options);
         ASSERT_TRUE(count.ok());
@@ -195,7 +195,7 @@ TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
                 << testing::PrintToString(source) << " height " << height;
             start = end + 2;
         }
-        if (options.maruFix) {
+        if (options.shaping) {
             EXPECT_EQ(displayWidth(std::u16string_view(layout.text).substr(start)),
                       3u * count.count);
         }

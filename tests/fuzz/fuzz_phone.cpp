@@ -25,24 +25,24 @@ std::int16_t consumeSide(FuzzedDataProvider &in) {
 }
 
 void checkPages(std::u16string_view pages, std::u16string_view source, const PhoneParams &params) {
-    const int width = params.Rtn ? params.W - 1 : params.W;
+    const int width = params.lineBreaks ? params.width - 1 : params.width;
     std::u16string rule = u" ";
     for (int c = 1; c < width; ++c)
-        rule += params.MpTsep;
+        rule += params.rule;
     rule += u"\r\n";
 
     LineReader reader(pages);
     reader.expect(rule);
     // Cells that would merge with their neighbours cannot be read back one by one.
-    if (cellsMayJoin(engine::TrimText(source), params.ChkChg1))
+    if (cellsMayJoin(engine::TrimText(source), params.fullWidth))
         return;
     std::vector<char32_t> found;
     auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
     std::int64_t count = 0;
     while (!reader.atEnd()) {
-        for (int r = 0; r < params.H; ++r) {
+        for (int r = 0; r < params.height; ++r) {
             collectCharacters(reader.columns(2 * width), shown, found);
-            if (params.Rtn)
+            if (params.lineBreaks)
                 reader.expect(u"\r\n");
         }
         reader.expect(rule);
@@ -50,7 +50,7 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     }
     FUZZ_CHECK(count >= 1);
     std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), params.ChkChg1, shown));
+    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), params.fullWidth, shown));
 }
 
 } // namespace
@@ -62,12 +62,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider in(data, size);
 
     PhoneParams params;
-    params.H = consumeSide(in);
-    params.W = consumeSide(in);
-    params.Rtn = in.ConsumeBool();
-    params.ChkChg1 = in.ConsumeBool();
+    params.height = consumeSide(in);
+    params.width = consumeSide(in);
+    params.lineBreaks = in.ConsumeBool();
+    params.fullWidth = in.ConsumeBool();
     if (!in.ConsumeBool())
-        params.MpTsep = consumeShortText(in, 6);
+        params.rule = consumeShortText(in, 6);
     const std::u16string source = consumeRestAsText(in, kMaxSourceUnits);
 
     const PhonePages pages = MpMaker(source, params);

@@ -26,13 +26,13 @@ std::u16string throughFile(std::u16string_view text, bool utf8) {
 // does not pass for one it read.
 SettingsRecords unlike(const SettingsRecords &r) {
     SettingsRecords other;
-    other.Spc12A = static_cast<std::int16_t>(~r.Spc12A);
-    other.StMBL = static_cast<std::int16_t>(~r.StMBL);
-    other.ChkChg0 = !r.ChkChg0;
-    other.ChkChg1 = !r.ChkChg1;
-    other.maruFix = !r.maruFix;
+    other.separatorKind = static_cast<std::int16_t>(~r.separatorKind);
+    other.startText = static_cast<std::int16_t>(~r.startText);
+    other.barForLongVowel = !r.barForLongVowel;
+    other.fullWidth = !r.fullWidth;
+    other.shaping = !r.shaping;
     other.fixedLines = !r.fixedLines;
-    for (std::u16string *text : {&other.MpTsep, &other.height, &other.lines, &other.MailSoft,
+    for (std::u16string *text : {&other.pageRule, &other.height, &other.lines, &other.mailProgram,
                                  &other.source, &other.vertical})
         *text = u"\uFFFF";
     return other;
@@ -43,16 +43,16 @@ void checkRoundTrip(const SettingsRecords &written) {
     const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
     FUZZ_CHECK(settings::readSettingsFile(bytes, read) == settings::kSettingsRecordCount);
-    FUZZ_CHECK(read.Spc12A == written.Spc12A);
-    FUZZ_CHECK(read.StMBL == written.StMBL);
-    FUZZ_CHECK(read.MpTsep == throughFile(written.MpTsep, utf8));
-    FUZZ_CHECK(read.ChkChg0 == written.ChkChg0);
-    FUZZ_CHECK(read.ChkChg1 == written.ChkChg1);
-    FUZZ_CHECK(read.maruFix == written.maruFix);
+    FUZZ_CHECK(read.separatorKind == written.separatorKind);
+    FUZZ_CHECK(read.startText == written.startText);
+    FUZZ_CHECK(read.pageRule == throughFile(written.pageRule, utf8));
+    FUZZ_CHECK(read.barForLongVowel == written.barForLongVowel);
+    FUZZ_CHECK(read.fullWidth == written.fullWidth);
+    FUZZ_CHECK(read.shaping == written.shaping);
     FUZZ_CHECK(read.height == throughFile(written.height, utf8));
     FUZZ_CHECK(read.lines == throughFile(written.lines, utf8));
     FUZZ_CHECK(read.fixedLines == written.fixedLines);
-    FUZZ_CHECK(read.MailSoft == throughFile(written.MailSoft, utf8));
+    FUZZ_CHECK(read.mailProgram == throughFile(written.mailProgram, utf8));
     FUZZ_CHECK(read.source == throughFile(written.source, utf8));
     FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
     // What was read writes out to the very same file.
@@ -61,16 +61,16 @@ void checkRoundTrip(const SettingsRecords &written) {
 
 SettingsRecords consumeRecords(FuzzedDataProvider &in) {
     SettingsRecords r;
-    r.Spc12A = in.ConsumeIntegral<std::int16_t>();
-    r.StMBL = in.ConsumeIntegral<std::int16_t>();
-    r.ChkChg0 = in.ConsumeBool();
-    r.ChkChg1 = in.ConsumeBool();
-    r.maruFix = in.ConsumeBool();
+    r.separatorKind = in.ConsumeIntegral<std::int16_t>();
+    r.startText = in.ConsumeIntegral<std::int16_t>();
+    r.barForLongVowel = in.ConsumeBool();
+    r.fullWidth = in.ConsumeBool();
+    r.shaping = in.ConsumeBool();
     r.fixedLines = in.ConsumeBool();
-    r.MpTsep = consumeShortText(in, 16);
+    r.pageRule = consumeShortText(in, 16);
     r.height = consumeShortText(in, 16);
     r.lines = consumeShortText(in, 16);
-    r.MailSoft = consumeShortText(in, 64);
+    r.mailProgram = consumeShortText(in, 64);
     r.source = consumeShortText(in, 512);
     r.vertical = consumeRestAsText(in, 1024);
     return r;

@@ -27,7 +27,7 @@ inline std::int64_t displayWidth(std::u16string_view text) {
 // True when a cell of the text could merge with what stands beside it in a row (a
 // lone combining mark or joiner, a Hangul jamo, a prepended mark at its end), so that
 // reading the row back would not find the cells the layout wrote.
-inline bool cellsMayJoin(std::u16string_view text, bool chkChg1) {
+inline bool cellsMayJoin(std::u16string_view text, bool fullWidth) {
     using G = text::GraphemeClass;
     auto joinsBefore = [](G c) {
         return c == G::Extend || c == G::ZWJ || c == G::SpacingMark || c == G::L || c == G::V ||
@@ -37,7 +37,7 @@ inline bool cellsMayJoin(std::u16string_view text, bool chkChg1) {
         return c == G::Prepend || c == G::ZWJ || c == G::L || c == G::V || c == G::T ||
                c == G::LV || c == G::LVT;
     };
-    for (engine::CellReader cells(text, chkChg1); !cells.atEnd();) {
+    for (engine::CellReader cells(text, fullWidth); !cells.atEnd();) {
         const engine::Cell cell = cells.next();
         char32_t last = cell.first;
         for (std::size_t i = 0; i < cell.rest.size();)
@@ -104,9 +104,9 @@ void collectCharacters(std::u16string_view row, Shown shown, std::vector<char32_
 // of each cell, the first after CharChange, except a line break and the cell after it,
 // and except what `shown` leaves out.
 template <class Shown>
-std::vector<char32_t> sourceCharacters(std::u16string_view source, bool chkChg1, Shown shown) {
+std::vector<char32_t> sourceCharacters(std::u16string_view source, bool fullWidth, Shown shown) {
     std::vector<char32_t> found;
-    for (engine::CellReader cells(source, chkChg1); !cells.atEnd();) {
+    for (engine::CellReader cells(source, fullWidth); !cells.atEnd();) {
         const engine::Cell cell = cells.next();
         if (cell.first == u'\r') {
             if (!cells.atEnd())

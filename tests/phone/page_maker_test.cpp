@@ -83,7 +83,7 @@ TEST(PageMaker, GivesTheFailureTextAndItsReasonOutsideItsLimits) {
     for (const auto &[source, params, fault] : cases) {
         const PhonePages pages = MpMaker(source, params);
         EXPECT_EQ(pages.fault, fault)
-            << params.H << " x " << params.W << ", " << source.size() << " characters";
+            << params.height << " x " << params.width << ", " << source.size() << " characters";
         EXPECT_EQ(pages.text == u"えらー", fault != PageFault::None);
     }
 }

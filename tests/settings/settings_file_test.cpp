@@ -6,14 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 
 namespace tovalo::settings {
 namespace {
 
 auto fields(const SettingsRecords &r) {
-    return std::tie(r.Spc12A, r.StMBL, r.MpTsep, r.ChkChg0, r.ChkChg1, r.maruFix, r.height, r.lines,
-                    r.fixedLines, r.MailSoft, r.source, r.vertical);
+    const engine::Settings &s = r.settings;
+    return std::tie(s.separatorKind, s.startText, s.pageRule, s.barForLongVowel, s.fullWidth,
+                    s.shaping, r.height, r.lines, r.fixedLines, s.mailProgram, r.source,
+                    r.vertical);
 }
 
 TEST(SettingsFileWriting, FirstRunFileIsByteExactWithQuotationMarksDoubled) {
@@ -30,8 +33,17 @@ class SettingsRoundTrip : public testing::TestWithParam<std::u16string> {};
 
 TEST_P(SettingsRoundTrip, EveryFieldReadsBackUnchanged) {
     const std::u16string &text = GetParam();
-    const SettingsRecords written{4,    3,    text, false, true, false,
-                                  text, u"7", true, text,  text, text + u"\r\n" + text};
+    const SettingsRecords written{.settings = {.separatorKind = 4,
+                                               .fullWidth = true,
+                                               .shaping = false,
+                                               .pageRule = text,
+                                               .startText = 3,
+                                               .mailProgram = text},
+                                  .height = text,
+                                  .lines = u"7",
+                                  .fixedLines = true,
+                                  .source = text,
+                                  .vertical = text + u"\r\n" + text};
     SettingsRecords read;
     ASSERT_EQ(readSettingsFile(writeSettingsFile(written), read), kSettingsRecordCount);
     EXPECT_EQ(fields(read), fields(written));
@@ -47,16 +59,18 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsRoundTrip,
 // One character that code page 932 lacks, in any field, makes the whole file UTF-8 with
 // a byte-order mark: the same text as the code page 932 file it would otherwise be.
 TEST(SettingsFileWriting, WholeFileIsUtf8WithMarkWhenOneCharacterNeedsIt) {
-    for (std::u16string SettingsRecords::*field :
-         {&SettingsRecords::MpTsep, &SettingsRecords::MailSoft, &SettingsRecords::source,
-          &SettingsRecords::vertical}) {
+    const auto fieldsOf = [](SettingsRecords &r) {
+        return std::array{&r.settings.pageRule, &r.settings.mailProgram, &r.source, &r.vertical};
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
         SettingsRecords r;
         r.source = u"縦書き";
-        r.*field += u"~";
+        std::u16string &field = *fieldsOf(r)[i];
+        field += u"~";
         std::u16string text = text::fromCp932(writeSettingsFile(r));
         text.replace(text.find(u'~'), 1, u"𠮷");
-        (r.*field).pop_back();
-        r.*field += u"𠮷";
+        field.pop_back();
+        field += u"𠮷";
         EXPECT_EQ(writeSettingsFile(r), "\xEF\xBB\xBF" + text::toUtf8(text));
     }
 }
@@ -70,8 +84,15 @@ TEST(SettingsFileReading, ToleratesSpacesLoneLineFeedsAndUndoubledMarks) {
                                "\"say \"hi\" now\"\n\"v\"",
                                r),
               kSettingsRecordCount);
-    EXPECT_EQ(fields(r),
-              fields({5, 2, u"x", false, true, false, u"3", u"4", false, u"", u"say ", u"v"}));
+    EXPECT_EQ(fields(r), fields({.settings = {.separatorKind = 5,
+                                              .fullWidth = true,
+                                              .shaping = false,
+                                              .pageRule = u"x",
+                                              .startText = 2},
+                                 .height = u"3",
+                                 .lines = u"4",
+                                 .source = u"say ",
+                                 .vertical = u"v"}));
 }
 
 TEST(SettingsFileReading, StopsAtTheFirstBadFieldKeepingWhatWasRead) {
@@ -86,12 +107,12 @@ TEST(SettingsFileReading, StopsAtTheFirstBadFieldKeepingWhatWasRead) {
                                                  {three + "\"\"\r\n\"s\"\r\n", 5}};
     for (const auto &[bytes, records] : files) {
         SettingsRecords r;
-        r.MailSoft = u"before";
+        r.settings.mailProgram = u"before";
         EXPECT_EQ(readSettingsFile(bytes, r), records) << bytes;
-        EXPECT_EQ(r.Spc12A, records >= 1 ? 3 : 1) << bytes;
-        EXPECT_EQ(r.MpTsep, records >= 1 ? u"-" : u"＊") << bytes;
-        EXPECT_EQ(r.ChkChg1 && !r.maruFix, records >= 2) << bytes;
-        EXPECT_EQ(r.MailSoft, records >= 4 ? u"" : u"before") << bytes;
+        EXPECT_EQ(r.settings.separatorKind, records >= 1 ? 3 : 1) << bytes;
+        EXPECT_EQ(r.settings.pageRule, records >= 1 ? u"-" : u"＊") << bytes;
+        EXPECT_EQ(r.settings.fullWidth && !r.settings.shaping, records >= 2) << bytes;
+        EXPECT_EQ(r.settings.mailProgram, records >= 4 ? u"" : u"before") << bytes;
     }
 }
 
@@ -117,13 +138,13 @@ TEST(SettingsAtShutDown, TextsOfTheLastRunSurviveUntilTheUserWritesNewOnes) {
         SettingsRecords current;
         current.source = c.source;
         current.vertical = u"current vertical";
-        current.StMBL = 2;
+        current.settings.startText = 2;
         const SettingsRecords written = recordsToWrite(current, start);
         EXPECT_EQ(written.source, c.written) << c.name;
         EXPECT_EQ(written.vertical,
                   c.written == u"last source" ? u"last vertical" : u"current vertical")
             << c.name;
-        EXPECT_EQ(written.StMBL, 2) << c.name;
+        EXPECT_EQ(written.settings.startText, 2) << c.name;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "ui/dialogs/frm_cstm.h"
 
-#include "settings/shared_settings.h"
+#include "engine/settings.h"
 #include "ui/widgets/captions.h"
 #include "ui/widgets/dialog_flags.h"
 #include "ui/widgets/fonts.h"
@@ -67,7 +67,7 @@ void readSelection(const std::array<QRadioButton *, N> &buttons, std::int16_t &v
 
 } // namespace
 
-FrmCstm::FrmCstm(settings::SharedSettings &settings, QWidget *parent)
+FrmCstm::FrmCstm(engine::Settings &settings, QWidget *parent)
     : QDialog(parent, kFixedDialogFlags), settings_(settings) {
     named(this, QStringLiteral("FrmCstm"));
     setWindowTitle(qs(texts::kCaption));
@@ -118,21 +118,19 @@ void FrmCstm::createControls() {
 }
 
 void FrmCstm::load() {
-    const settings::SharedSettings &shared = settings_;
-    select(separators_, shared.Spc12A);
-    select(startChoices_, shared.StMBL);
-    Check[0]->setChecked(shared.ChkChg0);
-    Check[1]->setChecked(shared.ChkChg1);
-    chkMaru->setChecked(shared.maruFix);
+    select(separators_, settings_.separatorKind);
+    select(startChoices_, settings_.startText);
+    Check[0]->setChecked(settings_.barForLongVowel);
+    Check[1]->setChecked(settings_.fullWidth);
+    chkMaru->setChecked(settings_.shaping);
 }
 
 void FrmCstm::store() {
-    settings::SharedSettings &shared = settings_;
-    readSelection(separators_, shared.Spc12A);
-    readSelection(startChoices_, shared.StMBL);
-    shared.ChkChg0 = Check[0]->isChecked();
-    shared.ChkChg1 = Check[1]->isChecked();
-    shared.maruFix = chkMaru->isChecked();
+    readSelection(separators_, settings_.separatorKind);
+    readSelection(startChoices_, settings_.startText);
+    settings_.barForLongVowel = Check[0]->isChecked();
+    settings_.fullWidth = Check[1]->isChecked();
+    settings_.shaping = chkMaru->isChecked();
 }
 
 bool FrmCstm::StBlankSelected() const {

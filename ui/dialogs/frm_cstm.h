@@ -8,8 +8,8 @@ class QCheckBox;
 class QPushButton;
 class QRadioButton;
 
-namespace tovalo::settings {
-struct SharedSettings;
+namespace tovalo::engine {
+struct Settings;
 }
 
 namespace tovalo::ui {
@@ -22,7 +22,7 @@ namespace tovalo::ui {
 class FrmCstm : public QDialog {
     Q_OBJECT
 public:
-    FrmCstm(settings::SharedSettings &settings, QWidget *parent);
+    FrmCstm(engine::Settings &settings, QWidget *parent);
 
     // Whether the start-up choice "空白" is selected.
     bool StBlankSelected() const;
@@ -38,7 +38,7 @@ private:
     void load();
     void store();
 
-    settings::SharedSettings &settings_;
+    engine::Settings &settings_;
 
     QRadioButton *StManual;
     QRadioButton *StBlank;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/frm_mphone.h"
 
+#include "engine/settings.h"
 #include "platform/qt/clipboard.h"
-#include "settings/shared_settings.h"
 #include "ui/widgets/box_rule.h"
 #include "ui/widgets/captions.h"
 #include "ui/widgets/dialog_flags.h"
@@ -60,7 +60,7 @@ QScrollBar *spinBar(QWidget *parent, const char *name, int left, int top) {
 
 } // namespace
 
-FrmMphone::FrmMphone(settings::SharedSettings &settings, const PhonePageSource &pages,
+FrmMphone::FrmMphone(engine::Settings &settings, const PhonePageSource &pages,
                      platform::Clipboard &clipboard, platform::WindowOrder &windowOrder,
                      QWidget *parent)
     : QDialog(parent, kFixedDialogFlags), settings_(settings), pages_(pages), clipboard_(clipboard),
@@ -126,11 +126,11 @@ void FrmMphone::connectHandlers() {
 // Only the width's scroll bar rebuilds during the load step; the pages built there are
 // replaced by the phone button's own build before the user sees them.
 void FrmMphone::load() {
-    Ready = false;
-    ScrH->setValue(-settings_.MpH);
-    ScrW->setValue(-settings_.MpW);
-    TxtSep->setText(QString::fromStdU16String(settings_.MpTsep));
-    Ready = true;
+    ready_ = false;
+    ScrH->setValue(-kPhonePageHeight);
+    ScrW->setValue(-kPhonePageWidth);
+    TxtSep->setText(QString::fromStdU16String(settings_.pageRule));
+    ready_ = true;
     ChkRtn->setChecked(true);
 }
 
@@ -140,7 +140,7 @@ void FrmMphone::showPages(std::u16string_view pages) {
 
 void FrmMphone::sideBarChanged(QScrollBar *bar, NumberBox *box) {
     box->setText(QString::number(-bar->value()));
-    if (Ready || bar == ScrW)
+    if (ready_ || bar == ScrW)
         rebuild();
 }
 
@@ -165,7 +165,7 @@ void FrmMphone::sideBoxChanged(NumberBox *box, QScrollBar *bar) {
 }
 
 void FrmMphone::separatorChanged() {
-    settings_.MpTsep = TxtSep->text().toStdU16String();
+    settings_.pageRule = TxtSep->text().toStdU16String();
     rebuild();
 }
 

@@ -17,14 +17,18 @@ class Clipboard;
 class WindowOrder;
 } // namespace tovalo::platform
 
-namespace tovalo::settings {
-struct SharedSettings;
+namespace tovalo::engine {
+struct Settings;
 }
 
 namespace tovalo::ui {
 
 class NumberBox;
 class Pane;
+
+// The page size the phone button builds with and the dialog opens with.
+inline constexpr std::int16_t kPhonePageHeight = 6;
+inline constexpr std::int16_t kPhonePageWidth = 8;
 
 // What the phone dialog asks of the window that opens it: the phone pages of its source
 // text, `height` rows by `width` cells (one cell less with a line break after every row).
@@ -44,7 +48,7 @@ protected:
 class FrmMphone : public QDialog {
     Q_OBJECT
 public:
-    FrmMphone(settings::SharedSettings &settings, const PhonePageSource &pages,
+    FrmMphone(engine::Settings &settings, const PhonePageSource &pages,
               platform::Clipboard &clipboard, platform::WindowOrder &windowOrder, QWidget *parent);
 
     // Puts pages built elsewhere into the view, as the main window's phone button does.
@@ -62,12 +66,12 @@ private:
     void countView();
     void copyView();
 
-    settings::SharedSettings &settings_;
+    engine::Settings &settings_;
     const PhonePageSource &pages_;
     platform::Clipboard &clipboard_;
     platform::WindowOrder &windowOrder_;
     // False while the load step runs: the height's scroll bar does not rebuild then.
-    bool Ready = false;
+    bool ready_ = false;
 
     Pane *TxtView;
     QPushButton *Command5;

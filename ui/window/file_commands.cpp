@@ -26,13 +26,13 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 // back. Only an ordinary file is read, so that a device or a pipe cannot hang the window;
 // a file that cannot be read leaves the pane as it was, and one that is too large says so.
 std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
-    const platform::FileDialogRequest request{QString(), CommonDialog1.FileName, texts::qs(filter)};
+    const platform::FileDialogRequest request{QString(), lastFileName_, texts::qs(filter)};
     const std::optional<QString> name =
         forSaving ? services_.dialogs.saveFileName(&controls_.window, request)
                   : services_.dialogs.openFileName(&controls_.window, request);
     if (!name)
         return std::nullopt;
-    CommonDialog1.FileName = *name;
+    lastFileName_ = *name;
     if (name->isEmpty())
         return std::nullopt;
     return name;

@@ -77,7 +77,7 @@ Form1::Form1(Form1Services services, QWidget *parent) : QMainWindow(parent), ser
     setWindowIcon(QIcon(QStringLiteral(":/icons/tovalo.svg")));
     createControls();
     commands_ = new WindowCommands(
-        {*this, *TxtOri, *TxtTate, *BtnPaste, *BtnCopy, *BtnMail, shared_}, services_);
+        {*this, *TxtOri, *TxtTate, *BtnPaste, *BtnCopy, *BtnMail, settings_}, services_);
     applyFonts();
     placeControls();
     connectHandlers();

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/settings.h"
 #include "settings/settings_at_start.h"
-#include "settings/shared_settings.h"
 #include "ui/dialogs/frm_mphone.h"
 #include "ui/widgets/box_rule.h"
 
@@ -67,15 +67,17 @@ public:
     // Warns, lets the user choose a font and colour, and applies them to the vertical pane.
     void FontChange();
 
-    // The phone pages of the source pane's text, H rows by W cells (one cell less with
-    // Rtn, a line break after every row), or the failure text.
-    std::u16string MpMaker(std::int16_t H, std::int16_t W, bool Rtn) const override;
+    // The phone pages of the source pane's text, `height` rows by `width` cells (one cell
+    // less with a line break after every row), or the failure text.
+    std::u16string MpMaker(std::int16_t height, std::int16_t width, bool lineBreaks) const override;
 
     // The menu bar entry "設定", which opens the options dialog.
     QAction *MnuOption() const;
 
-    settings::SharedSettings &shared() { return shared_; }
-    const settings::SharedSettings &shared() const { return shared_; }
+    engine::Settings &settings() { return settings_; }
+    const engine::Settings &settings() const { return settings_; }
+    // True while start-up runs.
+    bool isStartingUp() const { return loading_; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -116,7 +118,8 @@ private:
     FrmCstm &optionsDialog();
 
     Form1Services services_;
-    settings::SharedSettings shared_;
+    engine::Settings settings_;
+    bool loading_ = false; // true while start-up runs
     std::unique_ptr<update::UpCheck> upCheck_;
     settings::SettingsAtStart settingsAtStart_;
     QPointer<FrmMphone> frmMphone_; // while it is open

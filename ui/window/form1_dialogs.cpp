@@ -12,21 +12,20 @@
 #include <QPushButton>
 
 namespace tovalo::ui {
-namespace {
-
-// The page size the phone button always builds with, and opens the dialog with.
-constexpr std::int16_t kPhoneHeight = 6;
-constexpr std::int16_t kPhoneWidth = 8;
-
-} // namespace
+namespace {} // namespace
 
 void Form1::connectDialogs() {
     connect(BtnMphone, &QPushButton::clicked, this, &Form1::openPhoneDialog);
     connect(MnuOption(), &QAction::triggered, this, &Form1::openOptions);
 }
 
-std::u16string Form1::MpMaker(std::int16_t H, std::int16_t W, bool Rtn) const {
-    return phone::MpMaker(TxtOri->text(), {H, W, Rtn, shared_.MpTsep, shared_.ChkChg1}).text;
+std::u16string Form1::MpMaker(std::int16_t height, std::int16_t width, bool lineBreaks) const {
+    return phone::MpMaker(TxtOri->text(), {.height = height,
+                                           .width = width,
+                                           .lineBreaks = lineBreaks,
+                                           .rule = settings_.pageRule,
+                                           .fullWidth = settings_.fullWidth})
+        .text;
 }
 
 // The dialog is made (and loads itself) on the first press, and again after the user
@@ -34,15 +33,13 @@ std::u16string Form1::MpMaker(std::int16_t H, std::int16_t W, bool Rtn) const {
 // built anew with the phone's standard size, whatever its boxes show.
 void Form1::openPhoneDialog() {
     BusyPointer busy;
-    shared_.MpH = kPhoneHeight;
-    shared_.MpW = kPhoneWidth;
     if (!frmMphone_)
         frmMphone_ =
-            new FrmMphone(shared_, *this, services_.clipboard, services_.windowOrder, this);
+            new FrmMphone(settings_, *this, services_.clipboard, services_.windowOrder, this);
     frmMphone_->show();
     frmMphone_->raise();
     frmMphone_->activateWindow();
-    frmMphone_->showPages(MpMaker(kPhoneHeight, kPhoneWidth, true));
+    frmMphone_->showPages(MpMaker(kPhonePageHeight, kPhonePageWidth, true));
 }
 
 // Start-up may have loaded the dialog already, hidden; then it is shown without loading
@@ -56,7 +53,7 @@ void Form1::openOptions() {
 
 FrmCstm &Form1::optionsDialog() {
     if (!frmCstm_) {
-        frmCstm_ = new FrmCstm(shared_, this);
+        frmCstm_ = new FrmCstm(settings_, this);
         connect(frmCstm_, &FrmCstm::fontRequested, this, &Form1::FontChange);
     }
     return *frmCstm_;

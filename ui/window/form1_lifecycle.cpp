@@ -28,9 +28,7 @@ constexpr std::int16_t kStartWithManual = 1;
 } // namespace
 
 void Form1::startUp() {
-    shared_.MpH = 6;
-    shared_.MpW = 8;
-    shared_.Loading = true;
+    loading_ = true;
     // Until start-up has read it whole, a settings file is kept at shut-down.
     settingsAtStart_.keepUnreadFile =
         services_.files.existsIncludingHidden(settingsFilePath(services_.files));
@@ -38,7 +36,7 @@ void Form1::startUp() {
         TxtOri->setText(texts::kStartUpFailed);
     settingsAtStart_.startSource = TxtOri->text();
     // Also after a failure: estimation and conversion work for the rest of the run.
-    shared_.Loading = false;
+    loading_ = false;
 }
 
 // Each step stops the start-up when it fails; values it set before stay in effect.
@@ -95,13 +93,7 @@ bool Form1::restoreSettings(settings::SettingsRecords &saved) {
         return false;
     const int records =
         settings::readSettingsFile(std::string_view(bytes->data(), bytes->size()), saved);
-    shared_.Spc12A = saved.Spc12A;
-    shared_.StMBL = saved.StMBL;
-    shared_.MpTsep = saved.MpTsep;
-    shared_.ChkChg0 = saved.ChkChg0;
-    shared_.ChkChg1 = saved.ChkChg1;
-    shared_.maruFix = saved.maruFix;
-    shared_.MailSoft = saved.MailSoft;
+    settings_ = saved.settings;
     if (records < settings::kSettingsRecordCount)
         return false;
     settingsAtStart_.keepUnreadFile = false;
@@ -117,7 +109,7 @@ bool Form1::restoreSettings(settings::SettingsRecords &saved) {
 // Whether to start blank is asked of the options dialog, which this loads without
 // showing it; it stays loaded, hidden, until the user opens and closes it.
 bool Form1::fillStartText(const settings::SettingsRecords &saved) {
-    if (shared_.StMBL == kStartWithManual) {
+    if (settings_.startText == kStartWithManual) {
         const QString manual = services_.files.dataFile(texts::qs(texts::kManualFileName));
         if (!services_.files.exists(manual))
             return true;
@@ -140,18 +132,12 @@ bool Form1::fillStartText(const settings::SettingsRecords &saved) {
 }
 
 settings::SettingsRecords Form1::currentRecords() const {
-    return {shared_.Spc12A,
-            shared_.StMBL,
-            shared_.MpTsep,
-            shared_.ChkChg0,
-            shared_.ChkChg1,
-            shared_.maruFix,
-            TxtH->text().toStdU16String(),
-            TxtWidth->text().toStdU16String(),
-            ChkWidth->isChecked(),
-            shared_.MailSoft,
-            TxtOri->text(),
-            TxtTate->text()};
+    return {.settings = settings_,
+            .height = TxtH->text().toStdU16String(),
+            .lines = TxtWidth->text().toStdU16String(),
+            .fixedLines = ChkWidth->isChecked(),
+            .source = TxtOri->text(),
+            .vertical = TxtTate->text()};
 }
 
 void Form1::closeEvent(QCloseEvent *event) {

@@ -30,7 +30,7 @@ std::u16string textOf(const NumberBox *box) {
 // A conversion that cannot get the memory it asks for fails like any other: the window
 // shows the failure text and keeps the user's text, instead of ending the program.
 engine::Command convertSafely(std::u16string_view source, const engine::ParamTexts &params,
-                              const engine::ConvOptions &options) {
+                              const engine::Settings &options) {
     try {
         return engine::Convert(source, params, options);
     } catch (const std::exception &) {
@@ -86,9 +86,9 @@ void Form1::boxChanged(NumberBox *box, QScrollBar *bar, BoxRange range,
 }
 
 void Form1::heightClosingStep() {
-    if (!ChkWidth->isChecked() && !shared_.Loading)
+    if (!ChkWidth->isChecked() && !loading_)
         estimateLines();
-    if (!shared_.Loading)
+    if (!loading_)
         convert();
 }
 
@@ -97,7 +97,7 @@ void Form1::heightClosingStep() {
 void Form1::estimateLines() {
     const engine::Reading<std::int32_t> height = engine::readColHeight(textOf(TxtH));
     const engine::Estimate estimate =
-        engine::CountLines(TxtOri->text(), height.ok() ? height.value : 0, shared_.convOptions());
+        engine::CountLines(TxtOri->text(), height.ok() ? height.value : 0, settings_);
     writeTrimmedSource(estimate.trimmed);
     if (estimate.ok())
         TxtWidth->setText(QString::number(estimate.count));
@@ -132,7 +132,7 @@ void Form1::fixedLinesClicked() {
     ScrWidth->setEnabled(fixed);
     if (!fixed)
         estimateLines();
-    if (!shared_.Loading)
+    if (!loading_)
         convert();
 }
 
@@ -143,7 +143,7 @@ void Form1::convert() {
     {
         BusyPointer busy;
         QCoreApplication::processEvents();
-        command = convertSafely(TxtOri->text(), params, shared_.convOptions());
+        command = convertSafely(TxtOri->text(), params, settings_);
     }
     // Writing the trimmed source runs its change handling before the vertical pane is set.
     if (command.trimmed)

@@ -2,10 +2,10 @@
 // known, the known one is gone, or the user holds Shift.
 #include "ui/window/window_commands.h"
 
+#include "engine/settings.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
 #include "platform/qt/shell.h"
-#include "settings/shared_settings.h"
 #include "ui/window/window_texts.h"
 
 #include <QMainWindow>
@@ -15,7 +15,7 @@ namespace tovalo::ui {
 // The chosen file is remembered whatever it is; only a program is started. The choice
 // never becomes the name that the open and save dialogs propose.
 void WindowCommands::BtnMailPressed(bool onlyShift) {
-    std::u16string &mailSoft = controls_.shared.MailSoft;
+    std::u16string &mailSoft = controls_.settings.mailProgram;
     const auto known = [&] {
         return !mailSoft.empty() &&
                services_.files.existsIncludingHidden(QString::fromStdU16String(mailSoft));

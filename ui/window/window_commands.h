@@ -21,7 +21,7 @@ struct WindowControls {
     QPushButton &BtnPaste;
     QPushButton &BtnCopy;
     QPushButton &BtnMail;
-    settings::SharedSettings &shared;
+    engine::Settings &settings;
 };
 
 // The main window's menu bar and the commands behind it and behind the buttons
@@ -67,11 +67,8 @@ private:
     WindowControls controls_;
     Form1Services services_;
     MenuBar menus_;
-    // The file-dialog state: the name last chosen in the open or save dialog, which
-    // both propose.
-    struct {
-        QString FileName;
-    } CommonDialog1;
+    // The name last chosen in the open or save dialog, which both propose.
+    QString lastFileName_;
 };
 
 } // namespace tovalo::ui

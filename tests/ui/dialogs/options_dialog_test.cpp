@@ -105,10 +105,10 @@ private slots:
         h.pane("TxtOri")->setText(stmbl == 2 ? u"" : u"abc 123"); // blank: nothing to convert
         h.pane("TxtTate")->setText(u"edited");
         withOptions(form, [](FrmCstm &) {});
-        const SharedSettings &s = form.shared();
-        QCOMPARE(s.Spc12A, storedSpc12A);
-        QCOMPARE(s.StMBL, storedStMBL);
-        QVERIFY(s.ChkChg0 == characters && s.ChkChg1 == characters && s.maruFix == maru);
+        const tovalo::engine::Settings &s = form.settings();
+        QCOMPARE(s.separatorKind, storedSpc12A);
+        QCOMPARE(s.startText, storedStMBL);
+        QVERIFY(s.barForLongVowel == characters && s.fullWidth == characters && s.shaping == maru);
         QCOMPARE(h.paneText("TxtTate"), stmbl == 2 ? QStringLiteral("edited") : convertedNow(form));
     }
 
@@ -128,8 +128,9 @@ private slots:
                 click(in<QAbstractButton>(&d, name));
         };
         withOptions(form, choose, how);
-        const SharedSettings &s = form.shared();
-        QVERIFY(s.Spc12A == 5 && s.StMBL == 3 && s.ChkChg0 && s.ChkChg1 && !s.maruFix);
+        const tovalo::engine::Settings &s = form.settings();
+        QVERIFY(s.separatorKind == 5 && s.startText == 3 && s.barForLongVowel && s.fullWidth &&
+                !s.shaping);
         QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("ａ")));
         QVERIFY(!form.findChild<FrmCstm *>()); // discarded
     }

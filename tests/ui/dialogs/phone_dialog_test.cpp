@@ -35,7 +35,10 @@ struct Opened : WindowHarness {
     int side(const char *bar) const { return -in<QScrollBar>(bar)->value(); }
     QString view() const { return q(in<Pane>("TxtView")->text()); }
     QString pages(std::int16_t height, std::int16_t width, bool breaks = true) {
-        const tovalo::phone::PhoneParams options{height, width, breaks, form().shared().MpTsep};
+        const tovalo::phone::PhoneParams options{.height = height,
+                                                 .width = width,
+                                                 .lineBreaks = breaks,
+                                                 .rule = form().settings().pageRule};
         return q(tovalo::phone::MpMaker(pane("TxtOri")->text(), options).text);
     }
 };
@@ -138,11 +141,11 @@ private slots:
     void ruleTextIsStoredAndLimitedToTwoCharacters() {
         Opened o;
         clearBox(o.box("TxtSep"));
-        QVERIFY(o.form().shared().MpTsep.empty());
+        QVERIFY(o.form().settings().pageRule.empty());
         QVERIFY(o.view().startsWith(QStringLiteral(" \r\n")));
         QTest::keyClicks(o.box("TxtSep"), QStringLiteral("abc"));
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
-        QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("ab"));
+        QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 8));
     }
 
@@ -187,12 +190,12 @@ private slots:
         QPointer<FrmMphone> first = o.dialog;
         o.dialog->close();
         QTRY_VERIFY(!first);
-        o.form().shared().MpTsep = u"◆◇◆";
+        o.form().settings().pageRule = u"◆◇◆";
         o.press();
         QCOMPARE(o.box("TxtH")->text(), QStringLiteral("6"));
         QVERIFY(o.in<QCheckBox>("ChkRtn")->isChecked());
         QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("◆◇◆"));
-        QCOMPARE(q(o.form().shared().MpTsep), QStringLiteral("◆◇◆"));
+        QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("◆◇◆"));
         QCOMPARE(o.view(), o.pages(6, 8));
     }
 };

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(h.paneText("TxtTate"), QStringLiteral("saved\r\nvertical"));
         QCOMPARE(h.boxText("TxtH"), QStringLiteral("12"));
         QVERIFY(h.check("ChkWidth")->isChecked());
-        QVERIFY(form.shared().Spc12A == 2 && form.shared().MpTsep == u"＃");
+        QVERIFY(form.settings().separatorKind == 2 && form.settings().pageRule == u"＃");
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
         h.close();
 
@@ -103,7 +103,8 @@ private slots:
                  kSettingsRecordCount);
         QCOMPARE(q(written.source), q(kSource) + QStringLiteral("。"));
         QCOMPARE(q(written.vertical), QStringLiteral("saved\r\nvertical"));
-        QVERIFY(written.Spc12A == 2 && written.height == u"12" && written.fixedLines);
+        QVERIFY(written.settings.separatorKind == 2 && written.height == u"12" &&
+                written.fixedLines);
     }
 };
 

@@ -204,7 +204,7 @@ private slots:
         }
         QCOMPARE(h.clipboard.clearCount, 0);
         QVERIFY(h.dialogs.fileDialogs.isEmpty());
-        QVERIFY(h.form().shared().MailSoft.empty());
+        QVERIFY(h.form().settings().mailProgram.empty());
     }
 };
 

@@ -57,7 +57,7 @@ private slots:
         QFETCH(bool, cancel);
         OpenWindow h;
         h.files.contents[kMailer] = "#!";
-        h.form().shared().MailSoft = remembered.toStdU16String();
+        h.form().settings().mailProgram = remembered.toStdU16String();
         if (!cancel)
             h.dialogs.fileAnswer = kMailer;
         pressMail(h, Qt::KeyboardModifiers(modifiers));
@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(request.fileName, remembered);
         }
         QCOMPARE(h.shell.startedPrograms, cancel ? QStringList() : QStringList{kMailer});
-        QCOMPARE(q(h.form().shared().MailSoft), cancel ? remembered : kMailer);
+        QCOMPARE(q(h.form().settings().mailProgram), cancel ? remembered : kMailer);
     }
 
     // A file that is no program stays remembered; every press then fails quietly.
@@ -82,7 +82,7 @@ private slots:
         pressMail(h);
         pressMail(h);
         QCOMPARE(h.dialogs.fileDialogs.size(), 1);
-        QCOMPARE(q(h.form().shared().MailSoft), QStringLiteral("/t/notes.txt"));
+        QCOMPARE(q(h.form().settings().mailProgram), QStringLiteral("/t/notes.txt"));
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 

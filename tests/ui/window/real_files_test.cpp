@@ -127,8 +127,8 @@ private slots:
             first.form.convert();
             vertical = first.pane("TxtTate")->text();
             QVERIFY(vertical.find(u"😀") != std::u16string::npos);
-            first.form.shared().StMBL = 3; // the last texts at the next start
-            first.form.shared().MpTsep = u"𠮷";
+            first.form.settings().startText = 3; // the last texts at the next start
+            first.form.settings().pageRule = u"𠮷";
             first.form.close();
         }
         QVERIFY(readFile(folder.filePath(QStringLiteral("Tov.ini")))
@@ -138,7 +138,7 @@ private slots:
         ProgramIn next(folder.path());
         QCOMPARE(next.pane("TxtOri")->text(), text);
         QCOMPARE(next.pane("TxtTate")->text(), vertical);
-        QCOMPARE(next.form.shared().MpTsep, u"𠮷");
+        QCOMPARE(next.form.settings().pageRule, u"𠮷");
     }
 
     void openOfAFolderKeepsThePane() {

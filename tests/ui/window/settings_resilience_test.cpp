@@ -50,7 +50,7 @@ QString copyPath(const WindowHarness &h) {
 // found as a copy unless it read that file whole.
 void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
     Form1 &form = h.form();
-    QVERIFY(!form.shared().Loading);
+    QVERIFY(!form.isStartingUp());
 
     click(h.find<QCheckBox>("ChkAuto"));
     typeAtEnd(h.pane("TxtOri"), QStringLiteral("あ"));

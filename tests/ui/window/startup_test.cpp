@@ -98,10 +98,10 @@ private slots:
         WindowHarness h;
         h.putManual(kManual);
         h.putSettings(u"4,3,\"＃\"\r\n#TRUE#,#TRUE#,#FALSE#\r\n\"12\",\"7\",1\r\n");
-        const SharedSettings &s = h.open().shared();
+        const tovalo::engine::Settings &s = h.open().settings();
         QCOMPARE(h.paneText("TxtOri"), kFailure);
-        QVERIFY(s.Spc12A == 4 && s.StMBL == 3 && s.MpTsep == u"＃");
-        QVERIFY(s.ChkChg0 && s.ChkChg1 && !s.maruFix);
+        QVERIFY(s.separatorKind == 4 && s.startText == 3 && s.pageRule == u"＃");
+        QVERIFY(s.barForLongVowel && s.fullWidth && !s.shaping);
         QVERIFY(!h.check("ChkWidth")->isChecked());
     }
 
@@ -152,16 +152,16 @@ private slots:
         WindowHarness h;
         h.putSettings(fileWith(u"5,3,\"\"\"＊\"\"\"", u"\"10\",\"5\",0", u""));
         Form1 &form = h.open();
-        form.shared().MailSoft = u"/opt/\"mail\"/bin";
+        form.settings().mailProgram = u"/opt/\"mail\"/bin";
         typeAtEnd(h.pane("TxtOri"), q(source));
         click(h.button("Command1"));
         h.close();
 
         WindowHarness again;
         again.files.contents = h.files.contents;
-        const SharedSettings &next = again.open().shared();
-        QVERIFY(next.Spc12A == 5 && next.MpTsep == u"\"＊\"" &&
-                next.MailSoft == form.shared().MailSoft);
+        const tovalo::engine::Settings &next = again.open().settings();
+        QVERIFY(next.separatorKind == 5 && next.pageRule == u"\"＊\"" &&
+                next.mailProgram == form.settings().mailProgram);
         QCOMPARE(again.paneText("TxtOri"), q(source));
         QCOMPARE(again.paneText("TxtTate"), h.paneText("TxtTate"));
         QCOMPARE(again.boxText("TxtWidth"), h.boxText("TxtWidth"));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(q(kept.source), typedLater.isEmpty() ? text : sourceLater);
         QCOMPARE(q(kept.vertical),
                  typedLater.isEmpty() ? q(written.vertical) : second.paneText("TxtTate"));
-        QCOMPARE(QString::number(kept.StMBL), choice);
+        QCOMPARE(QString::number(kept.settings.startText), choice);
     }
 
     // Beside the program only when it runs from a folder of its own, which holds its

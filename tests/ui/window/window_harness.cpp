@@ -80,7 +80,7 @@ QString convertedNow(const Form1 &form) {
     const engine::Command command = engine::Convert(
         form.findChild<Pane *>(QStringLiteral("TxtOri"))->text(),
         {box("TxtH"), box("TxtWidth"), box("TxtMgn"), checked("ChkSpc"), checked("ChkWidth")},
-        form.shared().convOptions());
+        form.settings());
     return q(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
 }
 

@@ -1,9 +1,9 @@
-#include "options.h"
+#include "settings.h"
 
 namespace tovalo::engine {
 
-std::u16string_view separatorFor(std::int16_t spc12A) {
-    switch (spc12A) {
+std::u16string_view separatorFor(std::int16_t separatorKind) {
+    switch (separatorKind) {
     case 1:
         return u" ";
     case 2:
