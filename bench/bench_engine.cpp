@@ -28,7 +28,7 @@ void setRate(benchmark::State &state, const std::u16string &text) {
 
 void BM_FreeLayout(benchmark::State &state) {
     const Settings options;
-    const std::int16_t lines = countColumns(bigText(), 100, options).count;
+    const std::int16_t lines = CountLines(bigText(), 100, options).count;
     for (auto _ : state)
         benchmark::DoNotOptimize(FreeLayout(bigText(), {100, lines, 0, true, false}, options));
     setRate(state, bigText());
@@ -36,7 +36,7 @@ void BM_FreeLayout(benchmark::State &state) {
 
 void BM_CountLines(benchmark::State &state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(countColumns(bigText(), 100, {}));
+        benchmark::DoNotOptimize(CountLines(bigText(), 100, {}));
     setRate(state, bigText());
 }
 

@@ -21,7 +21,7 @@ int runCount(const std::vector<std::string> &argList) {
     const engine::Reading height = engine::readColHeight(heightTextFrom(args));
     if (!height.ok())
         return fail(engine::describe(height.fault), kExitFailed);
-    const engine::Estimate estimate = engine::CountLines(source, height.value, options);
+    const engine::LineCount estimate = engine::CountLines(source, height.value, options);
     if (!estimate.ok())
         return fail(engine::describe(estimate.fault), kExitFailed);
     std::printf("%d\n", estimate.count);

@@ -69,18 +69,13 @@ std::optional<std::string> readInputBytes(const std::optional<std::string> &file
 
 // The character at `at` as "X (U+XXXX)", or only its code for a lone surrogate.
 std::string describeCharacter(std::u16string_view text, std::size_t at) {
-    std::uint32_t code = text[at];
-    std::size_t length = 1;
-    if (code >= 0xD800 && code <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
-        text[at + 1] <= 0xDFFF) {
-        code = 0x10000 + ((code - 0xD800) << 10) + (text[at + 1] - 0xDC00);
-        length = 2;
-    }
+    std::size_t end = at;
+    const char32_t code = text::nextCodePoint(text, end);
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
     if (code >= 0xD800 && code <= 0xDFFF)
         return hex;
-    return text::toUtf8(text.substr(at, length)) + " (" + hex + ")";
+    return text::toUtf8(text.substr(at, end - at)) + " (" + hex + ")";
 }
 
 } // namespace

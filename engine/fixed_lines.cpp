@@ -47,19 +47,15 @@ struct PageGrid {
 
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
                         const Settings &options) {
-    if (params.colHeight < 1)
-        return {{}, Fault::HeightBelowOne};
-    if (params.lineCount < 1)
-        return {{}, Fault::LinesBelowOne};
-    if (params.margin < 0)
-        return {{}, Fault::MarginNegative};
+    if (Fault f = checkParams(params); f != Fault::None)
+        return {{}, f};
     if (params.colHeight > kMax16)
         return {{}, Fault::HeightTooLarge};
     if (static_cast<std::int64_t>(trimmed.size()) >= kMax16)
         return {{}, Fault::SourceTooLong};
 
     // A text that needs fewer columns than asked for gives one page just as wide as the text.
-    const LineCount estimate = countColumns(trimmed, params.colHeight, options);
+    const LineCount estimate = CountLines(trimmed, params.colHeight, options);
     if (!estimate.ok())
         return {{}, estimate.fault};
     const std::int64_t H = params.colHeight;

@@ -50,25 +50,15 @@ struct FreeGrid {
     }
 };
 
-Fault checkParams(const ConvParams &params) {
-    if (params.colHeight < 1)
-        return Fault::HeightBelowOne;
-    if (params.lineCount < 1)
-        return Fault::LinesBelowOne;
-    if (params.margin < 0)
-        return Fault::MarginNegative;
-    if (std::int64_t{2} * params.colHeight * params.lineCount >
-        std::numeric_limits<std::int32_t>::max())
-        return Fault::CellStoreOverflow;
-    return Fault::None;
-}
-
 } // namespace
 
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
                         const Settings &options) {
     if (Fault f = checkParams(params); f != Fault::None)
         return {{}, f};
+    if (std::int64_t{2} * params.colHeight * params.lineCount >
+        std::numeric_limits<std::int32_t>::max())
+        return {{}, Fault::CellStoreOverflow};
     const std::int64_t H = params.colHeight;
     const bool shaping = options.shaping;
     const std::u16string_view sep = separatorOf(params, options);

@@ -36,30 +36,8 @@ struct LineCount {
     bool ok() const { return fault == Fault::None; }
 };
 
-// How many columns the free layout needs for an already trimmed source.
-LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
-                       const Settings &options);
-
-struct Conversion {
-    std::u16string trimmed;  // the source as the source pane receives it
-    std::u16string vertical; // the vertical text; empty on failure
-    Fault fault = Fault::None;
-    bool ok() const { return fault == Fault::None; }
-};
-
-// Trims the source and lays it out, by the fixed-line-count layout when
-// params.fixedLines is set and by the free layout otherwise.
-Conversion MakeTate(std::u16string_view source, const ConvParams &params, const Settings &options);
-
-struct Estimate {
-    std::u16string trimmed;
-    std::int16_t count = 0;
-    Fault fault = Fault::None;
-    bool ok() const { return fault == Fault::None; }
-};
-
-// The estimate the window shows as its number of lines: the trimmed source and
-// the free layout's column count for it.
-Estimate CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options);
+// The estimate the window shows as its number of lines: how many columns the free
+// layout needs for the source, once trimmed.
+LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options);
 
 } // namespace tovalo::engine

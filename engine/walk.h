@@ -16,6 +16,18 @@ namespace tovalo::engine {
 // What a line break leaves in its cell: two spaces, which is exactly a filled space.
 inline constexpr Cell kBlankCell{u' ', {}, true};
 
+// The checks both layouts start with: at least one cell per column and one column, and
+// no negative margin.
+inline Fault checkParams(const ConvParams &params) {
+    if (params.colHeight < 1)
+        return Fault::HeightBelowOne;
+    if (params.lineCount < 1)
+        return Fault::LinesBelowOne;
+    if (params.margin < 0)
+        return Fault::MarginNegative;
+    return Fault::None;
+}
+
 struct WalkEnd {
     std::int64_t cursor = 0; // index of the last cell used
     Fault fault = Fault::None;

@@ -2,6 +2,7 @@
 
 #include "platform/text/cp932.h"
 #include "platform/text/encode.h"
+#include "platform/text/unicode.h"
 #include "product/program_info.h"
 
 namespace tovalo::html {
@@ -34,35 +35,23 @@ std::u16string escaped(std::u16string_view text) {
     return out;
 }
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c < 0xDC00;
-}
-
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c < 0xE000;
-}
-
 // Code page 932 in which each character the code page lacks is written as a numeric
 // character reference, so that the page still shows it.
 std::string encodeForPage(std::u16string_view page) {
     std::string out;
     out.reserve(page.size() * 2);
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        const std::size_t units =
-            isHighSurrogate(page[i]) && i + 1 < page.size() && isLowSurrogate(page[i + 1]) ? 2 : 1;
-        const std::u16string_view character = page.substr(i, units);
+    for (std::size_t i = 0; i < page.size();) {
+        const std::size_t start = i;
+        char32_t code = text::nextCodePoint(page, i);
+        const std::u16string_view character = page.substr(start, i - start);
         const std::string bytes = text::toCp932(character);
         if (bytes != "?" || character == u"?") {
             out += bytes;
-        } else {
-            char32_t code = character[0];
-            if (units == 2)
-                code = 0x10000 + ((code - 0xD800) << 10) + (character[1] - 0xDC00);
-            else if (isHighSurrogate(page[i]) || isLowSurrogate(page[i]))
-                code = 0xFFFD; // half of a pair stands for no character
-            out += "&#" + std::to_string(static_cast<std::uint32_t>(code)) + ";";
+            continue;
         }
-        i += units - 1;
+        if (code >= 0xD800 && code < 0xE000)
+            code = 0xFFFD; // half of a pair stands for no character
+        out += "&#" + std::to_string(static_cast<std::uint32_t>(code)) + ";";
     }
     return out;
 }

@@ -31,8 +31,7 @@ std::optional<std::int32_t> readBuildNumber(platform::Registry &registry, KeyHan
     std::size_t size = 0;
     switch (registry.queryValue(key, name, bytes, type, size)) {
     case RegStatus::Ok:
-        return static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                         static_cast<std::uint32_t>(bytes[3]) << 24);
+        return static_cast<std::int32_t>(platform::numberFromBytes(bytes));
     case RegStatus::NotFound:
     case RegStatus::MoreData:
         return 0;

@@ -136,31 +136,24 @@ TEST(FreeLayout, LargestMarginsFailAsTooLarge) {
     }
 }
 
-TEST(MakeTate, TrimsTheSourceAndRunsTheChosenLayout) {
-    ConvParams params{3, 2, 0, false, false};
-    Conversion c = MakeTate(u"\r\nあいう。えお \r\n", params, {});
-    EXPECT_EQ(c.trimmed, u"あいう。えお");
-    EXPECT_EQ(c.vertical, u"えあ\r\nおい\r\n  う\r\n\u3000 ｡");
-    params.fixedLines = true;
-    c = MakeTate(u"あいう。えお", params, {});
-    EXPECT_EQ(c.vertical, u"＊＊\r\n\r\nえあ\r\nおい\r\n  う\r\n\u3000 ｡\r\n＊＊");
-}
-
-TEST(Convert, ReadsTheBoxesInOrderAndTrimsOnlyAfterHeightAndLines) {
-    ParamTexts texts{u"3", u"2.5", u"0", false, false};
-    Command ok = Convert(u"あいう。えお\r\n", texts, {});
+TEST(MakeTate, ReadsTheBoxesInOrderTrimsOnlyAfterHeightAndLinesAndRunsTheChosenLayout) {
+    ParamTexts texts{.height = u"3", .lines = u"2.5", .margin = u"0", .gapOn = false};
+    Conversion ok = MakeTate(u"\r\nあいう。えお \r\n", texts, {});
     EXPECT_TRUE(ok.ok());
     EXPECT_EQ(ok.trimmed, u"あいう。えお");
     EXPECT_EQ(ok.vertical, u"えあ\r\nおい\r\n  う\r\n\u3000 ｡");
+    texts.fixedLines = true;
+    EXPECT_EQ(MakeTate(u"あいう。えお", texts, {}).vertical,
+              u"＊＊\r\n\r\nえあ\r\nおい\r\n  う\r\n\u3000 ｡\r\n＊＊");
 
     texts.height = u"x";
-    Command badHeight = Convert(u"あ\r\n", texts, {});
+    Conversion badHeight = MakeTate(u"あ\r\n", texts, {});
     EXPECT_EQ(badHeight.fault, Fault::HeightNotNumber);
     EXPECT_FALSE(badHeight.trimmed);
 
     texts.height = u"3";
     texts.margin = u"";
-    Command badMargin = Convert(u"あ\r\n", texts, {});
+    Conversion badMargin = MakeTate(u"あ\r\n", texts, {});
     EXPECT_EQ(badMargin.fault, Fault::MarginNotNumber);
     EXPECT_EQ(badMargin.trimmed, u"あ");
 }
@@ -181,7 +174,7 @@ TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
             source += alphabet[random() % std::size(alphabet)];
         const Settings options{.fullWidth = random() % 2 == 0, .shaping = random() % 2 == 0};
         const std::int32_t height = 1 + random() % 6;
-        const LineCount count = countColumns(TrimText(source), height, options);
+        const LineCount count = CountLines(source, height, options);
         ASSERT_TRUE(count.ok());
         const LayoutResult layout =
             FreeLayout(TrimText(source), {height, count.count, 0, true, false}, options);

@@ -136,10 +136,7 @@ bool AboutDialog::GetKeyValue(platform::RegistryRoot root, const QString &keyNam
         // The text ends at its NUL, or with the value when it was stored without one.
         value = QString::fromUtf8(bytes, std::find(bytes, bytes + size, '\0') - bytes);
     } else if (type == platform::ValueType::Number && size >= 4) {
-        std::uint32_t number = 0;
-        for (int i = 3; i >= 0; --i)
-            number = number << 8 | buffer[static_cast<std::size_t>(i)];
-        value = QString::number(number);
+        value = QString::number(platform::numberFromBytes(buffer));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "ui/window/form1.h"
 
 #include "ui/widgets/fonts.h"
+#include "ui/widgets/named.h"
 #include "ui/widgets/number_box.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/window_commands.h"
@@ -24,13 +25,6 @@ static void initIconResources() {
 
 namespace tovalo::ui {
 namespace {
-
-// Gives a control its name, both as object name and as accessible name.
-template <class W> W *named(W *widget, const QString &name) {
-    widget->setObjectName(name);
-    widget->setAccessibleName(name);
-    return widget;
-}
 
 QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &icon,
                            const char16_t *tip) {

@@ -2,6 +2,7 @@
 // the parameters or (with automatic update) of the source text convert again at once.
 #include "ui/window/form1.h"
 
+#include "engine/char_rules.h"
 #include "engine/convert.h"
 #include "engine/numbers.h"
 #include "ui/widgets/busy_pointer.h"
@@ -29,10 +30,10 @@ std::u16string textOf(const NumberBox *box) {
 
 // A conversion that cannot get the memory it asks for fails like any other: the window
 // shows the failure text and keeps the user's text, instead of ending the program.
-engine::Command convertSafely(std::u16string_view source, const engine::ParamTexts &params,
-                              const engine::Settings &options) {
+engine::Conversion convertSafely(std::u16string_view source, const engine::ParamTexts &params,
+                                 const engine::Settings &options) {
     try {
-        return engine::Convert(source, params, options);
+        return engine::MakeTate(source, params, options);
     } catch (const std::exception &) {
         return {std::nullopt, {}, engine::Fault::ResultTooLarge};
     }
@@ -96,9 +97,9 @@ void Form1::heightClosingStep() {
 // height box without a positive number leaves the number of lines as it is.
 void Form1::estimateLines() {
     const engine::Reading<std::int32_t> height = engine::readColHeight(textOf(TxtH));
-    const engine::Estimate estimate =
+    const engine::LineCount estimate =
         engine::CountLines(TxtOri->text(), height.ok() ? height.value : 0, settings_);
-    writeTrimmedSource(estimate.trimmed);
+    writeTrimmedSource(engine::TrimText(TxtOri->text()));
     if (estimate.ok())
         TxtWidth->setText(QString::number(estimate.count));
 }
@@ -139,7 +140,7 @@ void Form1::fixedLinesClicked() {
 void Form1::convert() {
     const engine::ParamTexts params{textOf(TxtH), textOf(TxtWidth), textOf(TxtMgn),
                                     ChkSpc->isChecked(), ChkWidth->isChecked()};
-    engine::Command command;
+    engine::Conversion command;
     {
         BusyPointer busy;
         QCoreApplication::processEvents();

@@ -77,7 +77,7 @@ QString convertedNow(const Form1 &form) {
     auto checked = [&](const char *name) {
         return form.findChild<QCheckBox *>(QString::fromLatin1(name))->isChecked();
     };
-    const engine::Command command = engine::Convert(
+    const engine::Conversion command = engine::MakeTate(
         form.findChild<Pane *>(QStringLiteral("TxtOri"))->text(),
         {box("TxtH"), box("TxtWidth"), box("TxtMgn"), checked("ChkSpc"), checked("ChkWidth")},
         form.settings());
