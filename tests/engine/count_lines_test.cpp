@@ -27,16 +27,20 @@ TEST_P(CountLinesTest, CountsTheColumnsOfTheFreeLayout) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CountLinesTest,
-    testing::Values(CountCase{u"あいうえおかき", 3, false, 3},
-                    CountCase{u"あいう。えお", 3, false, 2}, CountCase{u"あい\r\nう", 3, false, 3},
-                    CountCase{u"あいう\r\nえお", 3, false, 3}, CountCase{u"", 3, false, 1},
-                    CountCase{u"\r\n \r\n", 3, false, 1},
+    testing::Values(CountCase{.source = u"あいうえおかき", .height = 3, .count = 3},
+                    CountCase{.source = u"あいう。えお", .height = 3, .count = 2},
+                    CountCase{.source = u"あい\r\nう", .height = 3, .count = 3},
+                    CountCase{.source = u"あいう\r\nえお", .height = 3, .count = 3},
+                    CountCase{.source = u"", .height = 3, .count = 1},
+                    CountCase{.source = u"\r\n \r\n", .height = 3, .count = 1},
                     // The half-width stop hangs here although the layout never hangs it.
-                    CountCase{u"abc.de", 3, false, 2}, CountCase{u"abc.de", 3, true, 2},
-                    CountCase{u"あいうえおか", 3, false, 3}, CountCase{u"。あ", 3, false, 1},
-                    CountCase{u"𠮷𠮷𠮷𠮷", 2, false, 3},
+                    CountCase{.source = u"abc.de", .height = 3, .count = 2},
+                    CountCase{.source = u"abc.de", .height = 3, .fullWidth = true, .count = 2},
+                    CountCase{.source = u"あいうえおか", .height = 3, .count = 3},
+                    CountCase{.source = u"。あ", .height = 3, .count = 1},
+                    CountCase{.source = u"𠮷𠮷𠮷𠮷", .height = 2, .count = 3},
                     // Short lines with tall columns count on without any store limit.
-                    CountCase{u"あ\r\nい\r\nう\r\nえ", 10, false, 4}));
+                    CountCase{.source = u"あ\r\nい\r\nう\r\nえ", .height = 10, .count = 4}));
 
 TEST(CountLines, TrimsTheSourceAndFailsOnBadHeights) {
     EXPECT_EQ(CountLines(u"\r\n\r\nあ \r\n\r\n", 3, {}).count, 1);
