@@ -47,21 +47,10 @@ QStringList listedNames(QFileDialog *dialog) {
 }
 
 // The program started up on the real file system as if it lived in `folder`.
-struct ProgramIn {
-    platform::FakeDialogs dialogs;
-    platform::QtFilesInFolder files;
-    platform::FakeRegistry registry;
-    platform::FakeClipboard clipboard;
-    platform::FakeShell shell;
-    platform::FakeWindowOrder windowOrder;
-    ui::Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
-
-    explicit ProgramIn(const QString &folder) : files(folder) {
+struct ProgramIn : WindowOnRealFiles<platform::QtFilesInFolder> {
+    explicit ProgramIn(const QString &folder) : WindowOnRealFiles(folder) {
         form.startUp();
         form.show();
-    }
-    ui::Pane *pane(const char *name) {
-        return form.findChild<ui::Pane *>(QString::fromLatin1(name));
     }
 };
 
