@@ -21,13 +21,13 @@ std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string>
         status = fail(error, kExitFailed);
         return std::nullopt;
     }
-    engine::Settings options;
-    options.separatorKind = *separator;
-    options.fullWidth = args->has("--full-width");
-    options.shaping = !args->has("--no-shaping");
+    engine::Settings settings;
+    settings.separatorKind = *separator;
+    settings.fullWidth = args->has("--full-width");
+    settings.shaping = !args->has("--no-shaping");
     if (auto rule = args->value("--rule"))
-        options.pageRule = argumentText(*rule);
-    return EngineCommand{std::move(*args), std::move(options), std::move(*source)};
+        settings.pageRule = argumentText(*rule);
+    return EngineCommand{std::move(*args), std::move(settings), std::move(*source)};
 }
 
 std::u16string heightTextFrom(const Arguments &args) {

@@ -28,7 +28,7 @@ struct Conversion {
 // The convert command without a window: reads the height and the number of lines,
 // trims the source, reads the margin, and lays the text out, by the fixed-line-count
 // layout when texts.fixedLines is set and by the free layout otherwise.
-Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const Settings &options);
+Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const Settings &settings);
 
 // What the vertical pane shows when a conversion fails.
 inline constexpr std::u16string_view kFailureText = u"\r\nえらー";

@@ -15,12 +15,12 @@ struct CountingGrid {
 
 } // namespace
 
-LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options) {
+LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &settings) {
     if (colHeight < 1)
         return {0, Fault::HeightBelowOne};
     CountingGrid grid;
     const WalkEnd end =
-        walkCells<false>(TrimText(source), colHeight, options,
+        walkCells<false>(TrimText(source), colHeight, settings,
                          std::numeric_limits<std::int32_t>::max(), Fault::CursorOverflow, grid);
     if (end.fault != Fault::None)
         return {0, end.fault};

@@ -46,7 +46,7 @@ struct PageGrid {
 } // namespace
 
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
-                        const Settings &options) {
+                        const Settings &settings) {
     if (Fault f = checkParams(params); f != Fault::None)
         return {{}, f};
     if (params.colHeight > kMax16)
@@ -55,18 +55,18 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
         return {{}, Fault::SourceTooLong};
 
     // A text that needs fewer columns than asked for gives one page just as wide as the text.
-    const LineCount estimate = CountLines(trimmed, params.colHeight, options);
+    const LineCount estimate = CountLines(trimmed, params.colHeight, settings);
     if (!estimate.ok())
         return {{}, estimate.fault};
     const std::int64_t H = params.colHeight;
     const std::int64_t W = std::min<std::int64_t>(params.lineCount, estimate.count);
-    const bool shaping = options.shaping;
-    const std::u16string_view sep = separatorOf(params, options);
+    const bool shaping = settings.shaping;
+    const std::u16string_view sep = separatorOf(params, settings);
 
     PageGrid grid{CellPieces(shaping), {}, {}, H, W};
     grid.cells.reserve(trimmed.size() + 1);
-    const WalkEnd end =
-        walkCells<true>(trimmed, params.colHeight, options, kMax16, Fault::CellIndexOverflow, grid);
+    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, settings, kMax16,
+                                        Fault::CellIndexOverflow, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};
 
@@ -78,7 +78,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     // before anything of that size is built.
     const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
     const std::int64_t ruleUnits =
-        W * (sepUnits + static_cast<std::int64_t>(options.pageRule.size())) + 4;
+        W * (sepUnits + static_cast<std::int64_t>(settings.pageRule.size())) + 4;
     const std::int64_t rowsPerPage = H + (shaping ? 1 : 0);
     std::int64_t total = (pages + 1) * ruleUnits + pages * rowsPerPage * params.margin +
                          pages * (H + 1) * 2 + pages * pageCells * (sepUnits + 2);
@@ -100,7 +100,7 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     std::u16string rule;
     for (std::int64_t c = 0; c < W; ++c) {
         rule += sep;
-        rule += options.pageRule;
+        rule += settings.pageRule;
     }
     rule += u"\r\n\r\n";
 

@@ -53,15 +53,15 @@ struct FreeGrid {
 } // namespace
 
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const Settings &options) {
+                        const Settings &settings) {
     if (Fault f = checkParams(params); f != Fault::None)
         return {{}, f};
     if (std::int64_t{2} * params.colHeight * params.lineCount >
         std::numeric_limits<std::int32_t>::max())
         return {{}, Fault::CellStoreOverflow};
     const std::int64_t H = params.colHeight;
-    const bool shaping = options.shaping;
-    const std::u16string_view sep = separatorOf(params, options);
+    const bool shaping = settings.shaping;
+    const std::u16string_view sep = separatorOf(params, settings);
 
     FreeGrid grid{H, CellPieces(shaping), {}, {}, {}};
     grid.placed.reserve(trimmed.size());
@@ -69,7 +69,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     if (shaping)
         grid.hanging.assign(params.lineCount, u'\u3000');
 
-    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, options, kMaxResultUnits,
+    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, settings, kMaxResultUnits,
                                         Fault::ResultTooLarge, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};

@@ -23,12 +23,12 @@ struct LayoutResult {
 // The free layout of an already trimmed source: columns of colHeight cells from right
 // to left, a column per source line, hanging punctuation in a row under the text.
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const Settings &options);
+                        const Settings &settings);
 
 // The fixed-line-count layout of an already trimmed source: pages of at most
 // lineCount columns, framed by rule lines of pageRule, each with its own hanging row.
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
-                        const Settings &options);
+                        const Settings &settings);
 
 struct LineCount {
     std::int16_t count = 0;
@@ -38,6 +38,6 @@ struct LineCount {
 
 // The estimate the window shows as its number of lines: how many columns the free
 // layout needs for the source, once trimmed.
-LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &options);
+LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &settings);
 
 } // namespace tovalo::engine

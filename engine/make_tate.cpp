@@ -4,7 +4,7 @@
 
 namespace tovalo::engine {
 
-Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const Settings &options) {
+Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const Settings &settings) {
     const Reading height = readColHeight(texts.height);
     if (!height.ok())
         return {std::nullopt, {}, height.fault};
@@ -17,8 +17,8 @@ Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const S
         return {std::u16string(trimmed), {}, margin.fault};
 
     const ConvParams params{height.value, lines.value, margin.value, texts.gapOn, texts.fixedLines};
-    LayoutResult layout = params.fixedLines ? FixedLines(trimmed, params, options)
-                                            : FreeLayout(trimmed, params, options);
+    LayoutResult layout = params.fixedLines ? FixedLines(trimmed, params, settings)
+                                            : FreeLayout(trimmed, params, settings);
     return {std::u16string(trimmed), std::move(layout.text), layout.fault};
 }
 

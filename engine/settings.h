@@ -31,8 +31,8 @@ struct ConvParams {
 std::u16string_view separatorFor(std::int16_t separatorKind);
 
 // The separator a conversion uses: the chosen one when the gap is on, else none.
-inline std::u16string_view separatorOf(const ConvParams &params, const Settings &options) {
-    return params.gapOn ? separatorFor(options.separatorKind) : std::u16string_view{};
+inline std::u16string_view separatorOf(const ConvParams &params, const Settings &settings) {
+    return params.gapOn ? separatorFor(settings.separatorKind) : std::u16string_view{};
 }
 
 } // namespace tovalo::engine

@@ -50,7 +50,7 @@ struct CellPos {
 // not, so there the half-width marks can hang too). The cursor may not pass `limit`;
 // passing it gives `overflow`.
 template <bool fill, class Grid>
-WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const Settings &options,
+WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const Settings &settings,
                   std::int64_t limit, Fault overflow, Grid &grid) {
     const std::int64_t H = colHeight;
     CellPos pos;
@@ -60,7 +60,7 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const Settings 
     // The first characters of the two cells read before the current one; 0 stands for
     // "before the text".
     char32_t before1 = 0, before2 = 0, current = 0;
-    CellReader reader(s, options.fullWidth);
+    CellReader reader(s, settings.fullWidth);
     auto read = [&] {
         const Cell cell = reader.next();
         before2 = before1;
@@ -79,7 +79,7 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const Settings 
         }
 
         // A mark in cell 1 has no column before it and stays where it is.
-        if (atTopOfLaterColumn() && options.shaping && cell.single() && isMaruChar(cell.first) &&
+        if (atTopOfLaterColumn() && settings.shaping && cell.single() && isMaruChar(cell.first) &&
             !(fill && cell.halfWidth)) {
             if (Fault f = grid.hang(pos, cell.first); f != Fault::None)
                 return {pos.k, f};
