@@ -26,14 +26,14 @@ std::u16string throughFile(std::u16string_view text, bool utf8) {
 // does not pass for one it read.
 SettingsRecords unlike(const SettingsRecords &r) {
     SettingsRecords other;
-    other.separatorKind = static_cast<std::int16_t>(~r.separatorKind);
-    other.startText = static_cast<std::int16_t>(~r.startText);
-    other.barForLongVowel = !r.barForLongVowel;
-    other.fullWidth = !r.fullWidth;
-    other.shaping = !r.shaping;
+    other.settings.separatorKind = static_cast<std::int16_t>(~r.settings.separatorKind);
+    other.settings.startText = static_cast<std::int16_t>(~r.settings.startText);
+    other.settings.barForLongVowel = !r.settings.barForLongVowel;
+    other.settings.fullWidth = !r.settings.fullWidth;
+    other.settings.shaping = !r.settings.shaping;
     other.fixedLines = !r.fixedLines;
-    for (std::u16string *text : {&other.pageRule, &other.height, &other.lines, &other.mailProgram,
-                                 &other.source, &other.vertical})
+    for (std::u16string *text : {&other.settings.pageRule, &other.height, &other.lines,
+                                 &other.settings.mailProgram, &other.source, &other.vertical})
         *text = u"\uFFFF";
     return other;
 }
@@ -43,16 +43,16 @@ void checkRoundTrip(const SettingsRecords &written) {
     const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
     FUZZ_CHECK(settings::readSettingsFile(bytes, read) == settings::kSettingsRecordCount);
-    FUZZ_CHECK(read.separatorKind == written.separatorKind);
-    FUZZ_CHECK(read.startText == written.startText);
-    FUZZ_CHECK(read.pageRule == throughFile(written.pageRule, utf8));
-    FUZZ_CHECK(read.barForLongVowel == written.barForLongVowel);
-    FUZZ_CHECK(read.fullWidth == written.fullWidth);
-    FUZZ_CHECK(read.shaping == written.shaping);
+    FUZZ_CHECK(read.settings.separatorKind == written.settings.separatorKind);
+    FUZZ_CHECK(read.settings.startText == written.settings.startText);
+    FUZZ_CHECK(read.settings.pageRule == throughFile(written.settings.pageRule, utf8));
+    FUZZ_CHECK(read.settings.barForLongVowel == written.settings.barForLongVowel);
+    FUZZ_CHECK(read.settings.fullWidth == written.settings.fullWidth);
+    FUZZ_CHECK(read.settings.shaping == written.settings.shaping);
     FUZZ_CHECK(read.height == throughFile(written.height, utf8));
     FUZZ_CHECK(read.lines == throughFile(written.lines, utf8));
     FUZZ_CHECK(read.fixedLines == written.fixedLines);
-    FUZZ_CHECK(read.mailProgram == throughFile(written.mailProgram, utf8));
+    FUZZ_CHECK(read.settings.mailProgram == throughFile(written.settings.mailProgram, utf8));
     FUZZ_CHECK(read.source == throughFile(written.source, utf8));
     FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
     // What was read writes out to the very same file.
@@ -61,16 +61,16 @@ void checkRoundTrip(const SettingsRecords &written) {
 
 SettingsRecords consumeRecords(FuzzedDataProvider &in) {
     SettingsRecords r;
-    r.separatorKind = in.ConsumeIntegral<std::int16_t>();
-    r.startText = in.ConsumeIntegral<std::int16_t>();
-    r.barForLongVowel = in.ConsumeBool();
-    r.fullWidth = in.ConsumeBool();
-    r.shaping = in.ConsumeBool();
+    r.settings.separatorKind = in.ConsumeIntegral<std::int16_t>();
+    r.settings.startText = in.ConsumeIntegral<std::int16_t>();
+    r.settings.barForLongVowel = in.ConsumeBool();
+    r.settings.fullWidth = in.ConsumeBool();
+    r.settings.shaping = in.ConsumeBool();
     r.fixedLines = in.ConsumeBool();
-    r.pageRule = consumeShortText(in, 16);
+    r.settings.pageRule = consumeShortText(in, 16);
     r.height = consumeShortText(in, 16);
     r.lines = consumeShortText(in, 16);
-    r.mailProgram = consumeShortText(in, 64);
+    r.settings.mailProgram = consumeShortText(in, 64);
     r.source = consumeShortText(in, 512);
     r.vertical = consumeRestAsText(in, 1024);
     return r;
