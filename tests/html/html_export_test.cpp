@@ -1,7 +1,6 @@
 #include "html/html_export.h"
 
 #include "platform/text/cp932.h"
-#include "platform/text/decode.h"
 
 #include <gtest/gtest.h>
 
@@ -58,15 +57,6 @@ TEST(TaggedFragment, WrapsTheTextWithoutAClosingLineEnd) {
     EXPECT_EQ(taggedFragment(u""), open + u"\r\n\r\n</Font></Pre>");
     EXPECT_EQ(taggedFragment(u"あ\r\nい"), open + u"\r\nあ\r\nい\r\n</Font></Pre>");
     EXPECT_EQ(taggedFragment(u"x<y>&z"), open + u"\r\nx&lt;y&gt;&amp;z\r\n</Font></Pre>");
-}
-
-// Opening reads UTF-8 when the bytes say so; a file of plain ASCII reads the same in
-// either reading.
-TEST(OpenedText, AsciiReadsTheSameAsCodePage932) {
-    std::string ascii;
-    for (int b = 0; b < 0x80; ++b)
-        ascii += static_cast<char>(b);
-    EXPECT_EQ(text::decodeText(ascii), text::fromCp932(ascii));
 }
 
 } // namespace

@@ -95,5 +95,14 @@ TEST(LineBreaks, LoneLfBecomesCrLfAndBack) {
     EXPECT_EQ(withLf(u"a\r\nb\rc\n"), u"a\nb\rc\n");
 }
 
+// Opening reads UTF-8 when the bytes say so; a file of plain ASCII reads the same in
+// either reading.
+TEST(OpenedText, AsciiReadsTheSameAsCodePage932) {
+    std::string ascii;
+    for (int b = 0; b < 0x80; ++b)
+        ascii += static_cast<char>(b);
+    EXPECT_EQ(decodeText(ascii), fromCp932(ascii));
+}
+
 } // namespace
 } // namespace tovalo::text
