@@ -1,11 +1,11 @@
 // The desktop program: the main window with the system's real services.
-#include "app/form1.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_window_order.h"
 #include "platform/registry/file_registry.h"
+#include "ui/window/form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -29,7 +29,7 @@ int main(int argc, char *argv[]) {
     tovalo::platform::QtClipboard clipboard;
     tovalo::platform::QtShell shell;
     tovalo::platform::QtWindowOrder windowOrder;
-    tovalo::app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
+    tovalo::ui::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     return QApplication::exec();

@@ -47,16 +47,16 @@ void setRate(benchmark::State &state, const std::u16string &text) {
 }
 
 void BM_FreeLayout(benchmark::State &state) {
-    const ConvOptions options;
-    const std::int16_t lines = countColumns(bigText(), 100, options).count;
+    const Settings options;
+    const std::int16_t lines = CountLines(bigText(), 100, options).count;
     for (auto _ : state)
         benchmark::DoNotOptimize(FreeLayout(bigText(), {100, lines, 0, true, false}, options));
     setRate(state, bigText());
 }
 
 void BM_FreeLayoutClusters(benchmark::State &state) {
-    const ConvOptions options;
-    const std::int16_t lines = countColumns(clusterText(), 100, options).count;
+    const Settings options;
+    const std::int16_t lines = CountLines(clusterText(), 100, options).count;
     for (auto _ : state)
         benchmark::DoNotOptimize(FreeLayout(clusterText(), {100, lines, 0, true, false}, options));
     setRate(state, clusterText());
@@ -64,12 +64,12 @@ void BM_FreeLayoutClusters(benchmark::State &state) {
 
 void BM_CountLines(benchmark::State &state) {
     for (auto _ : state)
-        benchmark::DoNotOptimize(countColumns(bigText(), 100, {}));
+        benchmark::DoNotOptimize(CountLines(bigText(), 100, {}));
     setRate(state, bigText());
 }
 
 void BM_FixedLines(benchmark::State &state) {
-    const ConvOptions options;
+    const Settings options;
     for (auto _ : state)
         benchmark::DoNotOptimize(FixedLines(fixedText(), {100, 30, 0, true, true}, options));
     setRate(state, fixedText());

@@ -2,8 +2,6 @@
 // long source with automatic update on, until the vertical pane shows the new text;
 // and the start of the program until its window is shown with the converted manual.
 
-#include "app/form1.h"
-#include "app/pane.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
@@ -11,7 +9,9 @@
 #include "platform/qt/qt_window_order.h"
 #include "platform/registry/file_registry.h"
 #include "sample_text.h"
-#include "tests/app/window_harness.h"
+#include "tests/ui/window/window_harness.h"
+#include "ui/widgets/pane.h"
+#include "ui/window/form1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,22 +34,22 @@ using namespace tovalo;
 constexpr const char *kChildFlag = "--start-window";
 
 void BM_TypeWithAutomaticUpdate(benchmark::State &state) {
-    app::test::WindowHarness window;
-    app::Form1 &form = window.open();
-    auto *source = form.findChild<app::Pane *>(QStringLiteral("TxtOri"));
-    auto *vertical = form.findChild<app::Pane *>(QStringLiteral("TxtTate"));
+    ui::test::WindowHarness window;
+    ui::Form1 &form = window.open();
+    auto *source = form.findChild<ui::Pane *>(QStringLiteral("TxtOri"));
+    auto *vertical = form.findChild<ui::Pane *>(QStringLiteral("TxtTate"));
     source->setText(bench::sampleText(static_cast<std::size_t>(state.range(0))));
     form.findChild<QCheckBox *>(QStringLiteral("ChkAuto"))->click();
     // A few keys first, so that height and line count have settled as while typing.
     for (int i = 0; i < 5; ++i)
-        app::test::typeAtEnd(source, QStringLiteral("あ"));
+        ui::test::typeAtEnd(source, QStringLiteral("あ"));
     QCoreApplication::processEvents();
 
     const QString keys = QStringLiteral("かきくけこ");
     int next = 0;
     for (auto _ : state) {
         const std::size_t before = vertical->text().size();
-        app::test::typeAtEnd(source, keys.mid(next++ % keys.size(), 1));
+        ui::test::typeAtEnd(source, keys.mid(next++ % keys.size(), 1));
         QCoreApplication::processEvents(); // the panes repaint
         benchmark::DoNotOptimize(before);
     }
@@ -67,7 +67,7 @@ int startWindow(int argc, char *argv[]) {
     platform::QtClipboard clipboard;
     platform::QtShell shell;
     platform::QtWindowOrder windowOrder;
-    app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
+    ui::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     while (!form.windowHandle() || !form.windowHandle()->isExposed())

@@ -17,7 +17,7 @@ int runConvert(const std::vector<std::string> &argList) {
     if (!command)
         return status;
     const Arguments &args = command->args;
-    const engine::ConvOptions &options = command->options;
+    const engine::Settings &settings = command->settings;
     const std::u16string &source = command->source;
 
     engine::ParamTexts texts;
@@ -33,14 +33,14 @@ int runConvert(const std::vector<std::string> &argList) {
         const engine::Reading height = engine::readColHeight(texts.height);
         if (!height.ok())
             return fail(engine::describe(height.fault), kExitFailed);
-        const engine::Estimate estimate = engine::CountLines(source, height.value, options);
+        const engine::LineCount estimate = engine::CountLines(source, height.value, settings);
         if (!estimate.ok())
             return fail(engine::describe(estimate.fault), kExitFailed);
         const std::string count = std::to_string(estimate.count);
         texts.lines.assign(count.begin(), count.end());
     }
 
-    const engine::Command result = engine::Convert(source, texts, options);
+    const engine::Conversion result = engine::MakeTate(source, texts, settings);
     if (!result.ok())
         return fail(engine::describe(result.fault), kExitFailed);
     std::string writeError;

@@ -16,13 +16,13 @@ int runCount(const std::vector<std::string> &argList) {
     if (!command)
         return status;
     const Arguments &args = command->args;
-    const engine::ConvOptions &options = command->options;
+    const engine::Settings &settings = command->settings;
     const std::u16string &source = command->source;
 
     const engine::Reading height = engine::readColHeight(heightTextFrom(args));
     if (!height.ok())
         return fail(engine::describe(height.fault), kExitFailed);
-    const engine::Estimate estimate = engine::CountLines(source, height.value, options);
+    const engine::LineCount estimate = engine::CountLines(source, height.value, settings);
     if (!estimate.ok())
         return fail(engine::describe(estimate.fault), kExitFailed);
     std::printf("%d\n", estimate.count);

@@ -21,15 +21,15 @@ std::optional<EngineCommand> prepareEngineCommand(const std::vector<std::string>
         status = fail(error, kExitFailed);
         return std::nullopt;
     }
-    engine::ConvOptions options;
-    options.Spc12A = *separator;
-    options.ChkChg1 = args->has("--full-width");
-    options.verticalForms = args->has("--vertical-forms");
-    options.tateChuYoko = args->has("--tate-chu-yoko");
-    options.maruFix = !args->has("--no-shaping");
+    engine::Settings settings;
+    settings.separatorKind = *separator;
+    settings.fullWidth = args->has("--full-width");
+    settings.verticalForms = args->has("--vertical-forms");
+    settings.tateChuYoko = args->has("--tate-chu-yoko");
+    settings.shaping = !args->has("--no-shaping");
     if (auto rule = args->value("--rule"))
-        options.MpTsep = argumentText(*rule);
-    return EngineCommand{std::move(*args), std::move(options), std::move(*source)};
+        settings.pageRule = argumentText(*rule);
+    return EngineCommand{std::move(*args), std::move(settings), std::move(*source)};
 }
 
 std::u16string heightTextFrom(const Arguments &args) {

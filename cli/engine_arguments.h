@@ -1,7 +1,7 @@
 #pragma once
 
 #include "arguments.h"
-#include "engine/options.h"
+#include "engine/settings.h"
 
 #include <optional>
 #include <string>
@@ -9,11 +9,11 @@
 
 namespace tovalo::cli {
 
-// What the engine's commands start from: their arguments, the conversion options
+// What the engine's commands start from: their arguments, the conversion settings
 // given (separator, full width, shaping, rule text) and the decoded input text.
 struct EngineCommand {
     Arguments args;
-    engine::ConvOptions options;
+    engine::Settings settings;
     std::u16string source;
 };
 

@@ -27,14 +27,14 @@ int runPhone(const std::vector<std::string> &argList) {
         return fail(error, kExitFailed);
 
     phone::PhoneParams params;
-    params.H = *height;
-    params.W = *width;
-    params.Rtn = !args->has("--no-breaks");
-    params.ChkChg1 = args->has("--full-width");
+    params.height = *height;
+    params.width = *width;
+    params.lineBreaks = !args->has("--no-breaks");
+    params.fullWidth = args->has("--full-width");
     params.verticalForms = args->has("--vertical-forms");
     params.tateChuYoko = args->has("--tate-chu-yoko");
     if (auto rule = args->value("--rule"))
-        params.MpTsep = argumentText(*rule);
+        params.rule = argumentText(*rule);
 
     const phone::PhonePages pages = phone::MpMaker(*source, params);
     if (!pages.ok())

@@ -72,12 +72,11 @@ std::optional<std::string> readInputBytes(const std::optional<std::string> &file
 std::string describeCharacter(std::u16string_view text, std::size_t at) {
     std::size_t end = at;
     const char32_t code = text::nextCodePoint(text, end);
-    const std::size_t length = end - at;
     char hex[16];
     std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(code));
     if (code >= 0xD800 && code <= 0xDFFF)
         return hex;
-    return text::toUtf8(text.substr(at, length)) + " (" + hex + ")";
+    return text::toUtf8(text.substr(at, end - at)) + " (" + hex + ")";
 }
 
 } // namespace

@@ -42,7 +42,7 @@ inline constexpr Piece kEmptyPiece = pieceOf(u"  ");
 
 class CellPieces {
 public:
-    explicit CellPieces(bool maruFix) : maruFix_(maruFix) {}
+    explicit CellPieces(bool shaping) : maruFix_(shaping) {}
 
     // The piece a cell is written as: its MaruShape form, with its filler space.
     [[gnu::always_inline]] Piece pieceFor(const Cell &cell) {

@@ -32,10 +32,10 @@ inline char32_t CharChange(char32_t ch, const CellRules &rules) {
     return ch;
 }
 
-// What is written for a cell or a hanging-row character: with maruFix the four
+// What is written for a cell or a hanging-row character: with shaping the four
 // full-width marks 。、．， move into the right half of their cell.
-inline std::u16string_view MaruShape(std::u16string_view cell, bool maruFix) {
-    if (!maruFix || cell.size() != 1)
+inline std::u16string_view MaruShape(std::u16string_view cell, bool shaping) {
+    if (!shaping || cell.size() != 1)
         return cell;
     switch (cell[0]) {
     case u'。':

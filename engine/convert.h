@@ -16,18 +16,19 @@ struct ParamTexts {
     bool fixedLines = false;
 };
 
-struct Command {
+struct Conversion {
     // The trimmed source, once the command has come as far as trimming it (height
     // and lines were read); the source pane then shows it even when the layout fails.
     std::optional<std::u16string> trimmed;
-    std::u16string vertical;
+    std::u16string vertical; // the vertical text; empty on failure
     Fault fault = Fault::None;
     bool ok() const { return fault == Fault::None; }
 };
 
 // The convert command without a window: reads the height and the number of lines,
-// trims the source, reads the margin, and runs the layout.
-Command Convert(std::u16string_view source, const ParamTexts &texts, const ConvOptions &options);
+// trims the source, reads the margin, and lays the text out, by the fixed-line-count
+// layout when texts.fixedLines is set and by the free layout otherwise.
+Conversion MakeTate(std::u16string_view source, const ParamTexts &texts, const Settings &settings);
 
 // What the vertical pane shows when a conversion fails.
 inline constexpr std::u16string_view kFailureText = u"\r\nえらー";

@@ -1,3 +1,4 @@
+#include "char_rules.h"
 #include "layout.h"
 #include "walk.h"
 
@@ -14,27 +15,19 @@ struct CountingGrid {
 
 } // namespace
 
-LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
-                       const ConvOptions &options) {
+LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &settings) {
     if (colHeight < 1)
         return {0, Fault::HeightBelowOne};
     CountingGrid grid;
     const WalkEnd end =
-        walkCells<false>(trimmed, colHeight, options, std::numeric_limits<std::int32_t>::max(),
-                         Fault::CursorOverflow, grid);
+        walkCells<false>(TrimText(source), colHeight, settings,
+                         std::numeric_limits<std::int32_t>::max(), Fault::CursorOverflow, grid);
     if (end.fault != Fault::None)
         return {0, end.fault};
     const std::int64_t count = end.cursor / colHeight + 1;
     if (count > std::numeric_limits<std::int16_t>::max())
         return {0, Fault::ColumnCountOverflow};
     return {static_cast<std::int16_t>(count), Fault::None};
-}
-
-Estimate CountLines(std::u16string_view source, std::int32_t colHeight,
-                    const ConvOptions &options) {
-    const std::u16string_view trimmed = TrimText(source);
-    const LineCount count = countColumns(trimmed, colHeight, options);
-    return {std::u16string(trimmed), count.count, count.fault};
 }
 
 } // namespace tovalo::engine

@@ -46,31 +46,27 @@ struct PageGrid {
 } // namespace
 
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options) {
-    if (params.colHeight < 1)
-        return {{}, Fault::HeightBelowOne};
-    if (params.lineCount < 1)
-        return {{}, Fault::LinesBelowOne};
-    if (params.margin < 0)
-        return {{}, Fault::MarginNegative};
+                        const Settings &settings) {
+    if (Fault f = checkParams(params); f != Fault::None)
+        return {{}, f};
     if (params.colHeight > kMax16)
         return {{}, Fault::HeightTooLarge};
     if (static_cast<std::int64_t>(trimmed.size()) >= kMax16)
         return {{}, Fault::SourceTooLong};
 
     // A text that needs fewer columns than asked for gives one page just as wide as the text.
-    const LineCount estimate = countColumns(trimmed, params.colHeight, options);
+    const LineCount estimate = CountLines(trimmed, params.colHeight, settings);
     if (!estimate.ok())
         return {{}, estimate.fault};
     const std::int64_t H = params.colHeight;
     const std::int64_t W = std::min<std::int64_t>(params.lineCount, estimate.count);
-    const bool maruFix = options.maruFix;
-    const std::u16string_view sep = separatorOf(params, options);
+    const bool shaping = settings.shaping;
+    const std::u16string_view sep = separatorOf(params, settings);
 
-    PageGrid grid{CellPieces(maruFix), {}, {}, H, W};
+    PageGrid grid{CellPieces(shaping), {}, {}, H, W};
     grid.cells.reserve(trimmed.size() + 1);
-    const WalkEnd end =
-        walkCells<true>(trimmed, params.colHeight, options, kMax16, Fault::CellIndexOverflow, grid);
+    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, settings, kMax16,
+                                        Fault::CellIndexOverflow, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};
 
@@ -82,15 +78,15 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     // before anything of that size is built.
     const std::int64_t sepUnits = static_cast<std::int64_t>(sep.size());
     const std::int64_t ruleUnits =
-        W * (sepUnits + static_cast<std::int64_t>(options.MpTsep.size())) + 4;
-    const std::int64_t rowsPerPage = H + (maruFix ? 1 : 0);
+        W * (sepUnits + static_cast<std::int64_t>(settings.pageRule.size())) + 4;
+    const std::int64_t rowsPerPage = H + (shaping ? 1 : 0);
     std::int64_t total = (pages + 1) * ruleUnits + pages * rowsPerPage * params.margin +
                          pages * (H + 1) * 2 + pages * pageCells * (sepUnits + 2);
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
 
     grid.cells.resize(pages * pageCells + 1, kEmptyPiece);
-    if (maruFix) {
+    if (shaping) {
         grid.rowOfPage(lastPage);
         for (std::int64_t pg = 0; pg <= lastPage; ++pg) {
             std::optional<std::u16string> separated = SepChars(grid.hanging[pg], sep);
@@ -104,16 +100,16 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
     std::u16string rule;
     for (std::int64_t c = 0; c < W; ++c) {
         rule += sep;
-        rule += options.MpTsep;
+        rule += settings.pageRule;
     }
     rule += u"\r\n\r\n";
 
     for (std::int64_t i = 1; i <= pages * pageCells; ++i)
         total += grid.pieces.units(grid.cells[i]) - 2;
-    if (maruFix)
+    if (shaping)
         for (std::int64_t pg = 0; pg < pages; ++pg)
             for (char16_t c : grid.hanging[pg])
-                total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
+                total += MaruShape(std::u16string_view(&c, 1), shaping).size();
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
 
@@ -129,10 +125,10 @@ LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
             }
             writeRepeated(out, u"\r\n", 1);
         }
-        if (maruFix) {
+        if (shaping) {
             writeRepeated(out, u" ", params.margin);
             for (char16_t c : grid.hanging[pg])
-                writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
+                writeRepeated(out, MaruShape(std::u16string_view(&c, 1), shaping), 1);
         }
         writeRepeated(out, u"\r\n", 1);
         writeRepeated(out, rule, 1);

@@ -50,36 +50,26 @@ struct FreeGrid {
     }
 };
 
-Fault checkParams(const ConvParams &params) {
-    if (params.colHeight < 1)
-        return Fault::HeightBelowOne;
-    if (params.lineCount < 1)
-        return Fault::LinesBelowOne;
-    if (params.margin < 0)
-        return Fault::MarginNegative;
-    if (std::int64_t{2} * params.colHeight * params.lineCount >
-        std::numeric_limits<std::int32_t>::max())
-        return Fault::CellStoreOverflow;
-    return Fault::None;
-}
-
 } // namespace
 
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options) {
+                        const Settings &settings) {
     if (Fault f = checkParams(params); f != Fault::None)
         return {{}, f};
+    if (std::int64_t{2} * params.colHeight * params.lineCount >
+        std::numeric_limits<std::int32_t>::max())
+        return {{}, Fault::CellStoreOverflow};
     const std::int64_t H = params.colHeight;
-    const bool maruFix = options.maruFix;
-    const std::u16string_view sep = separatorOf(params, options);
+    const bool shaping = settings.shaping;
+    const std::u16string_view sep = separatorOf(params, settings);
 
-    FreeGrid grid{H, CellPieces(maruFix), {}, {}, {}};
+    FreeGrid grid{H, CellPieces(shaping), {}, {}, {}};
     grid.placed.reserve(trimmed.size());
     grid.columns.reserve(params.lineCount);
-    if (maruFix)
+    if (shaping)
         grid.hanging.assign(params.lineCount, u'\u3000');
 
-    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, options, kMaxResultUnits,
+    const WalkEnd end = walkCells<true>(trimmed, params.colHeight, settings, kMaxResultUnits,
                                         Fault::ResultTooLarge, grid);
     if (end.fault != Fault::None)
         return {{}, end.fault};
@@ -93,7 +83,7 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     grid.columns.resize(n, FreeGrid::Column{grid.placed.size(), 0});
 
     std::u16string hanging;
-    if (maruFix) {
+    if (shaping) {
         std::optional<std::u16string> separated = SepChars(grid.hanging, sep);
         if (!separated)
             return {{}, Fault::RowTooLong};
@@ -107,10 +97,10 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
     std::int64_t total = H * (rowOverhead + n * (2 + sepUnits));
     for (std::size_t i = 0; i < grid.placed.size(); ++i)
         total += grid.pieces.units(placed[i]) - 2;
-    if (maruFix)
+    if (shaping)
         total += params.margin; // the hanging row begins with the margin like every row
     for (char16_t c : hanging)
-        total += MaruShape(std::u16string_view(&c, 1), maruFix).size();
+        total += MaruShape(std::u16string_view(&c, 1), shaping).size();
     if (total > kMaxResultUnits)
         return {{}, Fault::ResultTooLarge};
 
@@ -135,10 +125,10 @@ LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
         *out++ = u'\r';
         *out++ = u'\n';
     }
-    if (maruFix)
+    if (shaping)
         writeRepeated(out, u" ", params.margin);
     for (char16_t c : hanging)
-        writeRepeated(out, MaruShape(std::u16string_view(&c, 1), maruFix), 1);
+        writeRepeated(out, MaruShape(std::u16string_view(&c, 1), shaping), 1);
     return result;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fault.h"
-#include "options.h"
+#include "settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,12 +23,12 @@ struct LayoutResult {
 // The free layout of an already trimmed source: columns of colHeight cells from right
 // to left, a column per source line, hanging punctuation in a row under the text.
 LayoutResult FreeLayout(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options);
+                        const Settings &settings);
 
 // The fixed-line-count layout of an already trimmed source: pages of at most
-// lineCount columns, framed by rule lines of MpTsep, each with its own hanging row.
+// lineCount columns, framed by rule lines of pageRule, each with its own hanging row.
 LayoutResult FixedLines(std::u16string_view trimmed, const ConvParams &params,
-                        const ConvOptions &options);
+                        const Settings &settings);
 
 struct LineCount {
     std::int16_t count = 0;
@@ -36,31 +36,8 @@ struct LineCount {
     bool ok() const { return fault == Fault::None; }
 };
 
-// How many columns the free layout needs for an already trimmed source.
-LineCount countColumns(std::u16string_view trimmed, std::int32_t colHeight,
-                       const ConvOptions &options);
-
-struct Conversion {
-    std::u16string trimmed;  // the source as the source pane receives it
-    std::u16string vertical; // the vertical text; empty on failure
-    Fault fault = Fault::None;
-    bool ok() const { return fault == Fault::None; }
-};
-
-// Trims the source and lays it out, by the fixed-line-count layout when
-// params.fixedLines is set and by the free layout otherwise.
-Conversion MakeTate(std::u16string_view source, const ConvParams &params,
-                    const ConvOptions &options);
-
-struct Estimate {
-    std::u16string trimmed;
-    std::int16_t count = 0;
-    Fault fault = Fault::None;
-    bool ok() const { return fault == Fault::None; }
-};
-
-// The estimate the window shows as its number of lines: the trimmed source and
-// the free layout's column count for it.
-Estimate CountLines(std::u16string_view source, std::int32_t colHeight, const ConvOptions &options);
+// The estimate the window shows as its number of lines: how many columns the free
+// layout needs for the source, once trimmed.
+LineCount CountLines(std::u16string_view source, std::int32_t colHeight, const Settings &settings);
 
 } // namespace tovalo::engine

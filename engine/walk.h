@@ -6,7 +6,7 @@
 
 #include "cells.h"
 #include "fault.h"
-#include "options.h"
+#include "settings.h"
 
 #include <cstdint>
 #include <string_view>
@@ -15,6 +15,18 @@ namespace tovalo::engine {
 
 // What a line break leaves in its cell: two spaces, which is exactly a filled space.
 inline constexpr Cell kBlankCell{u' ', {}, true};
+
+// The checks both layouts start with: at least one cell per column and one column, and
+// no negative margin.
+inline Fault checkParams(const ConvParams &params) {
+    if (params.colHeight < 1)
+        return Fault::HeightBelowOne;
+    if (params.lineCount < 1)
+        return Fault::LinesBelowOne;
+    if (params.margin < 0)
+        return Fault::MarginNegative;
+    return Fault::None;
+}
 
 struct WalkEnd {
     std::int64_t cursor = 0; // index of the last cell used
@@ -38,7 +50,7 @@ struct CellPos {
 // not, so there the half-width marks can hang too). The cursor may not pass `limit`;
 // passing it gives `overflow`.
 template <bool fill, class Grid>
-WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptions &options,
+WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const Settings &settings,
                   std::int64_t limit, Fault overflow, Grid &grid) {
     const std::int64_t H = colHeight;
     CellPos pos;
@@ -48,7 +60,7 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
     // The first characters of the two cells read before the current one; 0 stands for
     // "before the text".
     char32_t before1 = 0, before2 = 0, current = 0;
-    CellReader reader(s, cellRulesOf(options));
+    CellReader reader(s, cellRulesOf(settings));
     auto read = [&] {
         const Cell cell = reader.next();
         before2 = before1;
@@ -67,7 +79,7 @@ WalkEnd walkCells(std::u16string_view s, std::int32_t colHeight, const ConvOptio
         }
 
         // A mark in cell 1 has no column before it and stays where it is.
-        if (atTopOfLaterColumn() && options.maruFix && cell.single() && isMaruChar(cell.first) &&
+        if (atTopOfLaterColumn() && settings.shaping && cell.single() && isMaruChar(cell.first) &&
             !(fill && cell.halfWidth)) {
             if (Fault f = grid.hang(pos, cell.first); f != Fault::None)
                 return {pos.k, f};

@@ -89,8 +89,8 @@ const char *describe(PageFault fault) {
 }
 
 PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
-    const int height = params.H;
-    const int width = params.Rtn ? params.W - 1 : params.W;
+    const int height = params.height;
+    const int width = params.lineBreaks ? params.width - 1 : params.width;
     if (height < 1 || height > kMaxSide)
         return failure(PageFault::HeightOutOfRange);
     if (width < 1 || width > kMaxSide)
@@ -109,9 +109,8 @@ PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
     if (pages * perPage > kMax16)
         return failure(PageFault::TooManyCells);
 
-    const std::int64_t ruleUnits =
-        3 + static_cast<std::int64_t>(params.MpTsep.size()) * (width - 1);
-    const std::int64_t rowUnits = 3 * width + (params.Rtn ? 2 : 0);
+    const std::int64_t ruleUnits = 3 + static_cast<std::int64_t>(params.rule.size()) * (width - 1);
+    const std::int64_t rowUnits = 3 * width + (params.lineBreaks ? 2 : 0);
     // Rows as if every cell took three units; the few longer cells add at most the
     // text's own length, which is below 32767 units.
     const std::int64_t maxUnits = (pages + 1) * ruleUnits + pages * height * rowUnits;
@@ -120,17 +119,17 @@ PhonePages MpMaker(std::u16string_view source, const PhoneParams &params) {
 
     std::u16string out;
     out.reserve(static_cast<std::size_t>(maxUnits));
-    appendRule(out, params.MpTsep, width);
+    appendRule(out, params.rule, width);
     for (std::int64_t page = 0; page < pages; ++page) {
         for (int row = 0; row < height; ++row) {
             // From the leftmost column of the page to the rightmost, where the text begins.
             for (int column = width - 1; column >= 0; --column)
                 appendCell(out, cells,
                            static_cast<std::size_t>((page * width + column) * height + row));
-            if (params.Rtn)
+            if (params.lineBreaks)
                 out += u"\r\n";
         }
-        appendRule(out, params.MpTsep, width);
+        appendRule(out, params.rule, width);
     }
     return {std::move(out), PageFault::None};
 }

@@ -26,18 +26,18 @@ const char *describe(PageFault fault);
 
 // One build of the phone pages, as the phone dialog asks for it.
 struct PhoneParams {
-    std::int16_t H = 6;            // rows per page
-    std::int16_t W = 8;            // cells per row, one less when Rtn is set
-    bool Rtn = true;               // a line break after every row
-    std::u16string MpTsep = u"＊"; // rule text, repeated along the rule lines
-    bool ChkChg1 = false;          // convert every character to its full-width form
-    bool verticalForms = false;    // brackets, dashes and arrows in their vertical forms
-    bool tateChuYoko = false;      // two half-width digits side by side in one cell
+    std::int16_t height = 6;     // rows per page
+    std::int16_t width = 8;      // cells per row, one less with line breaks
+    bool lineBreaks = true;      // a line break after every row
+    std::u16string rule = u"＊"; // rule text, repeated along the rule lines
+    bool fullWidth = false;      // convert every character to its full-width form
+    bool verticalForms = false;  // brackets, dashes and arrows in their vertical forms
+    bool tateChuYoko = false;    // two half-width digits side by side in one cell
 };
 
 // What the parameters say about the cells.
 inline engine::CellRules cellRulesOf(const PhoneParams &params) {
-    return {params.ChkChg1, params.verticalForms, params.tateChuYoko};
+    return {params.fullWidth, params.verticalForms, params.tateChuYoko};
 }
 
 struct PhonePages {
@@ -46,7 +46,7 @@ struct PhonePages {
     bool ok() const { return fault == PageFault::None; }
 };
 
-// Cuts the trimmed source into pages of H rows by W cells of vertical writing: the
+// Cuts the trimmed source into pages of `height` rows by `width` cells of vertical writing: the
 // text runs down the rightmost column of the first page, then down the column to its
 // left, page after page. A rule line stands above the first page and under every
 // page. Each line break of the source takes one blank cell.

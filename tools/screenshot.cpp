@@ -4,7 +4,6 @@
 // The window runs on the system's real services, in a temporary program folder that
 // holds the sample text as its manual, so the first start shows it converted.
 
-#include "app/form1.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
@@ -13,6 +12,7 @@
 #include "platform/registry/file_registry.h"
 #include "platform/text/cp932.h"
 #include "platform/text/decode.h"
+#include "ui/window/form1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +77,7 @@ int main(int argc, char *argv[]) {
     platform::QtClipboard clipboard;
     platform::QtShell shell;
     platform::QtWindowOrder windowOrder;
-    app::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
+    ui::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
     settle();

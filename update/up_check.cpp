@@ -31,8 +31,7 @@ std::optional<std::int32_t> readBuildNumber(platform::Registry &registry, KeyHan
     std::size_t size = 0;
     switch (registry.queryValue(key, name, bytes, type, size)) {
     case RegStatus::Ok:
-        return static_cast<std::int32_t>(bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                                         static_cast<std::uint32_t>(bytes[3]) << 24);
+        return static_cast<std::int32_t>(platform::numberFromBytes(bytes));
     case RegStatus::NotFound:
     case RegStatus::MoreData:
         return 0;
@@ -51,8 +50,8 @@ ProgramIdentity ProgramIdentity::running() {
 UpCheck::UpCheck(platform::Registry &registry, ProgramIdentity program)
     : registry_(registry), program_(std::move(program)) {}
 
-void UpCheck::FilePath(bool vData) {
-    filePath_ = vData && program_.filePath ? program_.filePath() : std::u16string();
+void UpCheck::FilePath(bool value) {
+    filePath_ = value && program_.filePath ? program_.filePath() : std::u16string();
 }
 
 UpCheckResult<bool> UpCheck::InstalledUpCheck() {
@@ -78,7 +77,7 @@ UpCheckResult<bool> UpCheck::CheckNewVer() {
         return failure(UpCheckCode::NoProgramName);
     std::int32_t running = build_;
     if (running <= 0) {
-        auto computed = VersionBuild();
+        auto computed = versionBuild();
         if (!computed.ok())
             return computed.error();
         running = computed.value();
@@ -112,21 +111,21 @@ UpCheckResult<> UpCheck::checkReadyToWrite() {
     return {};
 }
 
-UpCheckResult<> UpCheck::InfoURL(std::u16string_view szURL, std::uint8_t btID) {
-    if (btID <= 1) {
-        infoURL_ = szURL;
+UpCheckResult<> UpCheck::InfoURL(std::u16string_view url, std::uint8_t slot) {
+    if (slot <= 1) {
+        infoURL_ = url;
         return {};
     }
     if (auto ready = checkReadyToWrite(); !ready.ok())
         return ready.error();
-    if (szURL.empty())
+    if (url.empty())
         return failure(UpCheckCode::NoInfoURL);
 
     KeyHandle key = 0;
     if (registry_.createKey(RegistryRoot::CurrentUser, developerKey(), key) != RegStatus::Ok)
         return failure(UpCheckCode::RegistryFailure);
     platform::ScopedKey open(registry_, key);
-    if (!WriteString(key, "InfoURL" + std::to_string(btID), szURL) || open.close() != RegStatus::Ok)
+    if (!writeString(key, "InfoURL" + std::to_string(slot), url) || open.close() != RegStatus::Ok)
         return failure(UpCheckCode::RegistryFailure);
     return {};
 }
@@ -146,7 +145,7 @@ UpCheckResult<> UpCheck::WriteData() {
     if (iconIndex_ < 0)
         return failure(UpCheckCode::NegativeIconIndex);
     if (build_ <= 0) {
-        auto computed = VersionBuild();
+        auto computed = versionBuild();
         if (!computed.ok())
             return computed.error();
         build_ = computed.value();
@@ -162,8 +161,8 @@ bool UpCheck::writeDeveloperKey() {
     if (registry_.createKey(RegistryRoot::CurrentUser, developerKey(), key) != RegStatus::Ok)
         return false;
     platform::ScopedKey open(registry_, key);
-    return WriteString(key, "Author", author_) && WriteString(key, "InfoURL", infoURL_) &&
-           (displayHost_.empty() || WriteString(key, "DisplayHost", displayHost_)) &&
+    return writeString(key, "Author", author_) && writeString(key, "InfoURL", infoURL_) &&
+           (displayHost_.empty() || writeString(key, "DisplayHost", displayHost_)) &&
            open.close() == RegStatus::Ok;
 }
 
@@ -173,14 +172,14 @@ bool UpCheck::writeProgramKey() {
     if (registry_.createKey(RegistryRoot::CurrentUser, programKey, key) != RegStatus::Ok)
         return false;
     platform::ScopedKey open(registry_, key);
-    return WriteString(key, "DistinctName", distinctName_) && writeNumber(key, "Build", build_) &&
+    return writeString(key, "DistinctName", distinctName_) && writeNumber(key, "Build", build_) &&
            (iconIndex_ <= 0 || writeNumber(key, "IconIndex", iconIndex_)) &&
-           (filePath_.empty() || WriteString(key, "FilePath", filePath_)) &&
-           (displayName_.empty() || WriteString(key, "DisplayName", displayName_)) &&
+           (filePath_.empty() || writeString(key, "FilePath", filePath_)) &&
+           (displayName_.empty() || writeString(key, "DisplayName", displayName_)) &&
            open.close() == RegStatus::Ok;
 }
 
-bool UpCheck::WriteString(KeyHandle key, std::string_view name, std::u16string_view text) {
+bool UpCheck::writeString(KeyHandle key, std::string_view name, std::u16string_view text) {
     return registry_.setString(key, name, text::toUtf8(text)) == RegStatus::Ok;
 }
 
@@ -190,7 +189,7 @@ bool UpCheck::writeNumber(KeyHandle key, std::string_view name, std::int32_t num
 
 // major × 10000 + minor × 100 + revision in 16-bit signed arithmetic, the width in which
 // the version numbers are held: every number, product and partial sum must fit.
-UpCheckResult<std::int32_t> UpCheck::VersionBuild() const {
+UpCheckResult<std::int32_t> UpCheck::versionBuild() const {
     auto fits = [](std::int64_t n) {
         return n >= std::numeric_limits<std::int16_t>::min() &&
                n <= std::numeric_limits<std::int16_t>::max();

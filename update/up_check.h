@@ -38,25 +38,25 @@ public:
                      ProgramIdentity program = ProgramIdentity::running());
 
     // true records the program file's path now; false records no path.
-    void FilePath(bool vData);
+    void FilePath(bool value);
     // Whether the checker is installed (its key exists).
     UpCheckResult<bool> InstalledUpCheck();
     // Whether the checker knows of a build newer than the running one.
     UpCheckResult<bool> CheckNewVer();
 
-    void MailAddress(std::u16string_view vData) { mailAddress_ = vData; }
-    void DisplayHost(std::u16string_view vData) { displayHost_ = vData; }
-    void Author(std::u16string_view vData) { author_ = vData; }
-    void DisplayName(std::u16string_view vData) { displayName_ = vData; }
+    void MailAddress(std::u16string_view value) { mailAddress_ = value; }
+    void DisplayHost(std::u16string_view value) { displayHost_ = value; }
+    void Author(std::u16string_view value) { author_ = value; }
+    void DisplayName(std::u16string_view value) { displayName_ = value; }
     // The program's unique name; the product name stands in while it is empty.
-    void DistinctName(std::u16string_view vData) { distinctName_ = vData; }
+    void DistinctName(std::u16string_view value) { distinctName_ = value; }
     // The running build; 0 or below means computed from the version.
-    void Build(std::int32_t vData) { build_ = vData; }
-    void IconIndex(std::int32_t vData) { iconIndex_ = vData; }
+    void Build(std::int32_t value) { build_ = value; }
+    void IconIndex(std::int32_t value) { iconIndex_ = value; }
 
-    // btID 0 or 1 sets the address of the update-information file for WriteData;
-    // 2 to 255 writes a further address as InfoURL<btID> at once.
-    UpCheckResult<> InfoURL(std::u16string_view szURL, std::uint8_t btID);
+    // Slot 0 or 1 sets the address of the update-information file for WriteData;
+    // 2 to 255 writes a further address as InfoURL<slot> at once.
+    UpCheckResult<> InfoURL(std::u16string_view url, std::uint8_t slot);
     // Writes the developer's and the program's description for the checker.
     UpCheckResult<> WriteData();
 
@@ -64,11 +64,11 @@ private:
     // The checks every write starts with: the checker is installed and a mail
     // address is set.
     UpCheckResult<> checkReadyToWrite();
-    bool WriteString(platform::KeyHandle key, std::string_view name, std::u16string_view text);
+    bool writeString(platform::KeyHandle key, std::string_view name, std::u16string_view text);
     bool writeNumber(platform::KeyHandle key, std::string_view name, std::int32_t number);
     bool writeDeveloperKey();
     bool writeProgramKey();
-    UpCheckResult<std::int32_t> VersionBuild() const;
+    UpCheckResult<std::int32_t> versionBuild() const;
     std::string developerKey() const;
 
     platform::Registry &registry_;

@@ -5,7 +5,7 @@
 #include "engine/convert.h"
 #include "engine/layout.h"
 #include "engine/numbers.h"
-#include "io/html_export.h"
+#include "html/html_export.h"
 #include "phone/page_maker.h"
 #include "platform/text/line_breaks.h"
 
@@ -27,12 +27,12 @@ bool flagOf(const val &settings, const char *name) {
     return settings[name].as<bool>();
 }
 
-engine::ConvOptions optionsOf(const val &settings) {
-    engine::ConvOptions options;
-    options.Spc12A = static_cast<std::int16_t>(settings["separatorKind"].as<int>());
-    options.ChkChg1 = flagOf(settings, "fullWidth");
-    options.maruFix = flagOf(settings, "shaping");
-    options.MpTsep = textOf(settings, "rule");
+engine::Settings optionsOf(const val &settings) {
+    engine::Settings options;
+    options.separatorKind = static_cast<std::int16_t>(settings["separatorKind"].as<int>());
+    options.fullWidth = flagOf(settings, "fullWidth");
+    options.shaping = flagOf(settings, "shaping");
+    options.pageRule = textOf(settings, "rule");
     options.verticalForms = flagOf(settings, "verticalForms");
     options.tateChuYoko = flagOf(settings, "tateChuYoko");
     return options;
@@ -44,7 +44,7 @@ engine::ConvOptions optionsOf(const val &settings) {
 // to show in the lines box, or empty when the box keeps its text.
 val convert(const std::u16string &source, const val &settings) {
     const std::u16string text = text::withCrLf(source);
-    const engine::ConvOptions options = optionsOf(settings);
+    const engine::Settings options = optionsOf(settings);
     engine::ParamTexts texts;
     texts.height = textOf(settings, "height");
     texts.lines = textOf(settings, "lines");
@@ -57,8 +57,8 @@ val convert(const std::u16string &source, const val &settings) {
     engine::Fault fault = engine::Fault::None;
     if (!texts.fixedLines) {
         const engine::Reading height = engine::readColHeight(texts.height);
-        const engine::Estimate estimate =
-            height.ok() ? engine::CountLines(text, height.value, options) : engine::Estimate{};
+        const engine::LineCount estimate =
+            height.ok() ? engine::CountLines(text, height.value, options) : engine::LineCount{};
         fault = height.ok() ? estimate.fault : height.fault;
         if (fault == engine::Fault::None) {
             const std::string count = std::to_string(estimate.count);
@@ -67,7 +67,7 @@ val convert(const std::u16string &source, const val &settings) {
         }
     }
     if (fault == engine::Fault::None) {
-        const engine::Command command = engine::Convert(text, texts, options);
+        const engine::Conversion command = engine::MakeTate(text, texts, options);
         fault = command.fault;
         if (command.ok())
             result.set("vertical", text::withLf(command.vertical));
@@ -81,11 +81,11 @@ val convert(const std::u16string &source, const val &settings) {
 // The phone pages, or the page maker's failure text.
 std::u16string phonePages(const std::u16string &source, const val &settings) {
     phone::PhoneParams params;
-    params.H = static_cast<std::int16_t>(settings["phoneHeight"].as<int>());
-    params.W = static_cast<std::int16_t>(settings["phoneWidth"].as<int>());
-    params.Rtn = flagOf(settings, "phoneBreaks");
-    params.MpTsep = textOf(settings, "rule");
-    params.ChkChg1 = flagOf(settings, "fullWidth");
+    params.height = static_cast<std::int16_t>(settings["phoneHeight"].as<int>());
+    params.width = static_cast<std::int16_t>(settings["phoneWidth"].as<int>());
+    params.lineBreaks = flagOf(settings, "phoneBreaks");
+    params.rule = textOf(settings, "rule");
+    params.fullWidth = flagOf(settings, "fullWidth");
     params.verticalForms = flagOf(settings, "verticalForms");
     params.tateChuYoko = flagOf(settings, "tateChuYoko");
     return text::withLf(phone::MpMaker(text::withCrLf(source), params).text);
@@ -93,13 +93,13 @@ std::u16string phonePages(const std::u16string &source, const val &settings) {
 
 // The vertical text wrapped in the tags of the desktop program's tagged copy.
 std::u16string taggedCopy(const std::u16string &vertical) {
-    return text::withLf(io::taggedFragment(text::withCrLf(vertical)));
+    return text::withLf(html::taggedFragment(text::withCrLf(vertical)));
 }
 
 // The bytes the desktop program saves under `fileName`: the HTML page for a name
 // ending in "htm", else the text in Shift_JIS or, when that cannot hold it, UTF-8.
 val fileBytes(const std::u16string &fileName, const std::u16string &vertical) {
-    const std::string bytes = io::savedFileBytes(fileName, text::withCrLf(vertical));
+    const std::string bytes = html::savedFileBytes(fileName, text::withCrLf(vertical));
     const auto view = emscripten::typed_memory_view(
         bytes.size(), reinterpret_cast<const unsigned char *>(bytes.data()));
     return val::global("Uint8Array").new_(view); // a copy that outlives `bytes`

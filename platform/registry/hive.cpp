@@ -38,20 +38,6 @@ bool isValidValueName(std::string_view name) {
     return !holdsLineBreakOrNul(name);
 }
 
-std::string numberBytes(std::uint32_t number) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>((number >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-std::uint32_t numberFromBytes(std::string_view bytes) {
-    std::uint32_t number = 0;
-    for (std::size_t i = bytes.size(); i-- > 0;)
-        number = (number << 8) | static_cast<unsigned char>(bytes[i]);
-    return number;
-}
-
 Hive::Hive() {
     keys_.try_emplace(std::string());
 }

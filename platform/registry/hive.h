@@ -28,10 +28,6 @@ struct StoredValue {
     friend bool operator==(const StoredValue &, const StoredValue &) = default;
 };
 
-// The four bytes of a 32-bit number value, least significant first, and back.
-std::string numberBytes(std::uint32_t number);
-std::uint32_t numberFromBytes(std::string_view bytes);
-
 struct NamedValue {
     std::string name;
     StoredValue value;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace tovalo::platform {
@@ -50,6 +51,14 @@ public:
                                  std::size_t &size) = 0;
     virtual RegStatus closeKey(KeyHandle key) = 0;
 };
+
+// The four bytes of a 32-bit number value, least significant first, and back. Fewer
+// bytes read as a smaller number; bytes past the fourth are ignored.
+std::string numberBytes(std::uint32_t number);
+std::uint32_t numberFromBytes(std::span<const std::uint8_t> bytes);
+inline std::uint32_t numberFromBytes(std::string_view bytes) {
+    return numberFromBytes({reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size()});
+}
 
 // Why a root's store cannot be used at all, in words for a message: it is damaged, or it
 // cannot be read. Empty when the store can be read. Changes nothing.

@@ -1,5 +1,5 @@
 #include "engine/char_rules.h"
-#include "engine/options.h"
+#include "engine/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -15,66 +15,186 @@ TEST_P(FreeLayoutTest, WritesTheExpectedRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FreeLayoutTest,
-    testing::Values(
-        LayoutCase{"SevenCharacters", u"あいうえおかき", 3, 3,
-                   u"きえあ\r\n  おい\r\n  かう\r\n\u3000\u3000\u3000"},
-        LayoutCase{"FullStopHangsUnderThePreviousColumn", u"あいう。えお", 3, 2,
-                   u"えあ\r\nおい\r\n  う\r\n\u3000 ｡"},
-        LayoutCase{"BreakOnBottomCellLeavesAnEmptyColumn", u"あい\r\nう", 3, 3,
-                   u"う  あ\r\n    い\r\n      \r\n", Fault::None, false},
-        LayoutCase{"BreakOnTopCellStaysThere", u"あいう\r\nえお", 3, 3,
-                   u"    あ\r\n  えい\r\n  おう\r\n", Fault::None, false},
-        LayoutCase{"MarginSeparatorAndHalfWidthLetters", u"ab。c", 3, 2,
-                   u" |c |a \r\n |  |b \r\n |  | ｡\r\n |\u3000|\u3000", Fault::None, true, true, 4,
-                   1},
-        LayoutCase{"TwoSpaceSeparator", u"ab\r\n𠮷。", 2, 2,
-                   u"          a \r\n      𠮷  b \r\n   ｡  \u3000", Fault::None, true, true, 2},
-        LayoutCase{"FullWidthSeparators", u"あ", 2, 1, u"\u3000あ\r\n\u3000  \r\n\u3000\u3000",
-                   Fault::None, true, true, 3},
-        LayoutCase{"EmptySourceGivesOneEmptyColumn", u"\r\n  ", 3, 2,
-                   u"   \r\n   \r\n   \r\n \u3000 \u3000", Fault::None, true, true},
-        LayoutCase{"FirstLineOfOneCharacter", u"あ\r\nいう", 3, 2, u"いあ\r\nう  \r\n    \r\n",
-                   Fault::None, false},
-        LayoutCase{"EmptyLineLeavesItsBlankAtTheTopOfAColumn", u"あいう\r\n\r\nえ", 3, 3,
-                   u"え  あ\r\n    い\r\n    う\r\n", Fault::None, false},
-        LayoutCase{"LoneLfIsAnOrdinaryCell", u"あ\nい", 3, 1, u"  あ\r\n  \n \r\n  い\r\n",
-                   Fault::None, false},
-        LayoutCase{"MarginTwoAlsoLeadsTheHangingRow", u"あ", 1, 1, u"    あ\r\n  \u3000",
-                   Fault::None, true, false, 1, 2},
-        LayoutCase{"HungMarkAtTheEndStandsOnlyInTheHangingRow", u"あいう。", 3, 2,
-                   u"  あ\r\n  い\r\n  う\r\n\u3000 ｡"},
-        LayoutCase{"MarkAfterABreakJumpHangs", u"あい\r\n。う", 3, 3,
-                   u"う  あ\r\n    い\r\n      \r\n\u3000 ｡\u3000"},
-        LayoutCase{"ShapingOffWritesMarksUnchanged", u"あいう。", 3, 2, u"。あ\r\n  い\r\n  う\r\n",
-                   Fault::None, false},
-        LayoutCase{"WideningMakesHalfWidthStopsHang", u"abc.", 3, 2,
-                   u"  ａ\r\n  ｂ\r\n  ｃ\r\n\u3000 .", Fault::None, true, false, 1, 0, true},
-        LayoutCase{"HalfWidthStopNeverHangs", u"abc.", 3, 2,
-                   u". a \r\n  b \r\n  c \r\n\u3000\u3000"},
-        LayoutCase{"HeightOneNeverHangs", u"あ。", 1, 2, u"   ｡あ\r\n\u3000\u3000"},
-        LayoutCase{"HeightBelowOne", u"あ", 0, 1, u"", Fault::HeightBelowOne},
-        LayoutCase{"LinesBelowOne", u"あ", 3, 0, u"", Fault::LinesBelowOne},
-        LayoutCase{"NegativeMargin", u"あ", 3, 1, u"", Fault::MarginNegative, true, false, 1, -1},
-        LayoutCase{"CellStoreBeyond32Bits", u"あ", 1 << 30, 2, u"", Fault::CellStoreOverflow},
-        LayoutCase{"HugeResultIsRefused", u"あ", 1 << 29, 1, u"", Fault::ResultTooLarge},
-        LayoutCase{"HugeMarginIsRefused", u"あ", 10, 1, u"", Fault::ResultTooLarge, true, false, 1,
-                   1 << 30}),
+    testing::Values(LayoutCase{.name = "SevenCharacters",
+                               .source = u"あいうえおかき",
+                               .height = 3,
+                               .lines = 3,
+                               .expected = u"きえあ\r\n  おい\r\n  かう\r\n\u3000\u3000\u3000"},
+                    LayoutCase{.name = "FullStopHangsUnderThePreviousColumn",
+                               .source = u"あいう。えお",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"えあ\r\nおい\r\n  う\r\n\u3000 ｡"},
+                    LayoutCase{.name = "BreakOnBottomCellLeavesAnEmptyColumn",
+                               .source = u"あい\r\nう",
+                               .height = 3,
+                               .lines = 3,
+                               .expected = u"う  あ\r\n    い\r\n      \r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "BreakOnTopCellStaysThere",
+                               .source = u"あいう\r\nえお",
+                               .height = 3,
+                               .lines = 3,
+                               .expected = u"    あ\r\n  えい\r\n  おう\r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "MarginSeparatorAndHalfWidthLetters",
+                               .source = u"ab。c",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u" |c |a \r\n |  |b \r\n |  | ｡\r\n |\u3000|\u3000",
+                               .gapOn = true,
+                               .separatorKind = 4,
+                               .margin = 1},
+                    LayoutCase{.name = "TwoSpaceSeparator",
+                               .source = u"ab\r\n𠮷。",
+                               .height = 2,
+                               .lines = 2,
+                               .expected = u"          a \r\n      𠮷  b \r\n   ｡  \u3000",
+                               .gapOn = true,
+                               .separatorKind = 2},
+                    LayoutCase{.name = "FullWidthSeparators",
+                               .source = u"あ",
+                               .height = 2,
+                               .lines = 1,
+                               .expected = u"\u3000あ\r\n\u3000  \r\n\u3000\u3000",
+                               .gapOn = true,
+                               .separatorKind = 3},
+                    LayoutCase{.name = "EmptySourceGivesOneEmptyColumn",
+                               .source = u"\r\n  ",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"   \r\n   \r\n   \r\n \u3000 \u3000",
+                               .gapOn = true},
+                    LayoutCase{.name = "FirstLineOfOneCharacter",
+                               .source = u"あ\r\nいう",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"いあ\r\nう  \r\n    \r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "EmptyLineLeavesItsBlankAtTheTopOfAColumn",
+                               .source = u"あいう\r\n\r\nえ",
+                               .height = 3,
+                               .lines = 3,
+                               .expected = u"え  あ\r\n    い\r\n    う\r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "LoneLfIsAnOrdinaryCell",
+                               .source = u"あ\nい",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"  あ\r\n  \n \r\n  い\r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "MarginTwoAlsoLeadsTheHangingRow",
+                               .source = u"あ",
+                               .height = 1,
+                               .lines = 1,
+                               .expected = u"    あ\r\n  \u3000",
+                               .margin = 2},
+                    LayoutCase{.name = "HungMarkAtTheEndStandsOnlyInTheHangingRow",
+                               .source = u"あいう。",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"  あ\r\n  い\r\n  う\r\n\u3000 ｡"},
+                    LayoutCase{.name = "MarkAfterABreakJumpHangs",
+                               .source = u"あい\r\n。う",
+                               .height = 3,
+                               .lines = 3,
+                               .expected = u"う  あ\r\n    い\r\n      \r\n\u3000 ｡\u3000"},
+                    LayoutCase{.name = "ShapingOffWritesMarksUnchanged",
+                               .source = u"あいう。",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"。あ\r\n  い\r\n  う\r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "WideningMakesHalfWidthStopsHang",
+                               .source = u"abc.",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"  ａ\r\n  ｂ\r\n  ｃ\r\n\u3000 .",
+                               .fullWidth = true},
+                    LayoutCase{.name = "HalfWidthStopNeverHangs",
+                               .source = u"abc.",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u". a \r\n  b \r\n  c \r\n\u3000\u3000"},
+                    LayoutCase{.name = "HeightOneNeverHangs",
+                               .source = u"あ。",
+                               .height = 1,
+                               .lines = 2,
+                               .expected = u"   ｡あ\r\n\u3000\u3000"},
+                    LayoutCase{.name = "HeightBelowOne",
+                               .source = u"あ",
+                               .height = 0,
+                               .lines = 1,
+                               .expected = u"",
+                               .fault = Fault::HeightBelowOne},
+                    LayoutCase{.name = "LinesBelowOne",
+                               .source = u"あ",
+                               .height = 3,
+                               .lines = 0,
+                               .expected = u"",
+                               .fault = Fault::LinesBelowOne},
+                    LayoutCase{.name = "NegativeMargin",
+                               .source = u"あ",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"",
+                               .fault = Fault::MarginNegative,
+                               .margin = -1},
+                    LayoutCase{.name = "CellStoreBeyond32Bits",
+                               .source = u"あ",
+                               .height = 1 << 30,
+                               .lines = 2,
+                               .expected = u"",
+                               .fault = Fault::CellStoreOverflow},
+                    LayoutCase{.name = "HugeResultIsRefused",
+                               .source = u"あ",
+                               .height = 1 << 29,
+                               .lines = 1,
+                               .expected = u"",
+                               .fault = Fault::ResultTooLarge},
+                    LayoutCase{.name = "HugeMarginIsRefused",
+                               .source = u"あ",
+                               .height = 10,
+                               .lines = 1,
+                               .expected = u"",
+                               .fault = Fault::ResultTooLarge,
+                               .margin = 1 << 30}),
     caseName);
 
 // Corrections over the layout as first written: none of these may fail.
 INSTANTIATE_TEST_SUITE_P(
     Corrections, FreeLayoutTest,
-    testing::Values(LayoutCase{"SurrogatePairIsOneCell", u"𠮷あ", 2, 1, u"  𠮷\r\n  あ\r\n\u3000"},
-                    LayoutCase{"SurrogatePairAfterABreakIsSkippedWhole", u"あ\r😀い", 3, 2,
-                               u"いあ\r\n    \r\n    \r\n", Fault::None, false},
-                    LayoutCase{"MarkInCellOneStaysThere", u"。あ", 3, 1,
-                               u" ｡\r\nあ\r\n  \r\n\u3000"},
-                    LayoutCase{"TooFewLinesStillConverts", u"あいうえおかき", 3, 1,
-                               u"きえあ\r\n  おい\r\n  かう\r\n\u3000"},
-                    LayoutCase{"HangingRowGrowsOnItsLeft", u"あいうえおか。き", 3, 1,
-                               u"きえあ\r\n  おい\r\n  かう\r\n ｡\u3000"},
-                    LayoutCase{"ManyColumnsWithOneLine", std::u16string(40, u'あ'), 1, 1,
-                               u"  " + std::u16string(40, u'あ') + u"\r\n\u3000"}),
+    testing::Values(LayoutCase{.name = "SurrogatePairIsOneCell",
+                               .source = u"𠮷あ",
+                               .height = 2,
+                               .lines = 1,
+                               .expected = u"  𠮷\r\n  あ\r\n\u3000"},
+                    LayoutCase{.name = "SurrogatePairAfterABreakIsSkippedWhole",
+                               .source = u"あ\r😀い",
+                               .height = 3,
+                               .lines = 2,
+                               .expected = u"いあ\r\n    \r\n    \r\n",
+                               .shaping = false},
+                    LayoutCase{.name = "MarkInCellOneStaysThere",
+                               .source = u"。あ",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u" ｡\r\nあ\r\n  \r\n\u3000"},
+                    LayoutCase{.name = "TooFewLinesStillConverts",
+                               .source = u"あいうえおかき",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"きえあ\r\n  おい\r\n  かう\r\n\u3000"},
+                    LayoutCase{.name = "HangingRowGrowsOnItsLeft",
+                               .source = u"あいうえおか。き",
+                               .height = 3,
+                               .lines = 1,
+                               .expected = u"きえあ\r\n  おい\r\n  かう\r\n ｡\u3000"},
+                    LayoutCase{.name = "ManyColumnsWithOneLine",
+                               .source = std::u16string(40, u'あ'),
+                               .height = 1,
+                               .lines = 1,
+                               .expected = u"  " + std::u16string(40, u'あ') + u"\r\n\u3000"}),
     caseName);
 
 // Cells hold user-perceived characters, as wide as the characters show.
@@ -95,20 +215,20 @@ INSTANTIATE_TEST_SUITE_P(
                                .height = 3,
                                .lines = 1,
                                .expected = u"  か\u3099\r\n  e\u0301 \r\n  #\uFE0F\u20E3\r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "HalfWidthKatakanaAndSoundMarkAreTwoCells",
                                .source = u"ｶﾞ",
                                .height = 2,
                                .lines = 1,
                                .expected = u"  ｶ \r\n  ﾞ \r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "WidenedSoundMarkIsTheSpacingMark",
                                .source = u"ｶﾞ",
                                .height = 2,
                                .lines = 1,
                                .expected = u"  カ\r\n  ゛\r\n",
-                               .maruFix = false,
-                               .chkChg1 = true},
+                               .shaping = false,
+                               .fullWidth = true},
                     LayoutCase{.name = "MarkWithACombiningCharacterNeitherHangsNorIsShaped",
                                .source = u"あ。\u0301",
                                .height = 1,
@@ -119,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                                .height = 3,
                                .lines = 2,
                                .expected = u"いあ\r\n    \r\n    \r\n",
-                               .maruFix = false},
+                               .shaping = false},
                     LayoutCase{.name = "HangingUnderTheColumnsWithAMargin",
                                .source = u"あいう。え",
                                .height = 3,
@@ -135,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(VerticalTypography, FreeLayoutTest,
                                                     .height = 4,
                                                     .lines = 1,
                                                     .expected = u"  ﹁\r\n  あ\r\n  ︙\r\n  ﹂\r\n",
-                                                    .maruFix = false,
+                                                    .shaping = false,
                                                     .verticalForms = true},
                                          LayoutCase{.name = "TwoDigitsAtTheBottomThenAHungMark",
                                                     .source = u"あい12。",
@@ -149,8 +269,8 @@ INSTANTIATE_TEST_SUITE_P(VerticalTypography, FreeLayoutTest,
                                              .height = 2,
                                              .lines = 2,
                                              .expected = u"  12あ\r\n  ａい\r\n",
-                                             .maruFix = false,
-                                             .chkChg1 = true,
+                                             .shaping = false,
+                                             .fullWidth = true,
                                              .tateChuYoko = true}),
                          caseName);
 
@@ -162,31 +282,24 @@ TEST(FreeLayout, LargestMarginsFailAsTooLarge) {
     }
 }
 
-TEST(MakeTate, TrimsTheSourceAndRunsTheChosenLayout) {
-    ConvParams params{3, 2, 0, false, false};
-    Conversion c = MakeTate(u"\r\nあいう。えお \r\n", params, {});
-    EXPECT_EQ(c.trimmed, u"あいう。えお");
-    EXPECT_EQ(c.vertical, u"えあ\r\nおい\r\n  う\r\n\u3000 ｡");
-    params.fixedLines = true;
-    c = MakeTate(u"あいう。えお", params, {});
-    EXPECT_EQ(c.vertical, u"＊＊\r\n\r\nえあ\r\nおい\r\n  う\r\n\u3000 ｡\r\n＊＊");
-}
-
-TEST(Convert, ReadsTheBoxesInOrderAndTrimsOnlyAfterHeightAndLines) {
-    ParamTexts texts{u"3", u"2.5", u"0", false, false};
-    Command ok = Convert(u"あいう。えお\r\n", texts, {});
+TEST(MakeTate, ReadsTheBoxesInOrderTrimsOnlyAfterHeightAndLinesAndRunsTheChosenLayout) {
+    ParamTexts texts{.height = u"3", .lines = u"2.5", .margin = u"0", .gapOn = false};
+    Conversion ok = MakeTate(u"\r\nあいう。えお \r\n", texts, {});
     EXPECT_TRUE(ok.ok());
     EXPECT_EQ(ok.trimmed, u"あいう。えお");
     EXPECT_EQ(ok.vertical, u"えあ\r\nおい\r\n  う\r\n\u3000 ｡");
+    texts.fixedLines = true;
+    EXPECT_EQ(MakeTate(u"あいう。えお", texts, {}).vertical,
+              u"＊＊\r\n\r\nえあ\r\nおい\r\n  う\r\n\u3000 ｡\r\n＊＊");
 
     texts.height = u"x";
-    Command badHeight = Convert(u"あ\r\n", texts, {});
+    Conversion badHeight = MakeTate(u"あ\r\n", texts, {});
     EXPECT_EQ(badHeight.fault, Fault::HeightNotNumber);
     EXPECT_FALSE(badHeight.trimmed);
 
     texts.height = u"3";
     texts.margin = u"";
-    Command badMargin = Convert(u"あ\r\n", texts, {});
+    Conversion badMargin = MakeTate(u"あ\r\n", texts, {});
     EXPECT_EQ(badMargin.fault, Fault::MarginNotNumber);
     EXPECT_EQ(badMargin.trimmed, u"あ");
 }
@@ -205,9 +318,9 @@ TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
         const int length = random() % 40;
         for (int i = 0; i < length; ++i)
             source += alphabet[random() % std::size(alphabet)];
-        const ConvOptions options{1, false, random() % 2 == 0, random() % 2 == 0, u"＊"};
+        const Settings options{.fullWidth = random() % 2 == 0, .shaping = random() % 2 == 0};
         const std::int32_t height = 1 + random() % 6;
-        const LineCount count = countColumns(TrimText(source), height, options);
+        const LineCount count = CountLines(source, height, options);
         ASSERT_TRUE(count.ok());
         const LayoutResult layout =
             FreeLayout(TrimText(source), {height, count.count, 0, true, false}, options);
@@ -221,7 +334,7 @@ TEST(FreeLayoutProperty, EveryRowHoldsTheEstimatedColumns) {
                 << testing::PrintToString(source) << " height " << height;
             start = end + 2;
         }
-        if (options.maruFix) {
+        if (options.shaping) {
             EXPECT_EQ(displayWidth(std::u16string_view(layout.text).substr(start)),
                       3u * count.count);
         }

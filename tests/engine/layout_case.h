@@ -18,18 +18,23 @@ struct LayoutCase {
     std::int16_t lines;
     std::u16string expected;
     Fault fault = Fault::None;
-    bool maruFix = true;
+    bool shaping = true;
     bool gapOn = false;
-    std::int16_t spc12A = 1;
+    std::int16_t separatorKind = 1;
     std::int32_t margin = 0;
-    bool chkChg1 = false;
+    bool fullWidth = false;
     std::u16string rule = u"＊";
     bool verticalForms = false;
     bool tateChuYoko = false;
 
     ConvParams params(bool fixed) const { return {height, lines, margin, gapOn, fixed}; }
-    ConvOptions options() const {
-        return {spc12A, false, chkChg1, maruFix, rule, verticalForms, tateChuYoko};
+    Settings options() const {
+        return {.separatorKind = separatorKind,
+                .fullWidth = fullWidth,
+                .shaping = shaping,
+                .pageRule = rule,
+                .verticalForms = verticalForms,
+                .tateChuYoko = tateChuYoko};
     }
 };
 

@@ -118,10 +118,10 @@ auto sourceShown(std::u16string_view sep) {
 }
 
 // The free layout: colHeight rows of one width, each ending in CR LF, then the hanging
-// row with maruFix or nothing without it. Returns the number of columns, when the rows
+// row with shaping or nothing without it. Returns the number of columns, when the rows
 // can be measured (see cellsMayJoin), else 0.
 std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimmed,
-                             const ConvParams &params, const ConvOptions &options) {
+                             const ConvParams &params, const Settings &options) {
     const std::u16string_view sep = separatorOf(params, options);
     const auto shown = sourceShown(sep);
     const std::u16string margin(params.margin, u' ');
@@ -142,11 +142,11 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
 
     // The hanging row holds the margin, blanks, the separator and shaped marks only.
     const std::u16string_view hanging = reader.rest();
-    FUZZ_CHECK(options.maruFix || hanging.empty());
+    FUZZ_CHECK(options.shaping || hanging.empty());
     FUZZ_CHECK(std::ranges::all_of(hanging, [&](char16_t c) {
         return c == u'\u3000' || c == u' ' || isMaruChar(c) || sep.find(c) != sep.npos;
     }));
-    FUZZ_CHECK(!options.maruFix || hanging.starts_with(margin));
+    FUZZ_CHECK(!options.shaping || hanging.starts_with(margin));
     if (!measurable)
         return 0;
 
@@ -155,23 +155,23 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
     const std::int64_t columns = (width - params.margin) / cellWidth;
     // When the number of lines is the number of columns, the hanging row is as wide as
     // the rows, so that its marks stand under their columns.
-    if (options.maruFix && params.lineCount == columns)
+    if (options.shaping && params.lineCount == columns)
         FUZZ_CHECK(displayWidth(hanging) == width);
     return columns;
 }
 
 // The fixed-line-count layout: a rule line and an empty line, then pages of colHeight
-// rows, the page's hanging row with maruFix (an empty line without), and the rule line
+// rows, the page's hanging row with shaping (an empty line without), and the rule line
 // again. Every row and hanging row is as wide as the page's columns. The final trim
 // takes the CR LF CR LF after the last rule line; when the rule itself begins with a
 // line break or ends in a blank it takes more, so the shape is then not checked.
 void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
-                     const ConvParams &params, const ConvOptions &options) {
+                     const ConvParams &params, const Settings &options) {
     const std::u16string_view sep = separatorOf(params, options);
-    const std::u16string unit = std::u16string(sep) + options.MpTsep;
+    const std::u16string unit = std::u16string(sep) + options.pageRule;
     if (unit.empty() || isBreak(unit.front()) || isBlankOrBreak(unit.back()))
         return;
-    const LineCount estimate = countColumns(trimmed, params.colHeight, options);
+    const LineCount estimate = CountLines(trimmed, params.colHeight, options);
     FUZZ_CHECK(estimate.ok());
     const std::int64_t columns = std::min<std::int64_t>(params.lineCount, estimate.count);
     std::u16string rule;
@@ -194,7 +194,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
             FUZZ_CHECK(row.starts_with(margin) && (!measurable || displayWidth(row) == width));
             collectCharacters(row, shown, found);
         }
-        if (options.maruFix) {
+        if (options.shaping) {
             const std::u16string_view hanging = reader.line();
             FUZZ_CHECK(hanging.starts_with(margin) && displayWidth(hanging) == width);
         } else {
@@ -220,13 +220,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace tovalo::fuzz;
     FuzzedDataProvider in(data, size);
 
-    ConvOptions options;
-    options.Spc12A = in.ConsumeIntegralInRange<std::int16_t>(0, 6);
-    options.ChkChg0 = in.ConsumeBool();
-    options.ChkChg1 = in.ConsumeBool();
+    Settings options;
+    options.separatorKind = in.ConsumeIntegralInRange<std::int16_t>(0, 6);
+    options.barForLongVowel = in.ConsumeBool();
+    options.fullWidth = in.ConsumeBool();
     options.verticalForms = in.ConsumeBool();
     options.tateChuYoko = in.ConsumeBool();
-    options.maruFix = in.ConsumeBool();
+    options.shaping = in.ConsumeBool();
     ConvParams params;
     params.colHeight = consumeHeight(in);
     params.lineCount = consumeLineCount(in);
@@ -238,7 +238,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const bool commandFixed = in.ConsumeBool();
     const ParamTexts boxes{boxText(params.colHeight, in), boxText(params.lineCount, in),
                            boxText(params.margin, in), params.gapOn, commandFixed};
-    options.MpTsep = consumeRule(in);
+    options.pageRule = consumeRule(in);
     checkNumberReading(consumeShortText(in, 12));
     const std::u16string source = consumeRestAsText(
         in, params.colHeight > kTallColumns ? kMaxSourceUnitsWhenTall : kMaxSourceUnits);
@@ -251,16 +251,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::int64_t columns = checkFreeLayout(free.text, trimmed, params, options);
         // Only the half-width marks, which hang in the estimate but not in the layout,
         // may make the two differ.
-        if (columns > 0 && (options.ChkChg1 || !hasHalfWidthMark(trimmed))) {
-            const Estimate estimate = CountLines(source, params.colHeight, options);
-            FUZZ_CHECK(estimate.ok() && estimate.count == columns && estimate.trimmed == trimmed);
+        if (columns > 0 && (options.fullWidth || !hasHalfWidthMark(trimmed))) {
+            const LineCount estimate = CountLines(source, params.colHeight, options);
+            FUZZ_CHECK(estimate.ok() && estimate.count == columns);
         }
     }
     const LayoutResult fixed = FixedLines(trimmed, fixedParams, options);
     if (fixed.ok())
         checkFixedLines(fixed.text, trimmed, fixedParams, options);
 
-    const Command command = Convert(source, boxes, options);
+    const Conversion command = MakeTate(source, boxes, options);
     const LayoutResult &expected = commandFixed ? fixed : free;
     FUZZ_CHECK(command.fault == expected.fault);
     FUZZ_CHECK(command.trimmed && *command.trimmed == trimmed);

@@ -25,10 +25,10 @@ std::int16_t consumeSide(FuzzedDataProvider &in) {
 }
 
 void checkPages(std::u16string_view pages, std::u16string_view source, const PhoneParams &params) {
-    const int width = params.Rtn ? params.W - 1 : params.W;
+    const int width = params.lineBreaks ? params.width - 1 : params.width;
     std::u16string rule = u" ";
     for (int c = 1; c < width; ++c)
-        rule += params.MpTsep;
+        rule += params.rule;
     rule += u"\r\n";
 
     LineReader reader(pages);
@@ -40,9 +40,9 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
     std::int64_t count = 0;
     while (!reader.atEnd()) {
-        for (int r = 0; r < params.H; ++r) {
+        for (int r = 0; r < params.height; ++r) {
             collectCharacters(reader.columns(2 * width), shown, found);
-            if (params.Rtn)
+            if (params.lineBreaks)
                 reader.expect(u"\r\n");
         }
         reader.expect(rule);
@@ -62,14 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider in(data, size);
 
     PhoneParams params;
-    params.H = consumeSide(in);
-    params.W = consumeSide(in);
-    params.Rtn = in.ConsumeBool();
-    params.ChkChg1 = in.ConsumeBool();
+    params.height = consumeSide(in);
+    params.width = consumeSide(in);
+    params.lineBreaks = in.ConsumeBool();
+    params.fullWidth = in.ConsumeBool();
     params.verticalForms = in.ConsumeBool();
     params.tateChuYoko = in.ConsumeBool();
     if (!in.ConsumeBool())
-        params.MpTsep = consumeShortText(in, 6);
+        params.rule = consumeShortText(in, 6);
     const std::u16string source = consumeRestAsText(in, kMaxSourceUnits);
 
     const PhonePages pages = MpMaker(source, params);

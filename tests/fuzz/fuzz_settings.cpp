@@ -7,14 +7,14 @@
 
 #include "fuzz_support.h"
 
-#include "app/settings_file.h"
 #include "platform/text/cp932.h"
 #include "platform/text/unicode.h"
+#include "settings/settings_file.h"
 
 namespace tovalo::fuzz {
 namespace {
 
-using app::SettingsRecords;
+using settings::SettingsRecords;
 
 // A text as it comes back from a file of that encoding: through the code page and back,
 // or through UTF-8, which holds every character but half of a surrogate pair.
@@ -26,51 +26,51 @@ std::u16string throughFile(std::u16string_view text, bool utf8) {
 // does not pass for one it read.
 SettingsRecords unlike(const SettingsRecords &r) {
     SettingsRecords other;
-    other.Spc12A = static_cast<std::int16_t>(~r.Spc12A);
-    other.StMBL = static_cast<std::int16_t>(~r.StMBL);
-    other.ChkChg0 = !r.ChkChg0;
-    other.ChkChg1 = !r.ChkChg1;
-    other.maruFix = !r.maruFix;
+    other.settings.separatorKind = static_cast<std::int16_t>(~r.settings.separatorKind);
+    other.settings.startText = static_cast<std::int16_t>(~r.settings.startText);
+    other.settings.barForLongVowel = !r.settings.barForLongVowel;
+    other.settings.fullWidth = !r.settings.fullWidth;
+    other.settings.shaping = !r.settings.shaping;
     other.fixedLines = !r.fixedLines;
-    for (std::u16string *text : {&other.MpTsep, &other.height, &other.lines, &other.MailSoft,
-                                 &other.source, &other.vertical})
+    for (std::u16string *text : {&other.settings.pageRule, &other.height, &other.lines,
+                                 &other.settings.mailProgram, &other.source, &other.vertical})
         *text = u"\uFFFF";
     return other;
 }
 
 void checkRoundTrip(const SettingsRecords &written) {
-    const std::string bytes = app::writeSettingsFile(written);
+    const std::string bytes = settings::writeSettingsFile(written);
     const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
-    FUZZ_CHECK(app::readSettingsFile(bytes, read) == app::kSettingsRecordCount);
-    FUZZ_CHECK(read.Spc12A == written.Spc12A);
-    FUZZ_CHECK(read.StMBL == written.StMBL);
-    FUZZ_CHECK(read.MpTsep == throughFile(written.MpTsep, utf8));
-    FUZZ_CHECK(read.ChkChg0 == written.ChkChg0);
-    FUZZ_CHECK(read.ChkChg1 == written.ChkChg1);
-    FUZZ_CHECK(read.maruFix == written.maruFix);
+    FUZZ_CHECK(settings::readSettingsFile(bytes, read) == settings::kSettingsRecordCount);
+    FUZZ_CHECK(read.settings.separatorKind == written.settings.separatorKind);
+    FUZZ_CHECK(read.settings.startText == written.settings.startText);
+    FUZZ_CHECK(read.settings.pageRule == throughFile(written.settings.pageRule, utf8));
+    FUZZ_CHECK(read.settings.barForLongVowel == written.settings.barForLongVowel);
+    FUZZ_CHECK(read.settings.fullWidth == written.settings.fullWidth);
+    FUZZ_CHECK(read.settings.shaping == written.settings.shaping);
     FUZZ_CHECK(read.height == throughFile(written.height, utf8));
     FUZZ_CHECK(read.lines == throughFile(written.lines, utf8));
     FUZZ_CHECK(read.fixedLines == written.fixedLines);
-    FUZZ_CHECK(read.MailSoft == throughFile(written.MailSoft, utf8));
+    FUZZ_CHECK(read.settings.mailProgram == throughFile(written.settings.mailProgram, utf8));
     FUZZ_CHECK(read.source == throughFile(written.source, utf8));
     FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
     // What was read writes out to the very same file.
-    FUZZ_CHECK(app::writeSettingsFile(read) == bytes);
+    FUZZ_CHECK(settings::writeSettingsFile(read) == bytes);
 }
 
 SettingsRecords consumeRecords(FuzzedDataProvider &in) {
     SettingsRecords r;
-    r.Spc12A = in.ConsumeIntegral<std::int16_t>();
-    r.StMBL = in.ConsumeIntegral<std::int16_t>();
-    r.ChkChg0 = in.ConsumeBool();
-    r.ChkChg1 = in.ConsumeBool();
-    r.maruFix = in.ConsumeBool();
+    r.settings.separatorKind = in.ConsumeIntegral<std::int16_t>();
+    r.settings.startText = in.ConsumeIntegral<std::int16_t>();
+    r.settings.barForLongVowel = in.ConsumeBool();
+    r.settings.fullWidth = in.ConsumeBool();
+    r.settings.shaping = in.ConsumeBool();
     r.fixedLines = in.ConsumeBool();
-    r.MpTsep = consumeShortText(in, 16);
+    r.settings.pageRule = consumeShortText(in, 16);
     r.height = consumeShortText(in, 16);
     r.lines = consumeShortText(in, 16);
-    r.MailSoft = consumeShortText(in, 64);
+    r.settings.mailProgram = consumeShortText(in, 64);
     r.source = consumeShortText(in, 512);
     r.vertical = consumeRestAsText(in, 1024);
     return r;
@@ -84,10 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
     for (const std::string &file : {std::string(bytes), "\xEF\xBB\xBF" + std::string(bytes)}) {
-        tovalo::app::SettingsRecords fromFile;
-        const int records = tovalo::app::readSettingsFile(file, fromFile);
-        FUZZ_CHECK(records >= 0 && records <= tovalo::app::kSettingsRecordCount);
-        if (records == tovalo::app::kSettingsRecordCount)
+        tovalo::settings::SettingsRecords fromFile;
+        const int records = tovalo::settings::readSettingsFile(file, fromFile);
+        FUZZ_CHECK(records >= 0 && records <= tovalo::settings::kSettingsRecordCount);
+        if (records == tovalo::settings::kSettingsRecordCount)
             checkRoundTrip(fromFile);
     }
 

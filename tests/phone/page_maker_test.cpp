@@ -33,30 +33,50 @@ TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
     const std::tuple<std::u16string, PhoneParams, std::u16string> cases[] = {
         // Two pages, a line break after every row.
         {kTen,
-         {3, 4, true},
+         {.height = 3, .width = 4, .lineBreaks = true},
          u" ＊＊\nきえあ\nくおい\nけかう\n ＊＊\n    こ\n" + blankLines(2, 6) + u" ＊＊\n"},
-        {kTen, {3, 3, false}, u" ＊＊\nきえあくおいけかう ＊＊\n    こ" + spaces(13) + u"＊＊\n"},
+        {kTen,
+         {.height = 3, .width = 3, .lineBreaks = false},
+         u" ＊＊\nきえあくおいけかう ＊＊\n    こ" + spaces(13) + u"＊＊\n"},
         // A line break takes one blank cell; a half-width character gets a space.
-        {u"a\r\nb", {3, 3, false}, u" ＊＊\n    a     　    b  ＊＊\n"},
+        {u"a\r\nb",
+         {.height = 3, .width = 3, .lineBreaks = false},
+         u" ＊＊\n    a     　    b  ＊＊\n"},
         // The LF skipped after a CR takes no cell but counts towards the pages.
-        {u"あ\r\nい", {3, 1, false}, u" \nあ　い \n" + blankLines(1, 7)},
-        {u"ー", {1, 2, false}, u" ＊\n  ｜ ＊\n"},
+        {u"あ\r\nい",
+         {.height = 3, .width = 1, .lineBreaks = false},
+         u" \nあ　い \n" + blankLines(1, 7)},
+        {u"ー", {.height = 1, .width = 2, .lineBreaks = false}, u" ＊\n  ｜ ＊\n"},
         // A text far shorter than the pages still fills its cells.
         {u"テスト",
-         {6, 8, true},
+         {.height = 6, .width = 8, .lineBreaks = true},
          u" ＊＊＊＊＊＊\n" + spaces(12) + u"テ\n" + spaces(12) + u"ス\n" + spaces(12) + u"ト\n" +
              blankLines(3, 14) + u" ＊＊＊＊＊＊\n"},
-        {u"あいうえ", {2, 2, false}, u" ＊\nうあえい ＊\n" + spaces(9) + u"＊\n"}, // a full page
-        {u"abc", {2, 2, false, u"＊", true}, u" ＊\nｃａ  ｂ ＊\n"},
-        {u"あい", {2, 3, true, u""}, u" \n  あ\n  い\n \n"},
-        {u"\U00020BB7あ", {3, 1, false}, u" \n\U00020BB7あ   \n"}, // a surrogate pair
+        {u"あいうえ",
+         {.height = 2, .width = 2, .lineBreaks = false},
+         u" ＊\nうあえい ＊\n" + spaces(9) + u"＊\n"}, // a full page
+        {u"abc",
+         {.height = 2, .width = 2, .lineBreaks = false, .rule = u"＊", .fullWidth = true},
+         u" ＊\nｃａ  ｂ ＊\n"},
+        {u"あい",
+         {.height = 2, .width = 3, .lineBreaks = true, .rule = u""},
+         u" \n  あ\n  い\n \n"},
+        {u"\U00020BB7あ",
+         {.height = 3, .width = 1, .lineBreaks = false},
+         u" \n\U00020BB7あ   \n"}, // a surrogate pair
         // A cell for each user-perceived character; a half-width sound mark stays apart.
-        {u"か\u3099😀ｶﾞ", {2, 2, false}, u" ＊\nｶ か\u3099ﾞ 😀 ＊\n" + spaces(9) + u"＊\n"},
-        {u"ｶﾞ", {1, 3, false, u"＊", true}, u" ＊＊\n  ゛カ ＊＊\n"},
+        {u"か\u3099😀ｶﾞ",
+         {.height = 2, .width = 2, .lineBreaks = false},
+         u" ＊\nｶ か\u3099ﾞ 😀 ＊\n" + spaces(9) + u"＊\n"},
+        {u"ｶﾞ",
+         {.height = 1, .width = 3, .lineBreaks = false, .rule = u"＊", .fullWidth = true},
+         u" ＊＊\n  ゛カ ＊＊\n"},
         // Vertical forms and two digits in one cell.
-        {u"「12」", {1, 4, false, u"＊", false, true, true}, u" ＊＊＊\n  ﹂12﹁ ＊＊＊\n"},
-        {spaces(10), {6, 8, true}, kBlankStartPage},
-        {u"", {6, 8, true}, kBlankStartPage},
+        {u"「12」",
+         {.height = 1, .width = 4, .lineBreaks = false, .verticalForms = true, .tateChuYoko = true},
+         u" ＊＊＊\n  ﹂12﹁ ＊＊＊\n"},
+        {spaces(10), {.height = 6, .width = 8, .lineBreaks = true}, kBlankStartPage},
+        {u"", {.height = 6, .width = 8, .lineBreaks = true}, kBlankStartPage},
     };
     for (const auto &[source, params, expected] : cases) {
         const PhonePages pages = MpMaker(source, params);
@@ -69,23 +89,27 @@ TEST(PageMaker, GivesTheFailureTextAndItsReasonOutsideItsLimits) {
     const std::u16string longest(32766, u'あ');
     const std::u16string hugeRule(300000, u'＊');
     const std::tuple<std::u16string, PhoneParams, PageFault> cases[] = {
-        {kTen, {0, 8, true}, PageFault::HeightOutOfRange},
-        {kTen, {254, 1, false}, PageFault::None},
-        {kTen, {255, 1, false}, PageFault::HeightOutOfRange},
-        {kTen, {6, 1, true}, PageFault::WidthOutOfRange}, // no cell left beside the line break
-        {kTen, {1, 255, true}, PageFault::None},
-        {kTen, {1, 255, false}, PageFault::WidthOutOfRange},
-        {kTen, {6, -32768, true}, PageFault::WidthOutOfRange},
-        {longest, {1, 1, false}, PageFault::None},
-        {longest + spaces(100), {1, 1, false}, PageFault::None}, // counted after trimming
-        {longest + u"あ", {1, 1, false}, PageFault::SourceTooLong},
-        {longest, {2, 1, false}, PageFault::TooManyCells},
+        {kTen, {.height = 0, .width = 8, .lineBreaks = true}, PageFault::HeightOutOfRange},
+        {kTen, {.height = 254, .width = 1, .lineBreaks = false}, PageFault::None},
+        {kTen, {.height = 255, .width = 1, .lineBreaks = false}, PageFault::HeightOutOfRange},
+        {kTen,
+         {.height = 6, .width = 1, .lineBreaks = true},
+         PageFault::WidthOutOfRange}, // no cell left beside the line break
+        {kTen, {.height = 1, .width = 255, .lineBreaks = true}, PageFault::None},
+        {kTen, {.height = 1, .width = 255, .lineBreaks = false}, PageFault::WidthOutOfRange},
+        {kTen, {.height = 6, .width = -32768, .lineBreaks = true}, PageFault::WidthOutOfRange},
+        {longest, {.height = 1, .width = 1, .lineBreaks = false}, PageFault::None},
+        {longest + spaces(100),
+         {.height = 1, .width = 1, .lineBreaks = false},
+         PageFault::None}, // counted after trimming
+        {longest + u"あ", {.height = 1, .width = 1, .lineBreaks = false}, PageFault::SourceTooLong},
+        {longest, {.height = 2, .width = 1, .lineBreaks = false}, PageFault::TooManyCells},
         {kTen, {1, 254, false, hugeRule}, PageFault::ResultTooLarge},
     };
     for (const auto &[source, params, fault] : cases) {
         const PhonePages pages = MpMaker(source, params);
         EXPECT_EQ(pages.fault, fault)
-            << params.H << " x " << params.W << ", " << source.size() << " characters";
+            << params.height << " x " << params.width << ", " << source.size() << " characters";
         EXPECT_EQ(pages.text == u"えらー", fault != PageFault::None);
     }
 }

@@ -1,6 +1,6 @@
 // UpCheck on the fake and on the file store alike, and when the store fails under it.
 
-#include "../registry/store_fixtures.h"
+#include "../platform/registry/store_fixtures.h"
 #include "platform/program/program_file.h"
 #include "update/up_check.h"
 
@@ -66,20 +66,28 @@ TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         {objectError(6), "IconIndex には負の値は設定できません"},
         {6, "オーバーフローしました。"},
     };
+    // Everything a registration needs is set unless a case says otherwise.
     struct Case {
-        bool installed;
-        std::u16string_view mail, author, url, product;
-        int iconIndex, major;
+        bool installed = true;
+        std::u16string_view mail = u"m", author = u"a", url = u"u", product = u"T";
+        int iconIndex = 0, major = 2;
         std::int32_t error;
     };
     const Case cases[] = {
-        {false, u"", u"", u"", u"", -1, 4, objectError(1)},
-        {true, u"", u"", u"u", u"T", 0, 2, objectError(2)},
-        {true, u"m", u"", u"", u"T", 0, 2, objectError(3)},
-        {true, u"m", u"a", u"", u"", 0, 2, objectError(4)},
-        {true, u"m", u"a", u"u", u"", -1, 2, objectError(5)},
-        {true, u"m", u"a", u"u", u"T", -1, 4, objectError(6)},
-        {true, u"m", u"a", u"u", u"T", 0, 4, 6}, // the build 40100 does not fit in 16 bits
+        {.installed = false,
+         .mail = u"",
+         .author = u"",
+         .url = u"",
+         .product = u"",
+         .iconIndex = -1,
+         .major = 4,
+         .error = objectError(1)},
+        {.mail = u"", .author = u"", .error = objectError(2)},
+        {.author = u"", .url = u"", .error = objectError(3)},
+        {.url = u"", .product = u"", .error = objectError(4)},
+        {.product = u"", .iconIndex = -1, .error = objectError(5)},
+        {.iconIndex = -1, .major = 4, .error = objectError(6)},
+        {.major = 4, .error = 6}, // the build 40100 does not fit in 16 bits
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(messages.at(c.error));

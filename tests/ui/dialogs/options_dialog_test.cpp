@@ -1,0 +1,186 @@
+// The options dialog: opened modally by the menu entry "設定", loaded from the main
+// window's settings and storing them back however it closes, with the reconversion after.
+#include "tests/ui/window/window_harness.h"
+
+#include "ui/dialogs/frm_cstm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <functional>
+
+using namespace tovalo::ui;
+using namespace tovalo::settings;
+using namespace tovalo::ui::test;
+using tovalo::ui::FrmCstm;
+
+namespace {
+
+template <class T> T *in(QWidget *dialog, const char *name) {
+    return dialog->findChild<T *>(QString::fromLatin1(name));
+}
+
+enum class Closing { OK, CloseButton, Escape };
+
+// Chooses "設定" and lets `act` work on the modal dialog, which is then closed as `how` says.
+void withOptions(Form1 &form, const std::function<void(FrmCstm &)> &act,
+                 Closing how = Closing::OK) {
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<FrmCstm *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        act(*dialog);
+        if (how == Closing::OK)
+            click(in<QPushButton>(dialog, "BtnOK"));
+        else if (how == Closing::CloseButton)
+            dialog->close();
+        else
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    form.MnuOption()->trigger();
+}
+
+// A window started on a settings file with these values.
+Form1 &openWith(WindowHarness &h, int spc12a, int stmbl, bool characters = false,
+                bool maru = true) {
+    auto flag = [](bool on) { return on ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#"); };
+    h.putSettings(QStringLiteral("%1,%2,\"＊\"\r\n%3,%4,%5\r\n\"10\",\"5\",0\r\n\"\"\r\n"
+                                 "\"abc 123\"\r\n\"old\"\r\n")
+                      .arg(spc12a)
+                      .arg(stmbl)
+                      .arg(flag(characters), flag(characters), flag(maru))
+                      .toStdU16String());
+    return h.open();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Closing)
+
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void modalWithControlsInTabOrderAndAFontButtonThatKeepsItOpen() {
+        WindowHarness h;
+        h.dialogs.fontAnswer =
+            tovalo::platform::FontChoice{QFont(QStringLiteral("Serif"), 14), Qt::blue};
+        withOptions(h.open(), [&h](FrmCstm &d) {
+            QVERIFY(d.isModal());
+            // Of each group of option buttons, Tab reaches the selected one.
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StManual"), 8),
+                     QStringList({"StManual", "Spch1", "Check(0)", "Check(1)", "chkMaru", "BtnOK",
+                                  "BtnFont", "StManual"}));
+            click(in<QPushButton>(&d, "BtnFont"));
+            QVERIFY(h.dialogs.messages.size() == 1 && h.dialogs.fontDialogs.size() == 1);
+            QVERIFY(d.isVisible());
+        });
+        QCOMPARE(h.pane("TxtTate")->font().pointSize(), 14);
+    }
+
+    // Untouched settings stay as they were, those out of range become the first choice,
+    // and the source is converted again unless it is empty.
+    void openingAndClosingKeepsTheSettingsAndConvertsAgain_data() {
+        QTest::addColumn<int>("spc12a");
+        QTest::addColumn<int>("stmbl");
+        QTest::addColumn<bool>("characters"); // both character options
+        QTest::addColumn<bool>("maru");
+        QTest::addColumn<int>("storedSpc12A");
+        QTest::addColumn<int>("storedStMBL");
+        QTest::newRow("full-width bar, last texts, all options")
+            << 5 << 3 << true << true << 5 << 3;
+        QTest::newRow("two spaces, blank, no options") << 2 << 2 << false << false << 2 << 2;
+        QTest::newRow("half-width bar, manual, shaping") << 4 << 1 << false << true << 4 << 1;
+        QTest::newRow("out of range") << 7 << 9 << false << true << 1 << 1;
+    }
+    void openingAndClosingKeepsTheSettingsAndConvertsAgain() {
+        QFETCH(int, spc12a);
+        QFETCH(int, stmbl);
+        QFETCH(bool, characters);
+        QFETCH(bool, maru);
+        QFETCH(int, storedSpc12A);
+        QFETCH(int, storedStMBL);
+        WindowHarness h;
+        Form1 &form = openWith(h, spc12a, stmbl, characters, maru);
+        h.pane("TxtOri")->setText(stmbl == 2 ? u"" : u"abc 123"); // blank: nothing to convert
+        h.pane("TxtTate")->setText(u"edited");
+        withOptions(form, [](FrmCstm &) {});
+        const tovalo::engine::Settings &s = form.settings();
+        QCOMPARE(s.separatorKind, storedSpc12A);
+        QCOMPARE(s.startText, storedStMBL);
+        QVERIFY(s.barForLongVowel == characters && s.fullWidth == characters && s.shaping == maru);
+        QCOMPARE(h.paneText("TxtTate"), stmbl == 2 ? QStringLiteral("edited") : convertedNow(form));
+    }
+
+    void everyWayOfClosingStoresTheChoices_data() {
+        QTest::addColumn<Closing>("how");
+        QTest::newRow("OK") << Closing::OK;
+        QTest::newRow("close button") << Closing::CloseButton;
+        QTest::newRow("Escape") << Closing::Escape;
+    }
+    void everyWayOfClosingStoresTheChoices() {
+        QFETCH(Closing, how);
+        WindowHarness h;
+        Form1 &form = h.open();
+        h.pane("TxtOri")->setText(u"abc 123");
+        const auto choose = [](FrmCstm &d) {
+            for (const char *name : {"SpcL", "StLast", "Check(0)", "Check(1)", "chkMaru"})
+                click(in<QAbstractButton>(&d, name));
+        };
+        withOptions(form, choose, how);
+        const tovalo::engine::Settings &s = form.settings();
+        QVERIFY(s.separatorKind == 5 && s.startText == 3 && s.barForLongVowel && s.fullWidth &&
+                !s.shaping);
+        QVERIFY(h.paneText("TxtTate").contains(QStringLiteral("ａ")));
+        QVERIFY(!form.findChild<FrmCstm *>()); // discarded
+    }
+
+    // The first focus and Tab land on the selected button of each group, wherever it
+    // stands, and follow the selection.
+    void tabReachesTheSelectedOptionOfEachGroup() {
+        WindowHarness h;
+        withOptions(openWith(h, 4, 2), [](FrmCstm &d) {
+            QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 7),
+                     QStringList({"StBlank", "Check(0)", "Check(1)", "chkMaru", "BtnOK", "SpcI",
+                                  "BtnFont"}));
+            click(in<QAbstractButton>(&d, "SpcL"));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "BtnOK"), 3),
+                     QStringList({"BtnOK", "SpcL", "BtnFont"}));
+        });
+    }
+
+    // Every control shows the dialog's own font, those inside the frames included; only
+    // the font button has its smaller one.
+    void controlsShowTheDialogFont() {
+        WindowHarness h;
+        withOptions(h.open(), [](FrmCstm &d) {
+            const QFontInfo dialogFont(d.font());
+            for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
+                if (control->objectName() == QStringLiteral("BtnFont"))
+                    continue;
+                const QFontInfo shown(control->font());
+                QVERIFY2(shown.family() == dialogFont.family() &&
+                             shown.pointSizeF() == dialogFont.pointSizeF(),
+                         qPrintable(control->objectName() + QLatin1Char(' ') + shown.family() +
+                                    QLatin1Char(' ') + QString::number(shown.pointSizeF())));
+            }
+        });
+    }
+
+    void startUpLoadsTheDialogHiddenUnlessTheManualIsChosen() {
+        for (const int stmbl : {1, 2, 3}) {
+            WindowHarness h;
+            Form1 &form = openWith(h, 3, stmbl);
+            QPointer<FrmCstm> hidden = form.findChild<FrmCstm *>();
+            QCOMPARE(bool(hidden), stmbl != 1);
+            QVERIFY(!hidden || !hidden->isVisible());
+            withOptions(form, [&](FrmCstm &d) { QCOMPARE(&d == hidden, stmbl != 1); });
+            QVERIFY(!form.findChild<FrmCstm *>());
+        }
+    }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "options_dialog_test.moc"

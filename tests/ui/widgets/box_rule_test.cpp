@@ -1,0 +1,100 @@
+#include "ui/widgets/box_rule.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <string>
+
+namespace tovalo::ui {
+namespace {
+
+constexpr BoxRange kHeight{1, 100};
+
+void expectStep(std::u16string text, BoxStep::Kind kind, int barValue = 0,
+                BoxRange range = kHeight) {
+    const BoxStep step = judgeBoxText(text, range);
+    EXPECT_EQ(step.kind, kind) << testing::PrintToString(text);
+    if (kind == BoxStep::MoveBar) {
+        EXPECT_EQ(step.barValue, barValue) << testing::PrintToString(text);
+    }
+}
+
+TEST(JudgeBoxText, FollowsTheWholePartOfTheNumber) {
+    // Within range the bar takes the number rounded to the nearest, halves to even.
+    const std::pair<std::u16string, int> moves[] = {{u"30", 30}, {u"12.7", 13}, {u"2.5", 2},
+                                                    {u"3.5", 4}, {u" 7 ", 7},   {u"100.7", 101},
+                                                    {u"1.", 1}};
+    for (const auto &[text, bar] : moves)
+        expectStep(text, BoxStep::MoveBar, bar);
+    for (const char16_t *text : {u"150", u"101", u"1e12", u"1e400"})
+        expectStep(text, BoxStep::KeepText);
+    for (const char16_t *text : {u"0", u"0.9", u"-4", u"-1e12", u"-1e400"})
+        expectStep(text, BoxStep::RestoreText);
+    for (const char16_t *text : {u"", u"  ", u"-", u"abc", u"３０"})
+        expectStep(text, BoxStep::Ignore);
+
+    constexpr BoxRange kMargin{0, 10};
+    expectStep(u"0", BoxStep::MoveBar, 0, kMargin);
+    expectStep(u"10", BoxStep::MoveBar, 10, kMargin);
+    expectStep(u"11", BoxStep::KeepText, 0, kMargin);
+    expectStep(u"-0.5", BoxStep::RestoreText, 0, kMargin);
+}
+
+constexpr BoxRange kSide{3, 50};
+
+// While typing only a number within range moves the bar; the rest waits for leaving.
+TEST(PhoneSide, MovesWhileTypingOnlyWithinRange) {
+    const std::pair<std::u16string_view, std::optional<int>> cases[] = {
+        {u"1", std::nullopt},
+        {u"12", 12},
+        {u"7.9", 7},
+        {u"3", 3},
+        {u"50", 50},
+        {u"50.5", std::nullopt},
+        {u"2.9", std::nullopt},
+        {u"", std::nullopt},
+        {u"abc", std::nullopt},
+        {u"99", std::nullopt},
+        {u" 8 ", 8},
+        {u"1e1", 10},
+    };
+    for (const auto &[text, side] : cases)
+        EXPECT_EQ(sideWhileTyping(text, kSide), side)
+            << testing::PrintToString(std::u16string(text));
+}
+
+TEST(PhoneSide, LeavingHoldsTheBoxToTheRange) {
+    const std::pair<std::u16string_view, std::optional<std::u16string>> cases[] = {
+        {u"1", u"3"},          {u"2.9", u"3"},         {u"-4", u"3"},         {u"50.5", u"50"},
+        {u"99", u"50"},        {u"1e400", u"50"},      {u"", u"17"},          {u"x", u"17"},
+        {u"12", std::nullopt}, {u"7.9", std::nullopt}, {u"50", std::nullopt},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(sideWhenLeft(text, kSide, 17), shown)
+            << testing::PrintToString(std::u16string(text));
+}
+
+TEST(ReadNumber, ReadsDecimalNumbersOnly) {
+    const std::pair<std::u16string_view, std::optional<double>> cases[] = {
+        {u"12", 12.0},          {u" -0.5 ", -0.5},       {u"+7.", 7.0},
+        {u".5", 0.5},           {u"1e2", 100.0},         {u"1e-400", 0.0},
+        {u"", std::nullopt},    {u"-", std::nullopt},    {u"inf", std::nullopt},
+        {u"nan", std::nullopt}, {u"0x10", std::nullopt}, {u"+-1", std::nullopt},
+        {u"1 2", std::nullopt}, {u"１２", std::nullopt},
+    };
+    for (const auto &[text, number] : cases)
+        EXPECT_EQ(readNumber(text), number) << testing::PrintToString(std::u16string(text));
+    EXPECT_EQ(readNumber(u"-1e400"), -std::numeric_limits<double>::infinity());
+}
+
+TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
+    EXPECT_EQ(asciiNumberText(u"２０"), u"20");
+    EXPECT_EQ(asciiNumberText(u"－１２．５"), u"-12.5");
+    EXPECT_EQ(asciiNumberText(u"\u3000＋３"), u" +3");
+    EXPECT_EQ(asciiNumberText(u"12ab"), u"12ab");
+    EXPECT_EQ(asciiNumberText(u"あ"), u"あ");
+}
+
+} // namespace
+} // namespace tovalo::ui

@@ -1,0 +1,178 @@
+#include "ui/widgets/pane.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <vector>
+
+namespace tovalo::ui {
+namespace {
+
+bool isDocumentBreak(char16_t c) {
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator || c == 0xFDD0 ||
+           c == 0xFDD1;
+}
+
+// The text with every line break the document knows (CR, LF, CR LF and the Unicode
+// separators) written as CR LF, as the document will hold it.
+std::u16string withCrLfBreaks(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' || c == u'\n' || isDocumentBreak(c)) {
+            out += u"\r\n";
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The lines of a text whose line breaks are all CR LF.
+std::vector<std::u16string_view> splitLines(std::u16string_view text) {
+    std::vector<std::u16string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(u"\r\n", start)) != std::u16string_view::npos;
+         start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text as a cursor inserts it: every line break a lone LF, which starts a new line.
+QString forInsertion(std::u16string_view crLfText) {
+    QString text = toQString(crLfText);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+} // namespace
+
+Pane::Pane(QWidget *parent) : QPlainTextEdit(parent) {
+    connect(document(), &QTextDocument::contentsChanged, this, &Pane::documentEdited);
+}
+
+std::u16string Pane::documentText() const {
+    const QString raw = document()->toRawText();
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(blockCount()));
+    for (QChar c : raw) {
+        if (isDocumentBreak(c.unicode()))
+            text += u"\r\n";
+        else
+            text += c.unicode();
+    }
+    return text;
+}
+
+std::u16string Pane::selectedText() const {
+    return withCrLfBreaks(textCursor().selectedText().toStdU16String());
+}
+
+void Pane::documentEdited() {
+    if (rewriting_)
+        return;
+    std::u16string now = documentText();
+    if (now == text_)
+        return;
+    text_ = std::move(now);
+    emit changed();
+}
+
+void Pane::setText(std::u16string_view text) {
+    const std::u16string wanted = withCrLfBreaks(text);
+    if (wanted == text_)
+        return;
+    const QTextCursor caret = textCursor();
+    const int anchor = caret.anchor();
+    const int position = caret.position();
+    const int vertical = verticalScrollBar()->value();
+    const int horizontal = horizontalScrollBar()->value();
+
+    rewriting_ = true;
+    document()->setUndoRedoEnabled(false);
+    replaceLines(wanted);
+    document()->setUndoRedoEnabled(true);
+    // Lines keep their shaped glyphs once laid out, so that painting the long rows of a
+    // vertical text does not shape them a second time.
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+    std::u16string now = documentText();
+    rewriting_ = false;
+
+    QTextCursor restored(document());
+    const int last = document()->characterCount() - 1;
+    restored.setPosition(std::min(anchor, last));
+    restored.setPosition(std::min(position, last), QTextCursor::KeepAnchor);
+    setTextCursor(restored);
+    verticalScrollBar()->setValue(vertical);
+    horizontalScrollBar()->setValue(horizontal);
+
+    if (now == text_)
+        return;
+    text_ = std::move(now);
+    emit changed();
+}
+
+void Pane::replaceAllAsEdit(std::u16string_view text) {
+    const std::u16string wanted = withCrLfBreaks(text);
+    if (wanted == text_)
+        return;
+    QTextCursor edit(document());
+    edit.select(QTextCursor::Document);
+    edit.insertText(forInsertion(wanted));
+    setTextCursor(edit);
+}
+
+void Pane::showFirstLineRightEnd() {
+    // Lines are laid out when first needed; the first one tells the text's width, as
+    // every row of vertical text is equally wide.
+    document()->documentLayout()->blockBoundingRect(document()->firstBlock());
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->maximum());
+}
+
+// Rewrites only the lines that differ, each within its own block, so that a small change
+// of a long text stays cheap and unchanged lines keep their layout. The text's line
+// breaks are all CR LF.
+void Pane::replaceLines(std::u16string_view text) {
+    const std::vector<std::u16string_view> oldLines = splitLines(text_);
+    const std::vector<std::u16string_view> newLines = splitLines(text);
+
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    QTextBlock block = document()->begin();
+    const std::size_t common = std::min(oldLines.size(), newLines.size());
+    for (std::size_t i = 0; i < common; ++i, block = block.next()) {
+        if (oldLines[i] == newLines[i])
+            continue;
+        edit.setPosition(block.position());
+        edit.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        edit.insertText(toQString(newLines[i]));
+    }
+    edit.movePosition(QTextCursor::End);
+    if (newLines.size() > common) {
+        for (std::size_t i = common; i < newLines.size(); ++i) {
+            edit.insertBlock();
+            edit.insertText(toQString(newLines[i]));
+        }
+    } else if (oldLines.size() > common) {
+        const QTextBlock last = document()->findBlockByNumber(static_cast<int>(common) - 1);
+        edit.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        edit.removeSelectedText();
+    }
+    edit.endEditBlock();
+}
+
+} // namespace tovalo::ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <string>
+#include <string_view>
+
+namespace tovalo::ui {
+
+// A multi-line text box as the program's logic sees it: its text has CR LF line
+// breaks, and it reports a change only when the text really changes.
+class Pane : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit Pane(QWidget *parent = nullptr);
+
+    const std::u16string &text() const { return text_; }
+    // The selected part of the text, with CR LF line breaks like the text.
+    std::u16string selectedText() const;
+
+    // Replaces the text when it differs from the current one, reports the change at
+    // once, and keeps the caret and the scroll position where they were (clamped to
+    // the new text). The undo history starts anew, as after any program rewrite.
+    void setText(std::u16string_view text);
+
+    // Replaces the whole text as the user's own edit would: one step that undo takes
+    // back, the caret after the new text, the change reported at once.
+    void replaceAllAsEdit(std::u16string_view text);
+
+    // Scrolls to the first line and the right end of the lines, where vertical text
+    // begins; the caret stays where it is.
+    void showFirstLineRightEnd();
+
+signals:
+    void changed();
+
+private:
+    void documentEdited();
+    std::u16string documentText() const;
+    void replaceLines(std::u16string_view text);
+
+    std::u16string text_;
+    bool rewriting_ = false;
+};
+
+} // namespace tovalo::ui

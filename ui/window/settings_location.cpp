@@ -1,0 +1,17 @@
+#include "ui/window/settings_location.h"
+
+#include "platform/qt/files.h"
+#include "ui/window/window_texts.h"
+
+namespace tovalo::ui {
+
+QString settingsFilePath(const platform::Files &files) {
+    QString folder = files.programFolder();
+    const bool ownFolder =
+        files.exists(folder + QLatin1Char('/') + texts::qs(texts::kManualFileName));
+    if (!ownFolder || !files.isWritableFolder(folder))
+        folder = files.userConfigFolder() + QStringLiteral("/tovalo");
+    return folder + QLatin1Char('/') + texts::qs(texts::kSettingsFileName);
+}
+
+} // namespace tovalo::ui
