@@ -6,12 +6,15 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QPixmap>
 #include <QVBoxLayout>
 
 #include <array>
+#include <cstdlib>
+#include <limits>
 
 namespace tovalo::platform {
 namespace {
@@ -69,6 +72,59 @@ void offerOnlyScriptFonts(QFontDialog &chooser) {
     hideSymbolFonts();
 }
 
+// The style of `family` nearest to `font`'s slant and weight, preferring a style of
+// normal width.
+int nearestStyle(const QString &family, const QStringList &styles, const QFont &font) {
+    int best = 0;
+    int bestScore = std::numeric_limits<int>::max();
+    for (int row = 0; row < styles.size(); ++row) {
+        const QFont candidate = QFontDatabase::font(family, styles[row], 12);
+        const int score = (candidate.italic() != font.italic()) * 100000 +
+                          std::abs(candidate.weight() - font.weight()) * 10 +
+                          (candidate.stretch() != QFont::Unstretched &&
+                           candidate.stretch() != QFont::AnyStretch) +
+                          (styles[row].contains(QStringLiteral("Condensed")) ? 1 : 0);
+        if (score < bestScore) {
+            best = row;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+// When another family is chosen, the chooser takes the first of its styles unless one has
+// the same name as before ("Regular" is not "Book"): this picks the style with the slant
+// and weight of the font chosen before instead. The lists are the chooser's families,
+// styles and sizes, in that order.
+void keepStyleAcrossFamilies(QFontDialog &chooser) {
+    const QList<QListView *> lists = chooser.findChildren<QListView *>();
+    QListView *families = lists.value(0);
+    QListView *styles = lists.value(1);
+    if (!families || !styles || !families->selectionModel())
+        return;
+    // The font chosen before: the chooser reports the new family's first style before
+    // this has picked the right one, so a change of family does not count here.
+    auto *before = new QFont(chooser.currentFont());
+    QObject::connect(&chooser, &QObject::destroyed, [before] { delete before; });
+    QObject::connect(&chooser, &QFontDialog::currentFontChanged, [before](const QFont &font) {
+        if (font.family() == before->family())
+            *before = font;
+    });
+    QObject::connect(families->selectionModel(), &QItemSelectionModel::currentChanged, styles,
+                     [&chooser, styles, before](const QModelIndex &current) {
+                         if (!current.isValid() || !styles->model() ||
+                             styles->model()->rowCount() == 0)
+                             return;
+                         QStringList names;
+                         for (int row = 0; row < styles->model()->rowCount(); ++row)
+                             names << styles->model()->index(row, 0).data().toString();
+                         const int row = nearestStyle(current.data().toString(), names, *before);
+                         if (row != styles->currentIndex().row())
+                             styles->setCurrentIndex(styles->model()->index(row, 0));
+                         *before = chooser.currentFont();
+                     });
+}
+
 } // namespace
 
 FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
@@ -89,6 +145,7 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
         colors_->addItem(QIcon(swatch(current.color)), current.color.name(), current.color);
     colors_->setCurrentIndex(colors_->findData(current.color));
     offerOnlyScriptFonts(*fonts_);
+    keepStyleAcrossFamilies(*fonts_);
     // A family the system lacks is offered as the family that stands in for it.
     QFont shown = current.font;
     shown.setFamily(QFontInfo(current.font).family());

@@ -219,6 +219,24 @@ private slots:
         QCOMPARE(choice.color, QColor(Qt::red));
     }
 
+    // Choosing another family keeps an upright font of normal weight upright and normal,
+    // though the family names its styles differently ("Book", not "Regular").
+    void fontDialogKeepsTheSlantAcrossFamilies() {
+        tovalo::platform::FontColorDialog dialog(
+            {QFont(QStringLiteral("IPAGothic"), 9), Qt::black});
+        auto *chooser = dialog.findChild<QFontDialog *>(QStringLiteral("FontChooser"));
+        QListView *families = chooser->findChildren<QListView *>().value(0);
+        const QModelIndexList found =
+            families->model()->match(families->model()->index(0, 0), Qt::DisplayRole,
+                                     QStringLiteral("DejaVu Sans"), 1, Qt::MatchExactly);
+        if (found.isEmpty())
+            QSKIP("DejaVu Sans is not installed");
+        families->setCurrentIndex(found.first());
+        QCOMPARE(chooser->currentFont().family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(!chooser->currentFont().italic());
+        QCOMPARE(chooser->currentFont().weight(), QFont::Normal);
+    }
+
     // Symbol fonts are not offered.
     void fontDialogOffersOnlyScriptFonts() {
         tovalo::platform::FontColorDialog dialog(
