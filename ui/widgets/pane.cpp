@@ -5,6 +5,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -135,7 +136,19 @@ void Pane::replaceAllAsEdit(std::u16string_view text) {
     setTextCursor(edit);
 }
 
+void Pane::showEvent(QShowEvent *event) {
+    QPlainTextEdit::showEvent(event);
+    // The first showing scrolls to the caret once the pane has its size: show the start
+    // after that.
+    if (startWhenShown_) {
+        startWhenShown_ = false;
+        QTimer::singleShot(0, this, &Pane::showFirstLineRightEnd);
+    }
+}
+
 void Pane::showFirstLineRightEnd() {
+    if (!isVisible())
+        startWhenShown_ = true;
     // Lines are laid out when first needed; the first one tells the text's width, as
     // every row of vertical text is equally wide.
     document()->documentLayout()->blockBoundingRect(document()->firstBlock());

@@ -28,11 +28,14 @@ public:
     void replaceAllAsEdit(std::u16string_view text);
 
     // Scrolls to the first line and the right end of the lines, where vertical text
-    // begins; the caret stays where it is.
+    // begins; the caret stays where it is. A pane not shown yet does so when it is shown.
     void showFirstLineRightEnd();
 
 signals:
     void changed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void documentEdited();
@@ -41,6 +44,7 @@ private:
 
     std::u16string text_;
     bool rewriting_ = false;
+    bool startWhenShown_ = false; // showFirstLineRightEnd waits for the pane to be shown
 };
 
 } // namespace tovalo::ui

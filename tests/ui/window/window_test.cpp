@@ -156,6 +156,19 @@ private slots:
         QCOMPARE(tate->textCursor().position(), 5);
     }
 
+    // The manual converted at start-up, before the window is shown, also shows its start
+    // when the window appears.
+    void manualStartShowsTheStartOfTheVerticalText() {
+        WindowHarness h;
+        h.putManual(std::u16string(3000, u'あ'));
+        h.open();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.form()));
+        Pane *tate = h.pane("TxtTate");
+        QTRY_VERIFY(tate->horizontalScrollBar()->maximum() > 0);
+        QTRY_COMPARE(tate->horizontalScrollBar()->value(), tate->horizontalScrollBar()->maximum());
+        QCOMPARE(tate->verticalScrollBar()->value(), 0);
+    }
+
     // Screen readers say what a sighted user reads; scripts find the control's name in
     // the description.
     void controlsAreNamedAsTheUserReadsThem_data() {
