@@ -37,16 +37,20 @@ std::optional<QByteArray> FakeFiles::readBytes(const QString &path) const {
     return contents.value(path);
 }
 
+// Why a write to the file fails, or nothing when it succeeds.
+QString FakeFiles::writeProblem(const QString &path) const {
+    if (failWrites || readOnlyFolders.contains(folderOf(path)))
+        return QStringLiteral("Permission denied");
+    if (readOnly.contains(path))
+        return QStringLiteral("the file is read-only");
+    return {};
+}
+
 bool FakeFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes, QString &error) {
     ++writeCount;
-    if (failWrites || readOnlyFolders.contains(folderOf(path))) {
-        error = QStringLiteral("Permission denied");
+    error = writeProblem(path);
+    if (!error.isEmpty())
         return false;
-    }
-    if (readOnly.contains(path)) {
-        error = QStringLiteral("the file is read-only");
-        return false;
-    }
     contents[path] = bytes;
     return true;
 }
@@ -76,6 +80,21 @@ bool FakeFiles::setNormalAttributes(const QString &path) {
     if (!contents.contains(path))
         return false;
     normalized.insert(path);
+    return true;
+}
+
+std::optional<IniEntries> FakeFiles::readIni(const QString &path) const {
+    if (!iniContents.contains(path) || unreadable.contains(path))
+        return std::nullopt;
+    return iniContents.value(path);
+}
+
+bool FakeFiles::writeIni(const QString &path, const IniEntries &entries, QString &error) {
+    error = writeProblem(path);
+    if (!error.isEmpty())
+        return false;
+    iniContents[path] = entries;
+    unreadable.remove(path);
     return true;
 }
 

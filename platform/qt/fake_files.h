@@ -20,6 +20,9 @@ public:
     QSet<QString> normalized; // files whose attributes were set to normal
     QSet<QString> madeFolders;
     int writeCount = 0;
+    // Files in Qt's INI format, apart from `contents`; those in `unreadable` read as
+    // damaged. Writes fail as those of `contents` do.
+    QMap<QString, IniEntries> iniContents;
 
     QString programFolder() const override { return programFolderPath; }
     QString userConfigFolder() const override { return configFolderPath; }
@@ -33,6 +36,11 @@ public:
     bool makeFolder(const QString &folder, QString &error) override;
     bool renameReplacing(const QString &from, const QString &to, QString &error) override;
     bool setNormalAttributes(const QString &path) override;
+    std::optional<IniEntries> readIni(const QString &path) const override;
+    bool writeIni(const QString &path, const IniEntries &entries, QString &error) override;
+
+private:
+    QString writeProblem(const QString &path) const;
 };
 
 } // namespace tovalo::platform

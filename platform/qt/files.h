@@ -3,9 +3,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <map>
 #include <optional>
+#include <string>
 
 namespace tovalo::platform {
+
+// The entries of a file in Qt's INI format: "group/key" to its text.
+using IniEntries = std::map<std::string, std::u16string>;
 
 // The file system as the program uses it: its own folder, whole-file reads and
 // writes, and the checks around them. Paths use '/' separators.
@@ -49,6 +54,13 @@ public:
     virtual bool renameReplacing(const QString &from, const QString &to, QString &error) = 0;
     // Lets the owner read and write the file.
     virtual bool setNormalAttributes(const QString &path) = 0;
+
+    // The entries of a file in Qt's INI format; nothing when it is missing, cannot be
+    // read or is not in that format.
+    virtual std::optional<IniEntries> readIni(const QString &path) const = 0;
+    // Replaces the file by one that holds exactly these entries, creating its folder when
+    // missing. On failure, says why in `error`.
+    virtual bool writeIni(const QString &path, const IniEntries &entries, QString &error) = 0;
 };
 
 } // namespace tovalo::platform

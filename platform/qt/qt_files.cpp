@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -20,6 +21,18 @@ bool isReadOnly(const QFileInfo &file) {
     constexpr QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !file.isWritable() || !(file.permissions() & anyWrite);
+}
+
+// Why the file may not be replaced, or nothing when it may.
+QString refusalToReplace(const QString &path) {
+    // QFileInfo looks through a symbolic link at the file it points to, and so do
+    // QSaveFile and QSettings, which replace that file and keep its permission bits.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("not an ordinary file");
+    if (target.exists() && isReadOnly(target))
+        return QStringLiteral("the file is read-only");
+    return {};
 }
 
 } // namespace
@@ -64,18 +77,10 @@ std::optional<QByteArray> QtFiles::readBytes(const QString &path) const {
 }
 
 bool QtFiles::writeBytesAtomically(const QString &path, const QByteArray &bytes, QString &error) {
-    // QFileInfo looks through a symbolic link at the file it points to, and so does
-    // QSaveFile, which replaces that file and copies its permission bits.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
-        error = QStringLiteral("not an ordinary file");
+    error = refusalToReplace(path);
+    if (!error.isEmpty())
         return false;
-    }
-    if (target.exists() && isReadOnly(target)) {
-        error = QStringLiteral("the file is read-only");
-        return false;
-    }
-    if (!QFileInfo(target.absolutePath()).isDir()) {
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
         error = QStringLiteral("the folder does not exist");
         return false;
     }
@@ -121,6 +126,41 @@ bool QtFiles::setNormalAttributes(const QString &path) {
     return file.setPermissions(file.permissions() | QFileDevice::ReadOwner |
                                QFileDevice::WriteOwner | QFileDevice::ReadUser |
                                QFileDevice::WriteUser);
+}
+
+// Values are read as texts; one that Qt reads as anything else (a list, where a value
+// holds an unquoted comma, or a stored type) is left out, as damaged.
+std::optional<IniEntries> QtFiles::readIni(const QString &path) const {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    const QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError)
+        return std::nullopt;
+    IniEntries entries;
+    for (const QString &key : file.allKeys()) {
+        const QVariant value = file.value(key);
+        if (value.typeId() == QMetaType::QString)
+            entries[key.toStdString()] = value.toString().toStdU16String();
+    }
+    return entries;
+}
+
+bool QtFiles::writeIni(const QString &path, const IniEntries &entries, QString &error) {
+    error = refusalToReplace(path);
+    if (!error.isEmpty() || !makeFolder(QFileInfo(path).absolutePath(), error))
+        return false;
+    QSettings file(path, QSettings::IniFormat);
+    // What the file held before, readable or not, gives way to exactly these entries.
+    file.clear();
+    for (const auto &[key, value] : entries)
+        file.setValue(QString::fromStdString(key), QString::fromStdU16String(value));
+    file.sync();
+    if (file.status() != QSettings::NoError) {
+        error = file.status() == QSettings::AccessError ? QStringLiteral("cannot write the file")
+                                                        : QStringLiteral("format error");
+        return false;
+    }
+    return true;
 }
 
 } // namespace tovalo::platform

@@ -19,6 +19,8 @@ public:
     bool makeFolder(const QString &folder, QString &error) override;
     bool renameReplacing(const QString &from, const QString &to, QString &error) override;
     bool setNormalAttributes(const QString &path) override;
+    std::optional<IniEntries> readIni(const QString &path) const override;
+    bool writeIni(const QString &path, const IniEntries &entries, QString &error) override;
 };
 
 // The real file system, with the program's folder chosen by the caller: for tools and

@@ -29,6 +29,8 @@ constexpr char16_t kSpcL[] = u"｜(全角)";
 constexpr char16_t kCharacters[] = u"文字変換";
 constexpr char16_t kBarForLongVowel[] = u"ー → ｜";
 constexpr char16_t kFullWidthDigits[] = u"半角数字→全角";
+constexpr char16_t kVerticalForms[] = u"縦書き用の記号";
+constexpr char16_t kTateChuYoko[] = u"数字2桁を横に並べる";
 constexpr char16_t kShaping[] = u"句読点整形";
 constexpr char16_t kOK[] = u"OK";
 constexpr char16_t kFont[] = u"フォント";
@@ -78,7 +80,7 @@ FrmCstm::FrmCstm(engine::Settings &settings, QWidget *parent)
     : QDialog(parent, kFixedDialogFlags), settings_(settings) {
     named(this, QStringLiteral("FrmCstm"));
     setWindowTitle(qs(texts::kCaption));
-    setFixedSize(332, 200);
+    setFixedSize(364, 248);
     setFont(controlFont());
     // A frame's caption sits on its top line, so that the controls placed 16 pixels down
     // are inside the frame.
@@ -96,7 +98,7 @@ FrmCstm::FrmCstm(engine::Settings &settings, QWidget *parent)
 
 // Controls are made in tab order.
 void FrmCstm::createControls() {
-    QGroupBox *start = frame(this, "FrameStart", texts::kStart, 144, 96, 129, 89);
+    QGroupBox *start = frame(this, "FrameStart", texts::kStart, 144, 144, 129, 89);
     StManual = option(start, "StManual", texts::kStManual, 16, 81, 17);
     StBlank = option(start, "StBlank", texts::kStBlank, 40, 65, 17);
     StLast = option(start, "StLast", texts::kStLast, 64, 81, 17);
@@ -108,15 +110,19 @@ void FrmCstm::createControls() {
     SpcA = option(separator, "SpcA", texts::kSpcA, 64, 89, 17);
     Spch1->setChecked(true);
 
-    QGroupBox *characters = frame(this, "FrameChg", texts::kCharacters, 144, 8, 129, 81);
+    // The two vertical-typography boxes below the first two make the frame taller and
+    // wider, and move what stands below and beside it.
+    QGroupBox *characters = frame(this, "FrameChg", texts::kCharacters, 144, 8, 161, 129);
     Check[0] = checkBox(characters, "Check(0)", texts::kBarForLongVowel, 8, 16, 73, 25);
     Check[1] = checkBox(characters, "Check(1)", texts::kFullWidthDigits, 8, 40, 105, 33);
+    ChkVert = checkBox(characters, "ChkVert", texts::kVerticalForms, 8, 72, 145, 25);
+    ChkTcy = checkBox(characters, "ChkTcy", texts::kTateChuYoko, 8, 96, 145, 25);
 
     chkMaru = checkBox(this, "chkMaru", texts::kShaping, 32, 160, 105, 17);
-    BtnOK = placed(new QPushButton(qs(texts::kOK), this), "BtnOK", 280, 160, 41, 25);
+    BtnOK = placed(new QPushButton(qs(texts::kOK), this), "BtnOK", 312, 208, 41, 25);
     SpcI = option(separator, "SpcI", texts::kSpcI, 88, 73, 17);
     SpcL = option(separator, "SpcL", texts::kSpcL, 112, 65, 17);
-    BtnFont = placed(new QPushButton(qs(texts::kFont), this), "BtnFont", 280, 96, 49, 25);
+    BtnFont = placed(new QPushButton(qs(texts::kFont), this), "BtnFont", 312, 144, 49, 25);
     QFont small = controlFont();
     small.setPointSizeF(8.25);
     BtnFont->setFont(small);
@@ -140,6 +146,8 @@ void FrmCstm::load() {
     Check[0]->setChecked(settings_.barForLongVowel);
     Check[1]->setChecked(settings_.fullWidth);
     chkMaru->setChecked(settings_.shaping);
+    ChkVert->setChecked(settings_.verticalForms);
+    ChkTcy->setChecked(settings_.tateChuYoko);
     tabToSelected(separators_);
     tabToSelected(startChoices_);
 }
@@ -150,6 +158,8 @@ void FrmCstm::store() {
     settings_.barForLongVowel = Check[0]->isChecked();
     settings_.fullWidth = Check[1]->isChecked();
     settings_.shaping = chkMaru->isChecked();
+    settings_.verticalForms = ChkVert->isChecked();
+    settings_.tateChuYoko = ChkTcy->isChecked();
 }
 
 bool FrmCstm::StBlankSelected() const {

@@ -14,11 +14,11 @@ struct Settings;
 
 namespace tovalo::ui {
 
-// The options dialog: the separator between columns, the two character options,
-// punctuation shaping and the start-up text, with the font choice of the vertical pane.
-// It reads the settings it edits when it is made and writes them back whenever it
-// closes, by the OK button or the close button alike; there is no cancel. The font
-// button only asks its owner for the font choice.
+// The options dialog: the separator between columns, the character options (with the
+// two of vertical typography), punctuation shaping and the start-up text, with the font choice of
+// the vertical pane. It reads the settings it edits when it is made and writes them back whenever
+// it closes, by the OK button or the close button alike; there is no cancel. The font button only
+// asks its owner for the font choice.
 class FrmCstm : public QDialog {
     Q_OBJECT
 public:
@@ -49,6 +49,8 @@ private:
     QRadioButton *SpcI;
     QRadioButton *SpcL;
     std::array<QCheckBox *, 2> Check;
+    QCheckBox *ChkVert;
+    QCheckBox *ChkTcy;
     QCheckBox *chkMaru;
     QPushButton *BtnOK;
     QPushButton *BtnFont;

@@ -2,6 +2,7 @@
 
 #include "engine/settings.h"
 #include "settings/settings_at_start.h"
+#include "settings/user_prefs.h"
 #include "ui/dialogs/frm_mphone.h"
 #include "ui/widgets/box_rule.h"
 
@@ -108,6 +109,14 @@ private:
     settings::SettingsRecords currentRecords() const;
     void shutDown();
     bool saveSettings(const QString &path, QString &error);
+
+    // The per-user file beside the settings file: the window's place, the vertical pane's
+    // font, automatic update, the margin and the vertical-typography options.
+    void restorePrefs();
+    void restoreWindowPlace(const settings::WindowPlace &place);
+    settings::UserPrefs currentPrefs() const;
+    void showVerticalPaneIn(const QFont &chosen, const QColor &colour);
+    bool fontChosen_ = false; // the vertical pane shows a font the user chose
 
     // Layout.
     void layoutControls();

@@ -24,7 +24,9 @@ std::u16string Form1::MpMaker(std::int16_t height, std::int16_t width, bool line
                                            .width = width,
                                            .lineBreaks = lineBreaks,
                                            .rule = settings_.pageRule,
-                                           .fullWidth = settings_.fullWidth})
+                                           .fullWidth = settings_.fullWidth,
+                                           .verticalForms = settings_.verticalForms,
+                                           .tateChuYoko = settings_.tateChuYoko})
         .text;
 }
 

@@ -12,20 +12,25 @@ void Form1::FontChange() {
                                   platform::MessageIcon::None);
     const std::optional<platform::FontChoice> choice = services_.dialogs.chooseFont(
         this, {TxtTate->font(), TxtTate->palette().color(QPalette::Text)});
-    if (!choice)
-        return;
+    if (choice)
+        showVerticalPaneIn(choice->font, choice->color);
+}
+
+// Face, size, style and colour; a font without a size in points keeps the pane's size.
+void Form1::showVerticalPaneIn(const QFont &chosen, const QColor &colour) {
     QFont font = TxtTate->font();
-    font.setFamily(choice->font.family());
-    if (choice->font.pointSizeF() > 0)
-        font.setPointSizeF(choice->font.pointSizeF());
-    font.setBold(choice->font.bold());
-    font.setItalic(choice->font.italic());
-    font.setUnderline(choice->font.underline());
-    font.setStrikeOut(choice->font.strikeOut());
+    font.setFamily(chosen.family());
+    if (chosen.pointSizeF() > 0)
+        font.setPointSizeF(chosen.pointSizeF());
+    font.setBold(chosen.bold());
+    font.setItalic(chosen.italic());
+    font.setUnderline(chosen.underline());
+    font.setStrikeOut(chosen.strikeOut());
     TxtTate->setFont(font);
     QPalette palette = TxtTate->palette();
-    palette.setColor(QPalette::Text, choice->color);
+    palette.setColor(QPalette::Text, colour);
     TxtTate->setPalette(palette);
+    fontChosen_ = true;
 }
 
 } // namespace tovalo::ui

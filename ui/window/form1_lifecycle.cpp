@@ -30,6 +30,7 @@ constexpr std::int16_t kStartWithManual = 1;
 
 void Form1::startUp() {
     loading_ = true;
+    restorePrefs();
     // Until start-up has read it whole, a settings file is kept at shut-down.
     settingsAtStart_.keepUnreadFile =
         services_.files.existsIncludingHidden(settingsFilePath(services_.files));
@@ -146,15 +147,24 @@ void Form1::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-// Writes the settings file anew and closes the program's other windows. A file that
-// cannot be written does not keep the program open, but the user learns of it first.
+// Writes the settings file and the per-user file anew and closes the program's other
+// windows. A file that cannot be written does not keep the program open, but the user
+// learns of it first: one message names each such file and why.
 void Form1::shutDown() {
+    QString failures;
+    const auto note = [&failures](const QString &path, const QString &error) {
+        failures += QLatin1Char('\n') + path + QLatin1Char('\n') + error;
+    };
     const QString path = settingsFilePath(services_.files);
     QString error;
     if (!saveSettings(path, error))
+        note(path, error);
+    const QString prefsPath = userPrefsFilePath(services_.files);
+    if (!services_.files.writeIni(prefsPath, settings::prefsToEntries(currentPrefs()), error))
+        note(prefsPath, error);
+    if (!failures.isEmpty())
         services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
-                                      texts::qs(texts::kSettingsNotSaved) + QLatin1Char('\n') +
-                                          path + QLatin1Char('\n') + error,
+                                      texts::qs(texts::kSettingsNotSaved) + failures,
                                       platform::MessageIcon::Warning);
 
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -52,8 +52,12 @@ void Form1::connectHandlers() {
     connect(convertKey, &QAction::triggered, Command1, &QPushButton::click);
     connect(TxtOri, &Pane::changed, this, &Form1::sourceChanged);
 
-    connect(TxtMgn, &NumberBox::changed, this,
-            [this] { boxChanged(TxtMgn, ScrMgn, kMarginRange, [this] { convert(); }); });
+    connect(TxtMgn, &NumberBox::changed, this, [this] {
+        boxChanged(TxtMgn, ScrMgn, kMarginRange, [this] {
+            if (!loading_)
+                convert();
+        });
+    });
     connect(TxtH, &NumberBox::changed, this,
             [this] { boxChanged(TxtH, ScrHeight, kHeightRange, [this] { heightClosingStep(); }); });
     connect(TxtWidth, &NumberBox::changed, this,
@@ -68,7 +72,7 @@ void Form1::connectHandlers() {
 
     connect(ChkWidth, &QCheckBox::toggled, this, &Form1::fixedLinesClicked);
     connect(ChkAuto, &QCheckBox::toggled, this, [this](bool checked) {
-        if (checked)
+        if (checked && !loading_)
             convert();
     });
     connect(ChkSpc, &QCheckBox::toggled, this, &Form1::convert);

@@ -14,4 +14,9 @@ QString settingsFilePath(const platform::Files &files) {
     return folder + QLatin1Char('/') + texts::qs(texts::kSettingsFileName);
 }
 
+QString userPrefsFilePath(const platform::Files &files) {
+    return settingsFilePath(files).section(QLatin1Char('/'), 0, -2) +
+           QStringLiteral("/tovalo.conf");
+}
+
 } // namespace tovalo::ui

@@ -14,4 +14,7 @@ namespace tovalo::ui {
 // it, in the user's configuration folder.
 QString settingsFilePath(const platform::Files &files);
 
+// Where the per-user file "tovalo.conf" is read and written: beside "Tov.ini".
+QString userPrefsFilePath(const platform::Files &files);
+
 } // namespace tovalo::ui

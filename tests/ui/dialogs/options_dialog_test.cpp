@@ -2,6 +2,7 @@
 // window's settings and storing them back however it closes, with the reconversion after.
 #include "tests/ui/window/window_harness.h"
 
+#include "settings/settings_file.h"
 #include "ui/dialogs/frm_cstm.h"
 
 #include <QAction>
@@ -69,9 +70,9 @@ private slots:
         withOptions(h.open(), [&h](FrmCstm &d) {
             QVERIFY(d.isModal());
             // Of each group of option buttons, Tab reaches the selected one.
-            QCOMPARE(tabOrder(in<QWidget>(&d, "StManual"), 8),
-                     QStringList({"StManual", "Spch1", "Check(0)", "Check(1)", "chkMaru", "BtnOK",
-                                  "BtnFont", "StManual"}));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StManual"), 10),
+                     QStringList({"StManual", "Spch1", "Check(0)", "Check(1)", "ChkVert", "ChkTcy",
+                                  "chkMaru", "BtnOK", "BtnFont", "StManual"}));
             click(in<QPushButton>(&d, "BtnFont"));
             QVERIFY(h.dialogs.messages.size() == 1 && h.dialogs.fontDialogs.size() == 1);
             QVERIFY(d.isVisible());
@@ -142,9 +143,9 @@ private slots:
         WindowHarness h;
         withOptions(openWith(h, 4, 2), [](FrmCstm &d) {
             QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
-            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 7),
-                     QStringList({"StBlank", "Check(0)", "Check(1)", "chkMaru", "BtnOK", "SpcI",
-                                  "BtnFont"}));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 9),
+                     QStringList({"StBlank", "Check(0)", "Check(1)", "ChkVert", "ChkTcy", "chkMaru",
+                                  "BtnOK", "SpcI", "BtnFont"}));
             click(in<QAbstractButton>(&d, "SpcL"));
             QCOMPARE(tabOrder(in<QWidget>(&d, "BtnOK"), 3),
                      QStringList({"BtnOK", "SpcL", "BtnFont"}));
@@ -165,6 +166,65 @@ private slots:
                              shown.pointSizeF() == dialogFont.pointSizeF(),
                          qPrintable(control->objectName() + QLatin1Char(' ') + shown.family() +
                                     QLatin1Char(' ') + QString::number(shown.pointSizeF())));
+            }
+        });
+    }
+
+    // The two vertical-typography boxes store their options, which reconvert at once and
+    // come back checked after a restart; "Tov.ini" keeps its six records without them.
+    void typographyBoxesAreKeptAcrossARestart_data() {
+        QTest::addColumn<QStringList>("clicked");
+        QTest::newRow("none") << QStringList();
+        QTest::newRow("vertical forms") << QStringList{"ChkVert"};
+        QTest::newRow("tate-chu-yoko") << QStringList{"ChkTcy"};
+        QTest::newRow("both") << QStringList{"ChkVert", "ChkTcy"};
+    }
+    void typographyBoxesAreKeptAcrossARestart() {
+        QFETCH(QStringList, clicked);
+        const bool vertical = clicked.contains(QStringLiteral("ChkVert"));
+        const bool tcy = clicked.contains(QStringLiteral("ChkTcy"));
+        WindowHarness h;
+        Form1 &form = h.open();
+        h.pane("TxtOri")->setText(u"「12」");
+        withOptions(form, [&](FrmCstm &d) {
+            QVERIFY(!in<QCheckBox>(&d, "ChkVert")->isChecked() &&
+                    !in<QCheckBox>(&d, "ChkTcy")->isChecked());
+            for (const QString &name : clicked)
+                click(in<QAbstractButton>(&d, qPrintable(name)));
+        });
+        QVERIFY(form.settings().verticalForms == vertical && form.settings().tateChuYoko == tcy);
+        QCOMPARE(h.paneText("TxtTate").contains(QStringLiteral("﹁")), vertical);
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(form));
+        h.close();
+        SettingsRecords records;
+        const std::string ini = h.files.contents.value(h.settingsPath()).toStdString();
+        QCOMPARE(readSettingsFile(ini, records), kSettingsRecordCount);
+
+        WindowHarness next;
+        next.files.contents = h.files.contents;
+        next.files.iniContents = h.files.iniContents;
+        withOptions(next.open(), [&](FrmCstm &d) {
+            QCOMPARE(in<QCheckBox>(&d, "ChkVert")->isChecked(), vertical);
+            QCOMPARE(in<QCheckBox>(&d, "ChkTcy")->isChecked(), tcy);
+        });
+        QVERIFY(next.form().settings().verticalForms == vertical &&
+                next.form().settings().tateChuYoko == tcy);
+    }
+
+    // The captions of the two typography boxes fit them, and every control stands inside
+    // its frame and the dialog, which grew for them.
+    void everyControlFits() {
+        WindowHarness h;
+        withOptions(h.open(), [](FrmCstm &d) {
+            for (const char *name : {"ChkVert", "ChkTcy"})
+                QVERIFY2(in<QWidget>(&d, name)->sizeHint().width() <=
+                             in<QWidget>(&d, name)->width(),
+                         name);
+            for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
+                const QRect inDialog(control->mapTo(&d, QPoint(0, 0)), control->size());
+                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()) &&
+                             d.rect().contains(inDialog),
+                         qPrintable(control->objectName()));
             }
         });
     }

@@ -1,0 +1,108 @@
+// The entries of the per-user file: what each value reads as, and that what is written
+// reads back the same.
+#include "settings/user_prefs.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+using namespace tovalo::settings;
+
+namespace {
+
+const PrefEntries kWindow{{"window/left", u"-20"},
+                          {"window/top", u"30"},
+                          {"window/width", u"800"},
+                          {"window/height", u"600"}};
+
+PrefEntries with(PrefEntries entries, const std::string &key, const std::u16string &value) {
+    entries[key] = value;
+    return entries;
+}
+
+TEST(UserPrefs, WrittenPrefsReadBackTheSame) {
+    UserPrefs prefs;
+    prefs.window = WindowPlace{-20, 30, 800, 600, true};
+    prefs.font = PaneFont{u"ＭＳ ゴシック, 明朝", 10.5, true, true, false, true, 0x12AB00};
+    prefs.autoUpdate = true;
+    prefs.margin = 10;
+    prefs.verticalForms = true;
+    const UserPrefs back = prefsFromEntries(prefsToEntries(prefs));
+    ASSERT_TRUE(back.window && back.font);
+    EXPECT_EQ(back.window->left, -20);
+    EXPECT_EQ(back.window->height, 600);
+    EXPECT_TRUE(back.window->maximized);
+    EXPECT_EQ(back.font->face, prefs.font->face);
+    EXPECT_EQ(back.font->points, 10.5);
+    EXPECT_TRUE(back.font->bold && back.font->italic && !back.font->underline &&
+                back.font->strikeOut);
+    EXPECT_EQ(back.font->colour, 0x12AB00U);
+    EXPECT_TRUE(back.autoUpdate && back.verticalForms && !back.tateChuYoko);
+    EXPECT_EQ(back.margin, 10);
+}
+
+TEST(UserPrefs, NoEntriesGiveTheDefaults) {
+    const UserPrefs prefs = prefsFromEntries({});
+    EXPECT_FALSE(prefs.window || prefs.font || prefs.autoUpdate || prefs.verticalForms ||
+                 prefs.tateChuYoko);
+    EXPECT_EQ(prefs.margin, 0);
+}
+
+struct DamagedCase {
+    const char *name;
+    PrefEntries entries;
+    bool windowKept;
+};
+
+class DamagedEntries : public testing::TestWithParam<DamagedCase> {};
+
+// Each spoiled value gives its own default and leaves the others.
+TEST_P(DamagedEntries, GiveTheDefaultOfWhatTheySpoil) {
+    const UserPrefs prefs = prefsFromEntries(GetParam().entries);
+    EXPECT_EQ(prefs.window.has_value(), GetParam().windowKept);
+    EXPECT_FALSE(prefs.font || prefs.autoUpdate || prefs.verticalForms || prefs.tateChuYoko);
+    EXPECT_EQ(prefs.margin, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UserPrefs, DamagedEntries,
+    testing::Values(
+        DamagedCase{"whole", kWindow, true},
+        DamagedCase{"width missing", with(kWindow, "window/width", u""), false},
+        DamagedCase{"width zero", with(kWindow, "window/width", u"0"), false},
+        DamagedCase{"height huge", with(kWindow, "window/height", u"99999999999"), false},
+        DamagedCase{"left with a space", with(kWindow, "window/left", u" 5"), false},
+        DamagedCase{"top with full-width digits", with(kWindow, "window/top", u"３０"), false},
+        DamagedCase{"top with a fraction", with(kWindow, "window/top", u"3.5"), false},
+        DamagedCase{"maximised not a flag", with(kWindow, "window/maximized", u"yes"), true},
+        DamagedCase{"flags not words",
+                    {{"window/autoUpdate", u"1"}, {"options/tateChuYoko", u"TRUE"}},
+                    false},
+        DamagedCase{"margin above 10", {{"window/margin", u"11"}}, false},
+        DamagedCase{"margin negative", {{"window/margin", u"-1"}}, false},
+        DamagedCase{"font without face", {{"font/points", u"12"}}, false},
+        DamagedCase{"font of no size", {{"font/face", u"Serif"}, {"font/points", u"0"}}, false},
+        DamagedCase{
+            "font size not a number", {{"font/face", u"Serif"}, {"font/points", u"nan"}}, false},
+        DamagedCase{"font face far too long",
+                    {{"font/face", std::u16string(300, u'a')}, {"font/points", u"9"}},
+                    false}),
+    [](const testing::TestParamInfo<DamagedCase> &info) {
+        std::string name = info.param.name;
+        for (char &c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    });
+
+// A colour that is not "#rrggbb" leaves the chosen font in the system's text colour.
+TEST(UserPrefs, DamagedColourKeepsTheFont) {
+    for (const std::u16string colour : {u"red", u"#12345", u"#1234567", u"#12345g", u"123456"}) {
+        const UserPrefs prefs = prefsFromEntries(
+            {{"font/face", u"Serif"}, {"font/points", u"12"}, {"font/colour", colour}});
+        ASSERT_TRUE(prefs.font);
+        EXPECT_FALSE(prefs.font->colour);
+    }
+}
+
+} // namespace
