@@ -1,6 +1,9 @@
 #include "ui/widgets/pane.h"
 
+#include "ui/widgets/dropped_file.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QDropEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -133,6 +136,31 @@ void Pane::replaceAllAsEdit(std::u16string_view text) {
     edit.select(QTextCursor::Document);
     edit.insertText(forInsertion(wanted));
     setTextCursor(edit);
+}
+
+// A dragged file is offered to the window to open instead of being inserted as its
+// address; dragged text is inserted as usual.
+void Pane::dragEnterEvent(QDragEnterEvent *event) {
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void Pane::dragMoveEvent(QDragMoveEvent *event) {
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+void Pane::dropEvent(QDropEvent *event) {
+    if (const std::optional<QString> path = droppedFile(event->mimeData())) {
+        event->acceptProposedAction();
+        emit fileDropped(*path);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
 }
 
 void Pane::showFirstLineRightEnd() {

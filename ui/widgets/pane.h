@@ -33,6 +33,13 @@ public:
 
 signals:
     void changed();
+    // A file was dropped on the pane; the pane's text stays as it was.
+    void fileDropped(const QString &path);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void documentEdited();

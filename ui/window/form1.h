@@ -64,6 +64,9 @@ public:
     // vertical text (or the failure text) into the vertical pane.
     void convert();
 
+    // Opens the text file at `path` into the source pane, as "開く" does.
+    void openFile(const QString &path);
+
     // Warns, lets the user choose a font and colour, and applies them to the vertical pane.
     void FontChange();
 
@@ -83,6 +86,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Construction.
@@ -115,6 +120,7 @@ private:
 
     // The phone dialog and the options dialog.
     void connectDialogs();
+    void acceptDroppedFiles();
     void openPhoneDialog();
     void openOptions();
     FrmCstm &optionsDialog();
@@ -148,6 +154,7 @@ private:
     QScrollBar *ScrMgn;
     QScrollBar *ScrWidth;
     QScrollBar *ScrHeight;
+    QLabel *LblStatus;
 };
 
 } // namespace tovalo::ui
