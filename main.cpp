@@ -35,7 +35,8 @@ int main(int argc, char *argv[]) {
     form.show();
     // A file named on the command line ("Open with" on the desktop) opens as with "開く",
     // once the start-up filled the window.
-    if (const std::optional<QString> file = tovalo::ui::fileToOpenAtStart(QApplication::arguments()))
+    if (const std::optional<QString> file =
+            tovalo::ui::fileToOpenAtStart(QApplication::arguments()))
         form.openFile(*file);
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/widgets/pane.h"
 
 #include "ui/widgets/dropped_file.h"
+#include "ui/widgets/zoom.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDropEvent>
@@ -8,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <vector>
@@ -161,6 +163,29 @@ void Pane::dropEvent(QDropEvent *event) {
         return;
     }
     QPlainTextEdit::dropEvent(event);
+}
+
+void Pane::zoom(int direction) {
+    if (direction == 0) {
+        if (unzoomedFont_)
+            setFont(*unzoomedFont_);
+        unzoomedFont_.reset();
+        return;
+    }
+    if (!unzoomedFont_)
+        unzoomedFont_ = font();
+    setFont(zoomedFont(font(), direction));
+}
+
+void Pane::wheelEvent(QWheelEvent *event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QPlainTextEdit::wheelEvent(event);
+        return;
+    }
+    const int notches = event->angleDelta().y();
+    if (notches != 0)
+        zoom(notches > 0 ? 1 : -1);
+    event->accept();
 }
 
 void Pane::showFirstLineRightEnd() {

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ public:
     // begins; the caret stays where it is.
     void showFirstLineRightEnd();
 
+    // Enlarges (+1) or shrinks (-1) the shown text by one step, or returns it to the size
+    // it had before the first step (0). The pane's font as the program set it stays the
+    // one that resetting returns to.
+    void zoom(int direction);
+
 signals:
     void changed();
     // A file was dropped on the pane; the pane's text stays as it was.
@@ -40,6 +46,8 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    // Ctrl with the mouse wheel zooms.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void documentEdited();
@@ -48,6 +56,7 @@ private:
 
     std::u16string text_;
     bool rewriting_ = false;
+    std::optional<QFont> unzoomedFont_; // while zoomed
 };
 
 } // namespace tovalo::ui

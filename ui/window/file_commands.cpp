@@ -3,9 +3,9 @@
 #include "ui/window/window_commands.h"
 
 #include "html/html_export.h"
+#include "platform/encoding/detect.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
-#include "platform/encoding/detect.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/window_texts.h"
 
@@ -68,8 +68,8 @@ void WindowCommands::openFile(const QString &name) {
 }
 
 void WindowCommands::showFileInTitle(const QString &name) {
-    controls_.window.setWindowTitle(texts::qs(texts::kTitleWithFile)
-                                        .arg(QFileInfo(name).fileName(), texts::qs(texts::kTitle)));
+    controls_.window.setWindowTitle(
+        texts::qs(texts::kTitleWithFile).arg(QFileInfo(name).fileName(), texts::qs(texts::kTitle)));
 }
 
 void WindowCommands::warn(const QString &text) {
@@ -88,8 +88,7 @@ void WindowCommands::MnuSave() {
     if (services_.files.writeBytesAtomically(*name, QByteArray::fromStdString(bytes), error))
         showFileInTitle(*name);
     else
-        warn(texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name + QLatin1Char('\n') +
-             error);
+        warn(texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name + QLatin1Char('\n') + error);
 }
 
 } // namespace tovalo::ui

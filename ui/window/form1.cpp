@@ -79,6 +79,7 @@ Form1::Form1(Form1Services services, QWidget *parent) : QMainWindow(parent), ser
     connectHandlers();
     connectDialogs();
     acceptDroppedFiles();
+    connectZoomKeys();
 }
 
 Form1::~Form1() = default;

@@ -121,6 +121,8 @@ private:
     // The phone dialog and the options dialog.
     void connectDialogs();
     void acceptDroppedFiles();
+    void connectZoomKeys();
+    Pane *zoomTarget() const;
     void openPhoneDialog();
     void openOptions();
     FrmCstm &optionsDialog();

@@ -31,9 +31,9 @@ void Form1::layoutControls() {
     const ClientSize minimum = minimumClientSize((outer.width() - width()) * 1440.0 / dpi);
     // The status line at the bottom takes its height from the client area.
     const int statusHeight = statusBar()->sizeHint().height();
-    setMinimumSize(twipsToPixels(minimum.width, dpi),
-                   twipsToPixels(minimum.height, dpi) + menuBar()->sizeHint().height() +
-                       statusHeight);
+    setMinimumSize(twipsToPixels(minimum.width, dpi), twipsToPixels(minimum.height, dpi) +
+                                                          menuBar()->sizeHint().height() +
+                                                          statusHeight);
     const double twipsPerPixel = 1440.0 / dpi;
     for (const Placement &p : resizeLayout(outer.width() * twipsPerPixel,
                                            (outer.height() - statusHeight) * twipsPerPixel)) {

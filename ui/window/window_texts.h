@@ -75,7 +75,9 @@ inline constexpr char16_t kSaveFailed[] = u"ファイルを保存できません
 inline constexpr char16_t kOpenTooLarge[] =
     u"ファイルが大きすぎるため開けませんでした（%1 MB まで）。";
 
-inline constexpr char16_t kOpenNotText[] =
-    u"テキスト ファイルではないため開けませんでした。";
+inline constexpr char16_t kOpenNotText[] = u"テキスト ファイルではないため開けませんでした。";
+
+// The desktop has no program that opens the help page or the home page.
+inline constexpr char16_t kCannotOpen[] = u"開けませんでした。ブラウザーで開いてください。";
 
 } // namespace tovalo::ui::texts
