@@ -6,6 +6,7 @@
 #include "platform/qt/qt_window_order.h"
 #include "platform/registry/file_registry.h"
 #include "ui/window/form1.h"
+#include "ui/window/start_file.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -32,5 +33,10 @@ int main(int argc, char *argv[]) {
     tovalo::ui::Form1 form({dialogs, files, registry, clipboard, shell, windowOrder});
     form.startUp();
     form.show();
+    // A file named on the command line ("Open with" on the desktop) opens as with "開く",
+    // once the start-up filled the window.
+    if (const std::optional<QString> file =
+            tovalo::ui::fileToOpenAtStart(QApplication::arguments()))
+        form.openFile(*file);
     return QApplication::exec();
 }

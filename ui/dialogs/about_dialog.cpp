@@ -71,6 +71,9 @@ AboutDialog::AboutDialog(AboutServices services, QWidget *owner)
     auto *Label2 = label(this, QStringLiteral("Label2"), qs(program_info::kAuthor), boldGothic(12));
     auto *Label1 =
         label(this, QStringLiteral("Label1"), qs(program_info::kAuthorMail), boldGothic(12));
+    // The home page, selectable so that it can be copied into a browser.
+    auto *LblHome = label(this, QStringLiteral("LblHome"), qs(program_info::kDownloadPage), font());
+    LblHome->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // An etched line: the frame's shadow and light side by side.
     auto *Line1 = named(new QFrame(this), QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
@@ -86,16 +89,17 @@ AboutDialog::AboutDialog(AboutServices services, QWidget *owner)
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setHorizontalSpacing(16);
-    grid->addWidget(picIcon, 0, 0, 4, 1);
+    grid->addWidget(picIcon, 0, 0, 5, 1);
     grid->addWidget(lblTitle, 0, 1);
     grid->addWidget(lblVersion, 1, 1);
     grid->addWidget(Label2, 2, 1);
     grid->addWidget(Label1, 3, 1);
-    grid->addWidget(Line1, 4, 0, 1, 3);
+    grid->addWidget(LblHome, 4, 1);
+    grid->addWidget(Line1, 5, 0, 1, 3);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdSysInfo);
-    grid->addLayout(buttons, 5, 2);
+    grid->addLayout(buttons, 6, 2);
     grid->setColumnMinimumWidth(2, cmdSysInfo->sizeHint().width());
 }
 

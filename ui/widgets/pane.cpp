@@ -1,11 +1,16 @@
 #include "ui/widgets/pane.h"
 
+#include "ui/widgets/dropped_file.h"
+#include "ui/widgets/zoom.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QDropEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <vector>
@@ -144,6 +149,54 @@ void Pane::showEvent(QShowEvent *event) {
         startWhenShown_ = false;
         QTimer::singleShot(0, this, &Pane::showFirstLineRightEnd);
     }
+}
+
+// A dragged file is offered to the window to open instead of being inserted as its
+// address; dragged text is inserted as usual.
+void Pane::dragEnterEvent(QDragEnterEvent *event) {
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void Pane::dragMoveEvent(QDragMoveEvent *event) {
+    if (droppedFile(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+void Pane::dropEvent(QDropEvent *event) {
+    if (const std::optional<QString> path = droppedFile(event->mimeData())) {
+        event->acceptProposedAction();
+        emit fileDropped(*path);
+        return;
+    }
+    QPlainTextEdit::dropEvent(event);
+}
+
+void Pane::zoom(int direction) {
+    if (direction == 0) {
+        if (unzoomedFont_)
+            setFont(*unzoomedFont_);
+        unzoomedFont_.reset();
+        return;
+    }
+    if (!unzoomedFont_)
+        unzoomedFont_ = font();
+    setFont(zoomedFont(font(), direction));
+}
+
+void Pane::wheelEvent(QWheelEvent *event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QPlainTextEdit::wheelEvent(event);
+        return;
+    }
+    const int notches = event->angleDelta().y();
+    if (notches != 0)
+        zoom(notches > 0 ? 1 : -1);
+    event->accept();
 }
 
 void Pane::showFirstLineRightEnd() {

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,10 +32,22 @@ public:
     // begins; the caret stays where it is. A pane not shown yet does so when it is shown.
     void showFirstLineRightEnd();
 
+    // Enlarges (+1) or shrinks (-1) the shown text by one step, or returns it to the size
+    // it had before the first step (0). The pane's font as the program set it stays the
+    // one that resetting returns to.
+    void zoom(int direction);
+
 signals:
     void changed();
+    // A file was dropped on the pane; the pane's text stays as it was.
+    void fileDropped(const QString &path);
 
 protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    // Ctrl with the mouse wheel zooms.
+    void wheelEvent(QWheelEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -44,7 +57,8 @@ private:
 
     std::u16string text_;
     bool rewriting_ = false;
-    bool startWhenShown_ = false; // showFirstLineRightEnd waits for the pane to be shown
+    bool startWhenShown_ = false;       // showFirstLineRightEnd waits for the pane to be shown
+    std::optional<QFont> unzoomedFont_; // while zoomed
 };
 
 } // namespace tovalo::ui

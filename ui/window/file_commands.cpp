@@ -3,12 +3,13 @@
 #include "ui/window/window_commands.h"
 
 #include "html/html_export.h"
+#include "platform/encoding/detect.h"
 #include "platform/qt/dialogs.h"
 #include "platform/qt/files.h"
-#include "platform/text/decode.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/window_texts.h"
 
+#include <QFileInfo>
 #include <QMainWindow>
 
 namespace tovalo::ui {
@@ -22,9 +23,6 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 
 } // namespace
 
-// The file's text replaces the source pane's as one edit of the source, which undo takes
-// back. Only an ordinary file is read, so that a device or a pipe cannot hang the window;
-// a file that cannot be read leaves the pane as it was, and one that is too large says so.
 std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
     const platform::FileDialogRequest request{QString(), lastFileName_, texts::qs(filter)};
     const std::optional<QString> name =
@@ -39,24 +37,44 @@ std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char
 }
 
 void WindowCommands::MnuOpen() {
-    const std::optional<QString> name = chooseFileName(false, texts::kOpenFilter);
-    if (!name)
-        return;
-    const std::optional<qint64> size = services_.files.fileSize(*name);
+    if (const std::optional<QString> name = chooseFileName(false, texts::kOpenFilter))
+        openFile(*name);
+}
+
+// The file's text replaces the source pane's as one edit of the source, which undo takes
+// back. Only an ordinary file is read, so that a device or a pipe cannot hang the window;
+// a file that cannot be read leaves the pane as it was, and one that is too large says so.
+// The encoding is recognised from the bytes; a file that holds no text (a picture, a
+// program) is refused by name instead of filling the pane with garbage.
+void WindowCommands::openFile(const QString &name) {
+    const std::optional<qint64> size = services_.files.fileSize(name);
     if (!size)
         return;
     if (*size > kMaxOpenBytes) {
-        services_.dialogs.showMessage(&controls_.window, controls_.window.windowTitle(),
-                                      texts::qs(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) +
-                                          QLatin1Char('\n') + *name,
-                                      platform::MessageIcon::Warning);
+        warn(texts::qs(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) + QLatin1Char('\n') + name);
         return;
     }
-    const std::optional<QByteArray> bytes = services_.files.readBytes(*name);
+    const std::optional<QByteArray> bytes = services_.files.readBytes(name);
     if (!bytes)
         return;
-    controls_.TxtOri.replaceAllAsEdit(
-        text::decodeText(std::string_view(bytes->data(), bytes->size())));
+    const std::optional<std::u16string> text =
+        text::decodeTextFile(std::string_view(bytes->data(), bytes->size()));
+    if (!text) {
+        warn(texts::qs(texts::kOpenNotText) + QLatin1Char('\n') + name);
+        return;
+    }
+    controls_.TxtOri.replaceAllAsEdit(*text);
+    showFileInTitle(name);
+}
+
+void WindowCommands::showFileInTitle(const QString &name) {
+    controls_.window.setWindowTitle(
+        texts::qs(texts::kTitleWithFile).arg(QFileInfo(name).fileName(), texts::qs(texts::kTitle)));
+}
+
+void WindowCommands::warn(const QString &text) {
+    services_.dialogs.showMessage(&controls_.window, texts::qs(texts::kTitle), text,
+                                  platform::MessageIcon::Warning);
 }
 
 // The file is replaced as a whole or not at all; when that fails, the user learns why.
@@ -67,11 +85,10 @@ void WindowCommands::MnuSave() {
     const std::string bytes =
         html::savedFileBytes(name->toStdU16String(), controls_.TxtTate.text());
     QString error;
-    if (!services_.files.writeBytesAtomically(*name, QByteArray::fromStdString(bytes), error))
-        services_.dialogs.showMessage(&controls_.window, controls_.window.windowTitle(),
-                                      texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name +
-                                          QLatin1Char('\n') + error,
-                                      platform::MessageIcon::Warning);
+    if (services_.files.writeBytesAtomically(*name, QByteArray::fromStdString(bytes), error))
+        showFileInTitle(*name);
+    else
+        warn(texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name + QLatin1Char('\n') + error);
 }
 
 } // namespace tovalo::ui

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -77,6 +78,8 @@ Form1::Form1(Form1Services services, QWidget *parent) : QMainWindow(parent), ser
     placeControls();
     connectHandlers();
     connectDialogs();
+    acceptDroppedFiles();
+    connectZoomKeys();
 }
 
 Form1::~Form1() = default;
@@ -141,6 +144,11 @@ void Form1::createControls() {
     // on from the number the user sees.
     ScrHeight = calledAs(
         scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 10), texts::kBody);
+
+    // Why the last conversion failed; empty after a successful one.
+    LblStatus = named(new QLabel(statusBar()), QStringLiteral("LblStatus"));
+    statusBar()->addWidget(LblStatus, 1);
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void Form1::applyFonts() {
@@ -166,7 +174,7 @@ void Form1::placeControls() {
     const ClientSize minimum = minimumClientSize(0);
     resize(twipsToPixels(std::max(kClientWidth, minimum.width), dpi),
            twipsToPixels(std::max(kClientHeight, minimum.height), dpi) +
-               menuBar()->sizeHint().height());
+               menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
 } // namespace tovalo::ui

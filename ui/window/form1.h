@@ -65,6 +65,9 @@ public:
     // vertical text (or the failure text) into the vertical pane.
     void convert();
 
+    // Opens the text file at `path` into the source pane, as "開く" does.
+    void openFile(const QString &path);
+
     // Warns, lets the user choose a font and colour, and applies them to the vertical pane.
     void FontChange();
 
@@ -84,6 +87,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Construction.
@@ -124,6 +129,9 @@ private:
 
     // The phone dialog and the options dialog.
     void connectDialogs();
+    void acceptDroppedFiles();
+    void connectZoomKeys();
+    Pane *zoomTarget() const;
     void openPhoneDialog();
     void openOptions();
     FrmCstm &optionsDialog();
@@ -157,6 +165,7 @@ private:
     QScrollBar *ScrMgn;
     QScrollBar *ScrWidth;
     QScrollBar *ScrHeight;
+    QLabel *LblStatus;
 };
 
 } // namespace tovalo::ui

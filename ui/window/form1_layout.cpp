@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QStatusBar>
 
 namespace tovalo::ui {
 
@@ -28,11 +29,14 @@ void Form1::layoutControls() {
     laidOutFor_ = outer;
     // The border counts once the window manager added it.
     const ClientSize minimum = minimumClientSize((outer.width() - width()) * 1440.0 / dpi);
-    setMinimumSize(twipsToPixels(minimum.width, dpi),
-                   twipsToPixels(minimum.height, dpi) + menuBar()->sizeHint().height());
+    // The status line at the bottom takes its height from the client area.
+    const int statusHeight = statusBar()->sizeHint().height();
+    setMinimumSize(twipsToPixels(minimum.width, dpi), twipsToPixels(minimum.height, dpi) +
+                                                          menuBar()->sizeHint().height() +
+                                                          statusHeight);
     const double twipsPerPixel = 1440.0 / dpi;
-    for (const Placement &p :
-         resizeLayout(outer.width() * twipsPerPixel, outer.height() * twipsPerPixel)) {
+    for (const Placement &p : resizeLayout(outer.width() * twipsPerPixel,
+                                           (outer.height() - statusHeight) * twipsPerPixel)) {
         auto *control = findChild<QWidget *>(QString::fromLatin1(p.control));
         QRect rect = control->geometry();
         const int pixels = twipsToPixels(p.twips, dpi);

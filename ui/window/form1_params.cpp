@@ -8,10 +8,12 @@
 #include "ui/widgets/busy_pointer.h"
 #include "ui/widgets/number_box.h"
 #include "ui/widgets/pane.h"
+#include "ui/window/fault_texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -163,6 +165,7 @@ void Form1::convert() {
     if (command.trimmed)
         writeTrimmedSource(*command.trimmed);
     TxtTate->setText(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
+    LblStatus->setText(qs(texts::faultReason(command.fault)));
     // A reader begins at the top right.
     TxtTate->showFirstLineRightEnd();
 }

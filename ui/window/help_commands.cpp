@@ -13,13 +13,19 @@
 
 namespace tovalo::ui {
 
+// A help page that is not installed opens nothing; one that the desktop cannot open (no
+// browser, no opener program) is named in a message, so that the user can open it himself.
 void WindowCommands::MnuManual() {
-    OpenDocument(services_.shell, services_.files,
-                 services_.files.dataFile(texts::qs(texts::kHelpPageFileName)));
+    const QString page = services_.files.dataFile(texts::qs(texts::kHelpPageFileName));
+    if (services_.files.existsIncludingHidden(page) &&
+        !OpenDocument(services_.shell, services_.files, page))
+        warn(texts::qs(texts::kCannotOpen) + QLatin1Char('\n') + page);
 }
 
 void WindowCommands::MnuHome() {
-    services_.shell.openUrl(QUrl(texts::qs(program_info::kDownloadPage)));
+    const QString address = texts::qs(program_info::kDownloadPage);
+    if (!services_.shell.openUrl(QUrl(address)))
+        warn(texts::qs(texts::kCannotOpen) + QLatin1Char('\n') + address);
 }
 
 void WindowCommands::MnuVer() {

@@ -33,6 +33,10 @@ public:
 
     const MenuBar &menus() const { return menus_; }
 
+    // Opens the text file at `path` into the source pane, as "開く" does once a name was
+    // chosen, and shows its name in the window's title.
+    void openFile(const QString &path);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -45,6 +49,10 @@ private:
     std::optional<QString> chooseFileName(bool forSaving, const char16_t *filter);
     void MnuOpen();
     void MnuSave();
+    // "name — Tovalo" after the file was opened or saved.
+    void showFileInTitle(const QString &path);
+    // A warning box with the program's title.
+    void warn(const QString &text);
 
     // The clipboard and the selections of the panes.
     void selectAll(Pane &pane);

@@ -8,6 +8,8 @@ namespace tovalo::ui::texts {
 using ui::qs;
 
 inline constexpr char16_t kTitle[] = u"Tovalo";
+// The title once a file was opened or saved. %1: the file's name, %2: the program title.
+inline constexpr char16_t kTitleWithFile[] = u"%1 — %2";
 inline constexpr char16_t kAuto[] = u"自動更新";
 inline constexpr char16_t kGap[] = u"行を空ける";
 inline constexpr char16_t kFixedLines[] = u"行数";
@@ -72,5 +74,10 @@ inline constexpr char16_t kSaveFailed[] = u"ファイルを保存できません
 // %1: the largest size that opens, in megabytes.
 inline constexpr char16_t kOpenTooLarge[] =
     u"ファイルが大きすぎるため開けませんでした（%1 MB まで）。";
+
+inline constexpr char16_t kOpenNotText[] = u"テキスト ファイルではないため開けませんでした。";
+
+// The desktop has no program that opens the help page or the home page.
+inline constexpr char16_t kCannotOpen[] = u"開けませんでした。ブラウザーで開いてください。";
 
 } // namespace tovalo::ui::texts

@@ -96,8 +96,6 @@ private slots:
             << false << sjis(u"縦書き\r\n二行目\r\n") << "縦書き\r\n二行目\r\n";
         QTest::newRow("UTF-8, line feeds only")
             << false << QByteArray("\xe7\xb8\xa6\nA\n") << "縦\r\nA\r\n";
-        QTest::newRow("not text") << false << QByteArray("\x00\x01\xff\xfe\x80", 5)
-                                  << QString::fromUtf16(u"\x0000\x0001\xFFFD\xFFFD\xFFFD", 5);
         QTest::newRow("automatic update") << true << sjis(u"あいう") << "あいう";
     }
     void openReadsTheFileIntoTheSourcePane() {

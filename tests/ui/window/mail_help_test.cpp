@@ -1,6 +1,8 @@
 // The mail button, the help menu and the version dialog.
 #include "menu_action.h"
 
+#include "product/program_info.h"
+
 #include "ui/dialogs/about_dialog.h"
 
 #include <QLabel>
@@ -86,7 +88,7 @@ private slots:
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
-    void manualAndHomePageOpenQuietly() {
+    void manualAndHomePageOpen() {
         OpenWindow h;
         h.choose("MnuManual"); // not installed: nothing happens
         QVERIFY(h.shell.openedDocuments.isEmpty());
@@ -95,11 +97,28 @@ private slots:
         h.choose("MnuManual");
         QCOMPARE(h.shell.openedDocuments, QStringList{page});
         h.choose("MnuHome");
-        QCOMPARE(h.shell.openedUrls,
-                 QList<QUrl>{QUrl(QStringLiteral("https://tovalo.example/download/"))});
-        h.shell.fail = true;
-        h.choose("MnuHome");
+        QCOMPARE(h.shell.openedUrls, QList<QUrl>{QUrl(q(tovalo::program_info::kDownloadPage))});
         QVERIFY(h.dialogs.messages.isEmpty());
+    }
+
+    // Without a browser or an opener program the user learns which page to open himself.
+    void failingOpenerNamesThePage_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("manual") << "MnuManual"
+                                << "/opt/tovalo/help.htm";
+        QTest::newRow("home page") << "MnuHome" << q(tovalo::program_info::kDownloadPage);
+    }
+    void failingOpenerNamesThePage() {
+        QFETCH(QString, entry);
+        QFETCH(QString, named);
+        OpenWindow h;
+        h.files.contents[QStringLiteral("/opt/tovalo/help.htm")] = "<HTML>";
+        h.shell.fail = true;
+        h.choose(entry.toLatin1().constData());
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY(h.dialogs.messages[0].text.contains(named));
+        QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
     }
 
     // The version is the three numbers, not the version text "2.01". Enter presses OK,

@@ -8,6 +8,7 @@
 #include "ui/window/window_geometry.h"
 
 #include <QProcess>
+#include <QStatusBar>
 
 using namespace tovalo;
 using namespace tovalo::ui;
@@ -28,9 +29,11 @@ QString netWmState(QWidget *window) {
 QRect sourcePaneFor(const QWidget &window) {
     const double dpi = window.logicalDpiX();
     const QSize outer = window.frameGeometry().size();
+    // The status line at the bottom takes its height from the panes.
+    const int status = window.findChild<QStatusBar *>()->sizeHint().height();
     QRect rect = window.findChild<QWidget *>(QStringLiteral("TxtOri"))->geometry();
     for (const Placement &p :
-         resizeLayout(outer.width() * 1440.0 / dpi, outer.height() * 1440.0 / dpi)) {
+         resizeLayout(outer.width() * 1440.0 / dpi, (outer.height() - status) * 1440.0 / dpi)) {
         if (p.control != "TxtOri")
             continue;
         const int pixels = twipsToPixels(p.twips, dpi);

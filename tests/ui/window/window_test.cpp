@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QSignalSpy>
+#include <QStatusBar>
 
 using namespace tovalo::ui;
 using namespace tovalo::ui::test;
@@ -45,8 +46,10 @@ private slots:
         resizeOuter(form, 600, 400); // 9000 x 6000 twips
         const QRect source = h.pane("TxtOri")->geometry();
         const QRect tate = h.pane("TxtTate")->geometry();
-        QCOMPARE(source, QRect(0, px(1020), px(3888), px(4342.5)));
-        QCOMPARE(tate, QRect(px(4989.6), px(1020), px(3888), px(4342.5)));
+        // The status line at the bottom takes its height from the panes.
+        const double status = form.statusBar()->sizeHint().height() * 15.0;
+        QCOMPARE(source, QRect(0, px(1020), px(3888), px(4342.5 - status)));
+        QCOMPARE(tate, QRect(px(4989.6), px(1020), px(3888), px(4342.5 - status)));
         QCOMPARE(h.bar("ScrWidth")->geometry(), QRect(px(6544.8), px(720), px(2332.8), px(255)));
         QCOMPARE(h.button("BtnPaste")->pos(), QPoint(px(120), px(120)));
 
