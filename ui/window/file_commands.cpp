@@ -25,8 +25,8 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 // The file's text replaces the source pane's as one edit of the source, which undo takes
 // back. Only an ordinary file is read, so that a device or a pipe cannot hang the window;
 // a file that cannot be read leaves the pane as it was, and one that is too large says so.
-std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
-    const platform::FileDialogRequest request{QString(), lastFileName_, texts::qs(filter)};
+std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char *filter) {
+    const platform::FileDialogRequest request{QString(), lastFileName_, texts::tr(filter)};
     const std::optional<QString> name =
         forSaving ? services_.dialogs.saveFileName(&controls_.window, request)
                   : services_.dialogs.openFileName(&controls_.window, request);
@@ -47,7 +47,7 @@ void WindowCommands::MnuOpen() {
         return;
     if (*size > kMaxOpenBytes) {
         services_.dialogs.showMessage(&controls_.window, controls_.window.windowTitle(),
-                                      texts::qs(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) +
+                                      texts::tr(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) +
                                           QLatin1Char('\n') + *name,
                                       platform::MessageIcon::Warning);
         return;
@@ -69,7 +69,7 @@ void WindowCommands::MnuSave() {
     QString error;
     if (!services_.files.writeBytesAtomically(*name, QByteArray::fromStdString(bytes), error))
         services_.dialogs.showMessage(&controls_.window, controls_.window.windowTitle(),
-                                      texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name +
+                                      texts::tr(texts::kSaveFailed) + QLatin1Char('\n') + *name +
                                           QLatin1Char('\n') + error,
                                       platform::MessageIcon::Warning);
 }

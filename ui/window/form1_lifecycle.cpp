@@ -34,7 +34,7 @@ void Form1::startUp() {
     settingsAtStart_.keepUnreadFile =
         services_.files.existsIncludingHidden(settingsFilePath(services_.files));
     if (!runStartUp())
-        TxtOri->setText(texts::kStartUpFailed);
+        TxtOri->setText(texts::tr(texts::kStartUpFailed).toStdU16String());
     settingsAtStart_.startSource = TxtOri->text();
     // Also after a failure: estimation and conversion work for the rest of the run.
     loading_ = false;
@@ -79,7 +79,7 @@ bool Form1::registerWithUpdateChecker() {
         return false;
     if (newer.value())
         services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
-                                      texts::qs(texts::kNewerVersion),
+                                      texts::tr(texts::kNewerVersion),
                                       platform::MessageIcon::Information);
     return true;
 }
@@ -153,7 +153,7 @@ void Form1::shutDown() {
     QString error;
     if (!saveSettings(path, error))
         services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
-                                      texts::qs(texts::kSettingsNotSaved) + QLatin1Char('\n') +
+                                      texts::tr(texts::kSettingsNotSaved) + QLatin1Char('\n') +
                                           path + QLatin1Char('\n') + error,
                                       platform::MessageIcon::Warning);
 
