@@ -103,11 +103,11 @@
     <name>MainWindow</name>
     <message>
         <source>自動更新</source>
-        <translation>Auto update</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>行を空ける</source>
-        <translation>Space lines</translation>
+        <translation>Spacing</translation>
     </message>
     <message>
         <source>行数</source>
@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>文字数</source>
-        <translation>Characters</translation>
+        <translation>Chars</translation>
     </message>
     <message>
         <source>余白</source>
-        <translation>Margin</translation>
+        <translation>Mgn</translation>
     </message>
     <message>
         <source>本文</source>
@@ -286,23 +286,23 @@
     </message>
     <message>
         <source>半角1文字</source>
-        <translation>1 half-width</translation>
+        <translation>1 narrow</translation>
     </message>
     <message>
         <source>半角2文字</source>
-        <translation>2 half-width</translation>
+        <translation>2 narrow</translation>
     </message>
     <message>
         <source>全角1文字</source>
-        <translation>1 full-width</translation>
+        <translation>1 wide</translation>
     </message>
     <message>
         <source>| （半角）</source>
-        <translation>| (half)</translation>
+        <translation>| narrow</translation>
     </message>
     <message>
         <source>｜(全角)</source>
-        <translation>｜ (full)</translation>
+        <translation>｜ wide</translation>
     </message>
     <message>
         <source>文字変換</source>
@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>半角数字→全角</source>
-        <translation>Full-width digits</translation>
+        <translation>Wide digits</translation>
     </message>
     <message>
         <source>句読点整形</source>
-        <translation>Shape punctuation</translation>
+        <translation>Shape 。、</translation>
     </message>
     <message>
         <source>OK</source>
@@ -349,7 +349,7 @@
     </message>
     <message>
         <source>前面に表示</source>
-        <translation>Keep on top</translation>
+        <translation>On top</translation>
     </message>
     <message>
         <source>区切り記号</source>

@@ -73,11 +73,11 @@ const QStringList kEnglish = {
     QStringLiteral("MnuTagCopy Copy with HTML tags"),
     QStringLiteral("MnuOption Options"),
     QStringLiteral("MnuVer About"),
-    QStringLiteral("ChkAuto Auto update"),
+    QStringLiteral("ChkAuto Auto"),
     QStringLiteral("BtnMphone Phone pages"),
     QStringLiteral("FrmCstm Options"),
     QStringLiteral("StLast Last text"),
-    QStringLiteral("chkMaru Shape punctuation"),
+    QStringLiteral("chkMaru Shape 。、"),
     QStringLiteral("frmAbout About Tovalo"),
 };
 
