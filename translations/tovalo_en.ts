@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>縦</source>
-        <translation>Rows</translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>横</source>
-        <translation>Cols</translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>改行を入れる</source>
