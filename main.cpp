@@ -5,27 +5,23 @@
 #include "platform/qt/qt_shell.h"
 #include "platform/qt/qt_window_order.h"
 #include "platform/registry/file_registry.h"
+#include "ui/widgets/captions.h"
+#include "ui/widgets/translations.h"
 #include "ui/window/form1.h"
 #include "ui/window/start_file.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tovalo"));
 
-    // The standard dialogs speak Japanese like the rest of the program, where Qt's
-    // translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
-
     tovalo::platform::QtDialogs dialogs;
     tovalo::platform::QtFiles files;
+    // The captions are Japanese; a user whose locale is English reads them in English,
+    // from the translation installed with the program's data.
+    tovalo::ui::installTranslations(
+        QLocale::system(), files.dataFile(tovalo::ui::qs(tovalo::ui::kEnglishCaptionsFile)));
     tovalo::platform::FileRegistry registry;
     tovalo::platform::QtClipboard clipboard;
     tovalo::platform::QtShell shell;

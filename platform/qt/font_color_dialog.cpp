@@ -1,6 +1,7 @@
 #include "platform/qt/font_color_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -20,28 +21,39 @@ namespace tovalo::platform {
 namespace {
 
 struct NamedColor {
-    const char16_t *name;
+    const char *name;
     QRgb rgb;
 };
 
+namespace texts {
+// A caption of this dialog in the user's language: its installed translation, or the
+// Japanese text itself.
+QString tr(const char *text) {
+    return QCoreApplication::translate("FontDialog", text);
+}
+
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("FontDialog", "フォント");
+constexpr char kColorLabel[] = QT_TRANSLATE_NOOP("FontDialog", "色(&C):");
+} // namespace texts
+
 // The sixteen colours of the classic colour list, black first.
 constexpr std::array<NamedColor, 16> kColors{{
-    {u"黒", 0x000000},
-    {u"栗色", 0x800000},
-    {u"緑", 0x008000},
-    {u"オリーブ", 0x808000},
-    {u"紺", 0x000080},
-    {u"紫", 0x800080},
-    {u"青緑", 0x008080},
-    {u"灰色", 0x808080},
-    {u"銀色", 0xC0C0C0},
-    {u"赤", 0xFF0000},
-    {u"ライム", 0x00FF00},
-    {u"黄", 0xFFFF00},
-    {u"青", 0x0000FF},
-    {u"赤紫", 0xFF00FF},
-    {u"水色", 0x00FFFF},
-    {u"白", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("FontDialog", "黒"), 0x000000},
+    {QT_TRANSLATE_NOOP("FontDialog", "栗色"), 0x800000},
+    {QT_TRANSLATE_NOOP("FontDialog", "緑"), 0x008000},
+    {QT_TRANSLATE_NOOP("FontDialog", "オリーブ"), 0x808000},
+    {QT_TRANSLATE_NOOP("FontDialog", "紺"), 0x000080},
+    {QT_TRANSLATE_NOOP("FontDialog", "紫"), 0x800080},
+    {QT_TRANSLATE_NOOP("FontDialog", "青緑"), 0x008080},
+    {QT_TRANSLATE_NOOP("FontDialog", "灰色"), 0x808080},
+    {QT_TRANSLATE_NOOP("FontDialog", "銀色"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("FontDialog", "赤"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("FontDialog", "ライム"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("FontDialog", "黄"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("FontDialog", "青"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("FontDialog", "赤紫"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("FontDialog", "水色"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("FontDialog", "白"), 0xFFFFFF},
 }};
 
 QPixmap swatch(QColor color) {
@@ -129,7 +141,7 @@ void keepStyleAcrossFamilies(QFontDialog &chooser) {
 
 FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     : QDialog(parent), fonts_(new QFontDialog(this)), colors_(new QComboBox(this)) {
-    setWindowTitle(QStringLiteral("フォント"));
+    setWindowTitle(texts::tr(texts::kCaption));
     setObjectName(QStringLiteral("FontColorDialog"));
 
     // Qt's chooser shown as a part of this dialog, without its own buttons.
@@ -140,7 +152,7 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     colors_->setObjectName(QStringLiteral("TextColor"));
     colors_->setAccessibleName(QStringLiteral("TextColor"));
     for (const NamedColor &c : kColors)
-        colors_->addItem(QIcon(swatch(QColor(c.rgb))), QString::fromUtf16(c.name), QColor(c.rgb));
+        colors_->addItem(QIcon(swatch(QColor(c.rgb))), texts::tr(c.name), QColor(c.rgb));
     if (colors_->findData(current.color) < 0)
         colors_->addItem(QIcon(swatch(current.color)), current.color.name(), current.color);
     colors_->setCurrentIndex(colors_->findData(current.color));
@@ -150,7 +162,7 @@ FontColorDialog::FontColorDialog(const FontChoice &current, QWidget *parent)
     QFont shown = current.font;
     shown.setFamily(QFontInfo(current.font).family());
     fonts_->setCurrentFont(shown);
-    auto *colorLabel = new QLabel(QStringLiteral("色(&C):"), this);
+    auto *colorLabel = new QLabel(texts::tr(texts::kColorLabel), this);
     colorLabel->setBuddy(colors_);
 
     // Apply is offered as in the classic dialog; only OK hands the choice back.

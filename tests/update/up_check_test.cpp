@@ -61,8 +61,7 @@ TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         {objectError(2), "メールアドレスが指定されていません"},
         {objectError(3), "開発者名が指定されていません"},
         {objectError(4), "アップデート情報ファイルのアドレスが指定されていません"},
-        {objectError(5),
-         "App.Productname からソフト名が取得できません。Distinctnameを指定してください"},
+        {objectError(5), "Tovalo からソフト名が取得できません。Distinctnameを指定してください"},
         {objectError(6), "IconIndex には負の値は設定できません"},
         {6, "オーバーフローしました。"},
     };

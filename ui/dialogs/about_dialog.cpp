@@ -23,11 +23,19 @@ namespace tovalo::ui {
 namespace {
 
 namespace texts {
-constexpr char16_t kAboutCaption[] = u"のﾊﾞｰｼﾞｮﾝ情報";
-constexpr char16_t kVersionPrefix[] = u"ﾊﾞｰｼﾞｮﾝ ";
-constexpr char16_t kOk[] = u"OK";
-constexpr char16_t kSysInfo[] = u"ｼｽﾃﾑ情報(&S)...";
-constexpr char16_t kSysInfoUnavailable[] = u"現時点ではｼｽﾃﾑ情報を使用できません";
+// A caption of this table in the user's language.
+QString tr(const char *text) {
+    return translated("AboutDialog", text);
+}
+
+// %1: the product's name.
+constexpr char kAboutCaption[] = QT_TRANSLATE_NOOP("AboutDialog", "%1のﾊﾞｰｼﾞｮﾝ情報");
+// %1: major.minor.revision.
+constexpr char kVersion[] = QT_TRANSLATE_NOOP("AboutDialog", "ﾊﾞｰｼﾞｮﾝ %1");
+constexpr char kOk[] = QT_TRANSLATE_NOOP("AboutDialog", "OK");
+constexpr char kSysInfo[] = QT_TRANSLATE_NOOP("AboutDialog", "ｼｽﾃﾑ情報(&S)...");
+constexpr char kSysInfoUnavailable[] =
+    QT_TRANSLATE_NOOP("AboutDialog", "現時点ではｼｽﾃﾑ情報を使用できません");
 } // namespace texts
 
 const QString kViewerKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -35,8 +43,9 @@ const QString kViewerFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Too
 const QString kViewerFile = QStringLiteral("MSINFO32.EXE");
 
 QString versionText() {
-    return qs(texts::kVersionPrefix) + QString::number(version::major) + QLatin1Char('.') +
-           QString::number(version::minor) + QLatin1Char('.') + QString::number(version::revision);
+    return texts::tr(texts::kVersion)
+        .arg(QString::number(version::major) + QLatin1Char('.') + QString::number(version::minor) +
+             QLatin1Char('.') + QString::number(version::revision));
 }
 
 QFont boldGothic(double points) {
@@ -60,7 +69,7 @@ AboutDialog::AboutDialog(AboutServices services, QWidget *owner)
       services_(services) {
     const QString title = QString::fromLatin1(version::productName);
     named(this, QStringLiteral("frmAbout"));
-    setWindowTitle(title + qs(texts::kAboutCaption));
+    setWindowTitle(texts::tr(texts::kAboutCaption).arg(title));
     setWindowIcon(owner->windowIcon());
 
     auto *picIcon = named(new QLabel(this), QStringLiteral("picIcon"));
@@ -79,10 +88,10 @@ AboutDialog::AboutDialog(AboutServices services, QWidget *owner)
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    auto *cmdOK = named(new QPushButton(qs(texts::kOk), this), QStringLiteral("cmdOK"));
+    auto *cmdOK = named(new QPushButton(texts::tr(texts::kOk), this), QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     auto *cmdSysInfo =
-        named(new QPushButton(qs(texts::kSysInfo), this), QStringLiteral("cmdSysInfo"));
+        named(new QPushButton(texts::tr(texts::kSysInfo), this), QStringLiteral("cmdSysInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
 
@@ -115,7 +124,8 @@ void AboutDialog::StartSysInfo() {
     }
     if (viewer.isEmpty() || !services_.shell.startProgram(viewer))
         services_.dialogs.showMessage(this, QString::fromLatin1(version::productName),
-                                      qs(texts::kSysInfoUnavailable), platform::MessageIcon::None);
+                                      texts::tr(texts::kSysInfoUnavailable),
+                                      platform::MessageIcon::None);
 }
 
 bool AboutDialog::GetKeyValue(platform::RegistryRoot root, const QString &keyName,

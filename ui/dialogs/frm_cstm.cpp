@@ -15,40 +15,45 @@ namespace tovalo::ui {
 namespace {
 
 namespace texts {
-constexpr char16_t kCaption[] = u"設定";
-constexpr char16_t kStart[] = u"起動時";
-constexpr char16_t kStManual[] = u"説明書";
-constexpr char16_t kStBlank[] = u"空白";
-constexpr char16_t kStLast[] = u"前回の文章";
-constexpr char16_t kSeparator[] = u"行間";
-constexpr char16_t kSpch1[] = u"半角1文字";
-constexpr char16_t kSpch2[] = u"半角2文字";
-constexpr char16_t kSpcA[] = u"全角1文字";
-constexpr char16_t kSpcI[] = u"| （半角）";
-constexpr char16_t kSpcL[] = u"｜(全角)";
-constexpr char16_t kCharacters[] = u"文字変換";
-constexpr char16_t kBarForLongVowel[] = u"ー → ｜";
-constexpr char16_t kFullWidthDigits[] = u"半角数字→全角";
-constexpr char16_t kVerticalForms[] = u"縦書き用の記号";
-constexpr char16_t kTateChuYoko[] = u"数字2桁を横に並べる";
-constexpr char16_t kShaping[] = u"句読点整形";
-constexpr char16_t kOK[] = u"OK";
-constexpr char16_t kFont[] = u"フォント";
+// A caption of this table in the user's language.
+QString tr(const char *text) {
+    return translated("OptionsDialog", text);
+}
+
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("OptionsDialog", "設定");
+constexpr char kStart[] = QT_TRANSLATE_NOOP("OptionsDialog", "起動時");
+constexpr char kStManual[] = QT_TRANSLATE_NOOP("OptionsDialog", "説明書");
+constexpr char kStBlank[] = QT_TRANSLATE_NOOP("OptionsDialog", "空白");
+constexpr char kStLast[] = QT_TRANSLATE_NOOP("OptionsDialog", "前回の文章");
+constexpr char kSeparator[] = QT_TRANSLATE_NOOP("OptionsDialog", "行間");
+constexpr char kSpch1[] = QT_TRANSLATE_NOOP("OptionsDialog", "半角1文字");
+constexpr char kSpch2[] = QT_TRANSLATE_NOOP("OptionsDialog", "半角2文字");
+constexpr char kSpcA[] = QT_TRANSLATE_NOOP("OptionsDialog", "全角1文字");
+constexpr char kSpcI[] = QT_TRANSLATE_NOOP("OptionsDialog", "| （半角）");
+constexpr char kSpcL[] = QT_TRANSLATE_NOOP("OptionsDialog", "｜(全角)");
+constexpr char kCharacters[] = QT_TRANSLATE_NOOP("OptionsDialog", "文字変換");
+constexpr char kBarForLongVowel[] = QT_TRANSLATE_NOOP("OptionsDialog", "ー → ｜");
+constexpr char kFullWidthDigits[] = QT_TRANSLATE_NOOP("OptionsDialog", "半角数字→全角");
+constexpr char kVerticalForms[] = QT_TRANSLATE_NOOP("OptionsDialog", "縦書き用の記号");
+constexpr char kTateChuYoko[] = QT_TRANSLATE_NOOP("OptionsDialog", "数字2桁を横に並べる");
+constexpr char kShaping[] = QT_TRANSLATE_NOOP("OptionsDialog", "句読点整形");
+constexpr char kOK[] = QT_TRANSLATE_NOOP("OptionsDialog", "OK");
+constexpr char kFont[] = QT_TRANSLATE_NOOP("OptionsDialog", "フォント");
 } // namespace texts
 
-QGroupBox *frame(QWidget *parent, const char *name, const char16_t *caption, int left, int top,
+QGroupBox *frame(QWidget *parent, const char *name, const char *caption, int left, int top,
                  int width, int height) {
-    return placed(new QGroupBox(qs(caption), parent), name, left, top, width, height);
+    return placed(new QGroupBox(texts::tr(caption), parent), name, left, top, width, height);
 }
 
-QRadioButton *option(QGroupBox *frame, const char *name, const char16_t *caption, int top,
-                     int width, int height) {
-    return placed(new QRadioButton(qs(caption), frame), name, 8, top, width, height);
+QRadioButton *option(QGroupBox *frame, const char *name, const char *caption, int top, int width,
+                     int height) {
+    return placed(new QRadioButton(texts::tr(caption), frame), name, 8, top, width, height);
 }
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const char16_t *caption, int left, int top,
+QCheckBox *checkBox(QWidget *parent, const char *name, const char *caption, int left, int top,
                     int width, int height) {
-    return placed(new QCheckBox(qs(caption), parent), name, left, top, width, height);
+    return placed(new QCheckBox(texts::tr(caption), parent), name, left, top, width, height);
 }
 
 // Selects the button of a 1-based setting; a value outside the choice selects nothing,
@@ -79,7 +84,7 @@ void readSelection(const std::array<QRadioButton *, N> &buttons, std::int16_t &v
 FrmCstm::FrmCstm(engine::Settings &settings, QWidget *parent)
     : QDialog(parent, kFixedDialogFlags), settings_(settings) {
     named(this, QStringLiteral("FrmCstm"));
-    setWindowTitle(qs(texts::kCaption));
+    setWindowTitle(texts::tr(texts::kCaption));
     setFixedSize(364, 248);
     setFont(controlFont());
     // A frame's caption sits on its top line, so that the controls placed 16 pixels down
@@ -119,10 +124,10 @@ void FrmCstm::createControls() {
     ChkTcy = checkBox(characters, "ChkTcy", texts::kTateChuYoko, 8, 96, 145, 25);
 
     chkMaru = checkBox(this, "chkMaru", texts::kShaping, 32, 160, 105, 17);
-    BtnOK = placed(new QPushButton(qs(texts::kOK), this), "BtnOK", 312, 208, 41, 25);
+    BtnOK = placed(new QPushButton(texts::tr(texts::kOK), this), "BtnOK", 312, 208, 41, 25);
     SpcI = option(separator, "SpcI", texts::kSpcI, 88, 73, 17);
     SpcL = option(separator, "SpcL", texts::kSpcL, 112, 65, 17);
-    BtnFont = placed(new QPushButton(qs(texts::kFont), this), "BtnFont", 312, 144, 49, 25);
+    BtnFont = placed(new QPushButton(texts::tr(texts::kFont), this), "BtnFont", 312, 144, 49, 25);
     QFont small = controlFont();
     small.setPointSizeF(8.25);
     BtnFont->setFont(small);

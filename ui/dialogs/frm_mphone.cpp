@@ -23,15 +23,20 @@ namespace tovalo::ui {
 namespace {
 
 namespace texts {
-constexpr char16_t kCaption[] = u"携帯電話用";
-constexpr char16_t kHeight[] = u"縦";
-constexpr char16_t kWidth[] = u"横";
-constexpr char16_t kLineBreaks[] = u"改行を入れる";
-constexpr char16_t kOnTop[] = u"前面に表示";
-constexpr char16_t kSeparator[] = u"区切り記号";
-constexpr char16_t kCountBefore[] = u"約";
-constexpr char16_t kCountAfter[] = u"文字";
-constexpr char16_t kCopy[] = u"コピー";
+// A caption of this table in the user's language.
+QString tr(const char *text) {
+    return translated("PhoneDialog", text);
+}
+
+constexpr char kCaption[] = QT_TRANSLATE_NOOP("PhoneDialog", "携帯電話用");
+constexpr char kHeight[] = QT_TRANSLATE_NOOP("PhoneDialog", "縦");
+constexpr char kWidth[] = QT_TRANSLATE_NOOP("PhoneDialog", "横");
+constexpr char kLineBreaks[] = QT_TRANSLATE_NOOP("PhoneDialog", "改行を入れる");
+constexpr char kOnTop[] = QT_TRANSLATE_NOOP("PhoneDialog", "前面に表示");
+constexpr char kSeparator[] = QT_TRANSLATE_NOOP("PhoneDialog", "区切り記号");
+// %1: the number of characters of the pages.
+constexpr char kCount[] = QT_TRANSLATE_NOOP("PhoneDialog", "約 %1文字");
+constexpr char kCopy[] = QT_TRANSLATE_NOOP("PhoneDialog", "コピー");
 } // namespace texts
 
 // Page height and width run from 3 to 50; each scroll bar holds the negative of its
@@ -84,7 +89,7 @@ FrmMphone::FrmMphone(engine::Settings &settings, const PhonePageSource &pages,
     : QDialog(parent, kFixedDialogFlags), settings_(settings), pages_(pages), clipboard_(clipboard),
       windowOrder_(windowOrder) {
     named(this, QStringLiteral("FrmMphone"));
-    setWindowTitle(qs(texts::kCaption));
+    setWindowTitle(texts::tr(texts::kCaption));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(180, 311);
     setFont(controlFont());
@@ -95,7 +100,8 @@ FrmMphone::FrmMphone(engine::Settings &settings, const PhonePageSource &pages,
 
 // Controls are made in tab order.
 void FrmMphone::createControls() {
-    TxtView = calledAs(placed(new Pane(this), "TxtView", 8, 8, 161, 105), texts::kCaption);
+    TxtView =
+        calledAs(placed(new Pane(this), "TxtView", 8, 8, 161, 105), texts::tr(texts::kCaption));
     TxtView->setFont(paneFont());
     TxtView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // A row is never wrapped, which would break the page apart: a wide page scrolls.
@@ -103,7 +109,8 @@ void FrmMphone::createControls() {
     TxtView->setLineWrapMode(QPlainTextEdit::NoWrap);
     TxtView->setTabChangesFocus(true);
 
-    Command5 = calledAs(placed(new QPushButton(this), "Command5", 136, 128, 25, 25), texts::kCopy);
+    Command5 = calledAs(placed(new QPushButton(this), "Command5", 136, 128, 25, 25),
+                        texts::tr(texts::kCopy));
     Command5->setIcon(QIcon(QStringLiteral(":/icons/copy.svg")));
     Command5->setIconSize(QSize(17, 23));
     // Enter in a box of the dialog must not copy.
@@ -111,18 +118,19 @@ void FrmMphone::createControls() {
 
     TxtW = placed(new NumberBox(this), "TxtW", 40, 152, 25, 18);
     TxtW->setText(QStringLiteral("8"));
-    auto *heightLabel = placed(new QLabel(qs(texts::kHeight), this), "LblH", 16, 136, 25, 17);
-    placed(new QLabel(qs(texts::kWidth), this), "LblW", 16, 160, 25, 17)->setBuddy(TxtW);
+    auto *heightLabel =
+        placed(new QLabel(texts::tr(texts::kHeight), this), "LblH", 16, 136, 25, 17);
+    placed(new QLabel(texts::tr(texts::kWidth), this), "LblW", 16, 160, 25, 17)->setBuddy(TxtW);
     TxtH = placed(new NumberBox(this), "TxtH", 40, 128, 25, 18);
     TxtH->setText(QStringLiteral("6"));
     heightLabel->setBuddy(TxtH);
-    ScrH = calledAs(spinBar(this, "ScrH", 64, 128), texts::kHeight);
-    ScrW = calledAs(spinBar(this, "ScrW", 64, 152), texts::kWidth);
+    ScrH = calledAs(spinBar(this, "ScrH", 64, 128), texts::tr(texts::kHeight));
+    ScrW = calledAs(spinBar(this, "ScrW", 64, 152), texts::tr(texts::kWidth));
 
-    ChkRtn = placed(new QCheckBox(qs(texts::kLineBreaks), this), "ChkRtn", 16, 208, 97, 17);
-    ChkWin = placed(new QCheckBox(qs(texts::kOnTop), this), "ChkWin", 16, 280, 81, 25);
+    ChkRtn = placed(new QCheckBox(texts::tr(texts::kLineBreaks), this), "ChkRtn", 16, 208, 97, 17);
+    ChkWin = placed(new QCheckBox(texts::tr(texts::kOnTop), this), "ChkWin", 16, 280, 81, 25);
     auto *separatorLabel =
-        placed(new QLabel(qs(texts::kSeparator), this), "LblSep", 8, 176, 65, 25);
+        placed(new QLabel(texts::tr(texts::kSeparator), this), "LblSep", 8, 176, 65, 25);
     TxtSep = placed(new QLineEdit(this), "TxtSep", 72, 176, 25, 18);
     separatorLabel->setBuddy(TxtSep);
     separatorLimit_ = new AtMostTwoCharacters(TxtSep);
@@ -202,8 +210,7 @@ void FrmMphone::rebuild() {
 }
 
 void FrmMphone::countView() {
-    LblNum->setText(qs(texts::kCountBefore) + QLatin1Char(' ') +
-                    QString::number(TxtView->text().size()) + qs(texts::kCountAfter));
+    LblNum->setText(texts::tr(texts::kCount).arg(TxtView->text().size()));
 }
 
 void FrmMphone::copyView() {

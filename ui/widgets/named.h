@@ -15,8 +15,8 @@ template <class W> W *named(W *widget, const QString &name) {
 
 // Gives a control without caption or label the accessible name a sighted user would
 // call it by.
-template <class W> W *calledAs(W *widget, const char16_t *name) {
-    widget->setAccessibleName(QString::fromUtf16(name));
+template <class W> W *calledAs(W *widget, const QString &name) {
+    widget->setAccessibleName(name);
     return widget;
 }
 

@@ -23,8 +23,8 @@ constexpr qint64 kMaxOpenBytes = qint64{4} << 20;
 
 } // namespace
 
-std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char16_t *filter) {
-    const platform::FileDialogRequest request{QString(), lastFileName_, texts::qs(filter)};
+std::optional<QString> WindowCommands::chooseFileName(bool forSaving, const char *filter) {
+    const platform::FileDialogRequest request{QString(), lastFileName_, texts::tr(filter)};
     const std::optional<QString> name =
         forSaving ? services_.dialogs.saveFileName(&controls_.window, request)
                   : services_.dialogs.openFileName(&controls_.window, request);
@@ -51,7 +51,7 @@ void WindowCommands::openFile(const QString &name) {
     if (!size)
         return;
     if (*size > kMaxOpenBytes) {
-        warn(texts::qs(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) + QLatin1Char('\n') + name);
+        warn(texts::tr(texts::kOpenTooLarge).arg(kMaxOpenBytes >> 20) + QLatin1Char('\n') + name);
         return;
     }
     const std::optional<QByteArray> bytes = services_.files.readBytes(name);
@@ -60,7 +60,7 @@ void WindowCommands::openFile(const QString &name) {
     const std::optional<std::u16string> text =
         text::decodeTextFile(std::string_view(bytes->data(), bytes->size()));
     if (!text) {
-        warn(texts::qs(texts::kOpenNotText) + QLatin1Char('\n') + name);
+        warn(texts::tr(texts::kOpenNotText) + QLatin1Char('\n') + name);
         return;
     }
     controls_.TxtOri.replaceAllAsEdit(*text);
@@ -88,7 +88,7 @@ void WindowCommands::MnuSave() {
     if (services_.files.writeBytesAtomically(*name, QByteArray::fromStdString(bytes), error))
         showFileInTitle(*name);
     else
-        warn(texts::qs(texts::kSaveFailed) + QLatin1Char('\n') + *name + QLatin1Char('\n') + error);
+        warn(texts::tr(texts::kSaveFailed) + QLatin1Char('\n') + *name + QLatin1Char('\n') + error);
 }
 
 } // namespace tovalo::ui

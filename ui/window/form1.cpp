@@ -29,10 +29,10 @@ namespace {
 
 // A button that shows a picture; its tip names it, for the eye and for screen readers.
 QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &icon,
-                           const char16_t *tip) {
-    auto *button = calledAs(named(new QPushButton(parent), name), tip);
+                           const char *tip) {
+    auto *button = calledAs(named(new QPushButton(parent), name), texts::tr(tip));
     button->setIcon(QIcon(QStringLiteral(":/icons/") + icon));
-    button->setToolTip(texts::qs(tip));
+    button->setToolTip(texts::tr(tip));
     return button;
 }
 
@@ -54,12 +54,12 @@ NumberBox *numberBox(QWidget *parent, const QString &name, const QString &value)
     return box;
 }
 
-QLabel *label(QWidget *parent, const QString &name, const char16_t *caption) {
-    return named(new QLabel(texts::qs(caption), parent), name);
+QLabel *label(QWidget *parent, const QString &name, const char *caption) {
+    return named(new QLabel(texts::tr(caption), parent), name);
 }
 
-QCheckBox *checkBox(QWidget *parent, const QString &name, const char16_t *caption, bool checked) {
-    auto *box = named(new QCheckBox(texts::qs(caption), parent), name);
+QCheckBox *checkBox(QWidget *parent, const QString &name, const char *caption, bool checked) {
+    auto *box = named(new QCheckBox(texts::tr(caption), parent), name);
     box->setChecked(checked);
     return box;
 }
@@ -93,14 +93,16 @@ void Form1::createControls() {
     auto *client = named(new QWidget(this), QStringLiteral("Client"));
     setCentralWidget(client);
 
-    TxtOri = calledAs(named(new Pane(client), QStringLiteral("TxtOri")), texts::kSourcePane);
+    TxtOri =
+        calledAs(named(new Pane(client), QStringLiteral("TxtOri")), texts::tr(texts::kSourcePane));
     TxtOri->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtOri->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TxtOri->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     TxtOri->setTabChangesFocus(true);
     TxtOri->setFocus();
 
-    TxtTate = calledAs(named(new Pane(client), QStringLiteral("TxtTate")), texts::kVerticalPane);
+    TxtTate = calledAs(named(new Pane(client), QStringLiteral("TxtTate")),
+                       texts::tr(texts::kVerticalPane));
     TxtTate->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtTate->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtTate->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -131,19 +133,20 @@ void Form1::createControls() {
     bodyLabel->setBuddy(TxtH);
     // The caption of ChkWidth stands above the box.
     TxtWidth = calledAs(numberBox(FrameR, QStringLiteral("TxtWidth"), QStringLiteral("5")),
-                        texts::kFixedLines);
+                        texts::tr(texts::kFixedLines));
     TxtWidth->setEnabled(false);
 
     // Each scroll bar is called as the number it steps.
     ScrMgn = calledAs(scrollBar(client, QStringLiteral("ScrMgn"), Qt::Horizontal, 0, 10, 1, 0),
-                      texts::kMargin);
+                      texts::tr(texts::kMargin));
     ScrWidth = calledAs(scrollBar(client, QStringLiteral("ScrWidth"), Qt::Horizontal, 1, 100, 5, 5),
-                        texts::kFixedLines);
+                        texts::tr(texts::kFixedLines));
     ScrWidth->setEnabled(false);
     // The height's scroll bar starts where its box stands, so that its first step goes
     // on from the number the user sees.
-    ScrHeight = calledAs(
-        scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 10), texts::kBody);
+    ScrHeight =
+        calledAs(scrollBar(client, QStringLiteral("ScrHeight"), Qt::Vertical, 1, 100, 5, 10),
+                 texts::tr(texts::kBody));
 
     // Why the last conversion failed; empty after a successful one.
     LblStatus = named(new QLabel(statusBar()), QStringLiteral("LblStatus"));

@@ -8,7 +8,7 @@
 namespace tovalo::ui {
 
 void Form1::FontChange() {
-    services_.dialogs.showMessage(this, texts::qs(texts::kTitle), texts::qs(texts::kFontWarning),
+    services_.dialogs.showMessage(this, texts::qs(texts::kTitle), texts::tr(texts::kFontWarning),
                                   platform::MessageIcon::None);
     const std::optional<platform::FontChoice> choice = services_.dialogs.chooseFont(
         this, {TxtTate->font(), TxtTate->palette().color(QPalette::Text)});

@@ -35,7 +35,7 @@ void Form1::startUp() {
     settingsAtStart_.keepUnreadFile =
         services_.files.existsIncludingHidden(settingsFilePath(services_.files));
     if (!runStartUp())
-        TxtOri->setText(texts::kStartUpFailed);
+        TxtOri->setText(texts::tr(texts::kStartUpFailed).toStdU16String());
     settingsAtStart_.startSource = TxtOri->text();
     // Also after a failure: estimation and conversion work for the rest of the run.
     loading_ = false;
@@ -80,7 +80,7 @@ bool Form1::registerWithUpdateChecker() {
         return false;
     if (newer.value())
         services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
-                                      texts::qs(texts::kNewerVersion),
+                                      texts::tr(texts::kNewerVersion),
                                       platform::MessageIcon::Information);
     return true;
 }
@@ -164,7 +164,7 @@ void Form1::shutDown() {
         note(prefsPath, error);
     if (!failures.isEmpty())
         services_.dialogs.showMessage(this, texts::qs(texts::kTitle),
-                                      texts::qs(texts::kSettingsNotSaved) + failures,
+                                      texts::tr(texts::kSettingsNotSaved) + failures,
                                       platform::MessageIcon::Warning);
 
     const QWidgetList windows = QApplication::topLevelWidgets();

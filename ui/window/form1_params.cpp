@@ -9,6 +9,7 @@
 #include "ui/widgets/number_box.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/fault_texts.h"
+#include "ui/window/window_texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +166,7 @@ void Form1::convert() {
     if (command.trimmed)
         writeTrimmedSource(*command.trimmed);
     TxtTate->setText(command.ok() ? std::u16string_view(command.vertical) : engine::kFailureText);
-    LblStatus->setText(qs(texts::faultReason(command.fault)));
+    LblStatus->setText(texts::tr(texts::faultReason(command.fault)));
     // A reader begins at the top right.
     TxtTate->showFirstLineRightEnd();
 }

@@ -19,13 +19,13 @@ void WindowCommands::MnuManual() {
     const QString page = services_.files.dataFile(texts::qs(texts::kHelpPageFileName));
     if (services_.files.existsIncludingHidden(page) &&
         !OpenDocument(services_.shell, services_.files, page))
-        warn(texts::qs(texts::kCannotOpen) + QLatin1Char('\n') + page);
+        warn(texts::tr(texts::kCannotOpen) + QLatin1Char('\n') + page);
 }
 
 void WindowCommands::MnuHome() {
     const QString address = texts::qs(program_info::kDownloadPage);
     if (!services_.shell.openUrl(QUrl(address)))
-        warn(texts::qs(texts::kCannotOpen) + QLatin1Char('\n') + address);
+        warn(texts::tr(texts::kCannotOpen) + QLatin1Char('\n') + address);
 }
 
 void WindowCommands::MnuVer() {

@@ -22,8 +22,8 @@ void WindowCommands::BtnMailPressed(bool onlyShift) {
     };
     if (!known() || onlyShift) {
         const std::optional<QString> chosen = services_.dialogs.openFileName(
-            &controls_.window, {texts::qs(texts::kMailTitle), QString::fromStdU16String(mailSoft),
-                                texts::qs(texts::kMailFilter)});
+            &controls_.window, {texts::tr(texts::kMailTitle), QString::fromStdU16String(mailSoft),
+                                texts::tr(texts::kMailFilter)});
         if (!chosen)
             return;
         mailSoft = chosen->toStdU16String();

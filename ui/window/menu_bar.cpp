@@ -9,17 +9,16 @@
 namespace tovalo::ui {
 namespace {
 
-QAction *entry(QWidget *menu, const char *name, const char16_t *caption,
-               QKeySequence shortcut = {}) {
-    auto *action = new QAction(texts::qs(caption), menu);
+QAction *entry(QWidget *menu, const char *name, const char *caption, QKeySequence shortcut = {}) {
+    auto *action = new QAction(texts::tr(caption), menu);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     menu->addAction(action);
     return action;
 }
 
-QMenu *menu(QMenuBar &bar, const char *name, const char16_t *caption) {
-    auto *menu = new QMenu(texts::qs(caption), &bar);
+QMenu *menu(QMenuBar &bar, const char *name, const char *caption) {
+    auto *menu = new QMenu(texts::tr(caption), &bar);
     menu->setObjectName(QString::fromLatin1(name));
     menu->setAccessibleDescription(menu->objectName());
     bar.addMenu(menu);
@@ -42,7 +41,7 @@ MenuBar buildMenuBar(QMenuBar &bar) {
     m.MnuCopy = entry(edit, "MnuCopy", texts::kCopy);
     m.MnuCut = entry(edit, "MnuCut", texts::kCut);
     // A separator line shows no caption.
-    m.Mnu2 = entry(edit, "Mnu2", u"");
+    m.Mnu2 = entry(edit, "Mnu2", "");
     m.Mnu2->setSeparator(true);
     m.Mnu3 = entry(edit, "Mnu3", texts::kVerticalHeading);
     m.MnuAll2 = entry(edit, "MnuAll2", texts::kSelectAll);

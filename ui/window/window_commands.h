@@ -46,7 +46,7 @@ private:
     // Files.
     // Asks for a file name through the open or save dialog and keeps it as the
     // dialog's file name; nothing when the user cancels or gives no name.
-    std::optional<QString> chooseFileName(bool forSaving, const char16_t *filter);
+    std::optional<QString> chooseFileName(bool forSaving, const char *filter);
     void MnuOpen();
     void MnuSave();
     // "name — Tovalo" after the file was opened or saved.

@@ -190,10 +190,10 @@ private slots:
         using tovalo::engine::Fault;
         QSet<QString> reasons;
         for (int kind = int(Fault::HeightNotNumber); kind <= int(Fault::ResultTooLarge); ++kind)
-            reasons.insert(QString::fromUtf16(tovalo::ui::texts::faultReason(Fault(kind))));
+            reasons.insert(QString::fromUtf8(tovalo::ui::texts::faultReason(Fault(kind))));
         QCOMPARE(reasons.size(), int(Fault::ResultTooLarge));
         QVERIFY(!reasons.contains(QString()));
-        QCOMPARE(QString::fromUtf16(tovalo::ui::texts::faultReason(Fault::None)), QString());
+        QCOMPARE(QString::fromUtf8(tovalo::ui::texts::faultReason(Fault::None)), QString());
     }
 
     // Every step keeps a full-width character exactly two half-width ones wide; resetting
