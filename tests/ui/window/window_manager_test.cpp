@@ -16,6 +16,10 @@ using namespace tovalo::ui::test;
 
 namespace {
 
+// How long a test waits for the window manager, which is slow on a loaded machine and
+// under the sanitizers.
+constexpr int kPatience = 30000;
+
 // The window states that the window manager reports for a window.
 QString netWmState(QWidget *window) {
     QProcess xprop;
@@ -63,11 +67,13 @@ private slots:
         WindowHarness h;
         Form1 &form = h.open();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_VERIFY(form.frameGeometry().height() > form.height());
+        QTRY_VERIFY_WITH_TIMEOUT(form.frameGeometry().height() > form.height(), kPatience);
         // The height is what the frame changes; the width may differ by the rounding of
         // the border that arrives with it.
-        QTRY_COMPARE(h.pane("TxtOri")->geometry().top(), sourcePaneFor(form).top());
-        QTRY_COMPARE(h.pane("TxtOri")->height(), sourcePaneFor(form).height());
+        QTRY_COMPARE_WITH_TIMEOUT(h.pane("TxtOri")->geometry().top(), sourcePaneFor(form).top(),
+                                  kPatience);
+        QTRY_COMPARE_WITH_TIMEOUT(h.pane("TxtOri")->height(), sourcePaneFor(form).height(),
+                                  kPatience);
         QVERIFY(qAbs(h.pane("TxtOri")->width() - sourcePaneFor(form).width()) <= 1);
     }
 
@@ -87,9 +93,10 @@ private slots:
         onTop->setFocus();
         QTest::keyClick(onTop, Qt::Key_Space); // from the keyboard
         QVERIFY(onTop->isChecked());
-        QTRY_VERIFY2(netWmState(dialog).contains(above), qPrintable(netWmState(dialog)));
+        QTRY_VERIFY2_WITH_TIMEOUT(netWmState(dialog).contains(above),
+                                  qPrintable(netWmState(dialog)), kPatience);
         onTop->setChecked(false); // as assistive technology does
-        QTRY_VERIFY(!netWmState(dialog).contains(above));
+        QTRY_VERIFY_WITH_TIMEOUT(!netWmState(dialog).contains(above), kPatience);
         QVERIFY(dialog->isVisible());
     }
 };
