@@ -114,4 +114,4 @@ private slots:
 };
 
 QTEST_MAIN(ClipboardTest)
-#include "clipboard_test.moc"
+#include "window_clipboard_test.moc"
