@@ -37,20 +37,18 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         std::string out;          // exact standard output
         std::string errPart = {}; // part of standard error, when the run fails
     } cases[] = {
-        // The estimated number of lines, the gap and punctuation shaping.
-        {"convert --height 3 --no-gap", "あいう。えお\n", 0, "えあ\nおい\n  う\n\u3000 ｡"},
+        // The estimated number of lines, the gap and punctuation shaping; a margin.
+        {"convert --height 3 --no-gap --margin 1", "あいう。えお\n", 0,
+         " えあ\n おい\n   う\n \u3000 ｡"},
         {"convert", "あい", 0, " あ\n い\n" + blankLines(8, 3) + " \u3000"}, // height 10
         {"convert --height 3 --no-shaping --no-gap --crlf", "あ\nい", 0,
          "いあ\r\n    \r\n    \r\n"},
         {"convert --height 2 --no-shaping --no-gap --sjis", "あ", 0, "\x82\xa0\n  \n"},
         {"convert --height 3 --no-shaping --no-gap", "\x82\xa0\x82\xa2", 0, "あ\nい\n  \n"},
-        {"convert --height 3 --lines 2 --fixed --no-gap --no-shaping", "あいうえおかきくけこ", 0,
-         "＊＊\n\nえあ\nおい\nかう\n\n＊＊\n\nこき\n  く\n  け\n\n＊＊"},
         {"convert --height 2 --lines 1 --fixed --separator 4 --rule - --no-shaping", "あ", 0,
          "|-\n\n|あ\n|  \n\n|-"},
         {"convert --height 3 --no-gap --full-width --no-shaping", "ab", 0, "ａ\nｂ\n  \n"},
         {"count --height 3", "あいう。えお", 0, "2\n"},
-        {"count", "", 0, "1\n"},
         {"count --height 1 " + file, "", 0, "3\n"},
         // The phone pages have 6 rows of 7 cells unless told otherwise.
         {"phone", "", 0, " ＊＊＊＊＊＊\n" + blankLines(6, 14) + " ＊＊＊＊＊＊\n"},
@@ -75,12 +73,6 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         // A cell for each user-perceived character, full-width unless it shows half-width.
         {"convert --height 3 --no-gap --no-shaping", "😀🇯🇵か\u3099\ne\u0301#\uFE0F\u20E3ｶﾞ", 0,
          "ｶ   😀\nﾞ e\u0301 🇯🇵\n  #\uFE0F\u20E3か\u3099\n"},
-        {"convert --height 2 --no-gap --no-shaping --full-width", "ｶﾞﾊﾟ", 0, "  ハカ\n  ゜゛\n"},
-        {"convert --height 3 --no-gap --margin 2", "あいう。", 0,
-         "    あ\n    い\n    う\n  \u3000 ｡"},
-        {"phone --height 2 --width 2 --no-breaks --rule -", "😀\u3099e\u0301", 0,
-         " -\n  😀\u3099  e\u0301  -\n"},
-        {"convert --margin 2147483647", "あ", 1, "", "too large"},
         // Encodings are recognised; what is not text is refused.
         // これは縦書きのテキストです。 (14 characters) in EUC-JP and in UTF-16LE without a mark.
         {"count --height 1",
@@ -98,10 +90,8 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
                      7),
          1, "", "standard input is not text"},
         // Vertical forms and tate-chu-yoko.
-        {"convert --height 4 --no-gap --no-shaping --vertical-forms", "「あ…」", 0,
-         "  ﹁\n  あ\n  ︙\n  ﹂\n"},
-        {"convert --height 3 --no-gap --tate-chu-yoko", "あい12。", 0,
-         "  あ\n  い\n  12\n\u3000 ｡"},
+        {"convert --height 4 --no-gap --no-shaping --vertical-forms --tate-chu-yoko", "「12…」", 0,
+         "  ﹁\n  12\n  ︙\n  ﹂\n"},
         {"count --height 3 --tate-chu-yoko", "12あ", 0, "1\n"},
         {"phone --height 1 --width 4 --no-breaks --vertical-forms --tate-chu-yoko", "「12」", 0,
          " ＊＊＊\n  ﹂12﹁ ＊＊＊\n"},

@@ -101,13 +101,9 @@ TEST(SepChars, PutsTheSeparatorBeforeEachCell) {
 }
 
 TEST(SeparatorFor, ChoosesByKind) {
-    EXPECT_EQ(separatorFor(1), u" ");
-    EXPECT_EQ(separatorFor(2), u"  ");
-    EXPECT_EQ(separatorFor(3), u"\u3000");
-    EXPECT_EQ(separatorFor(4), u"|");
-    EXPECT_EQ(separatorFor(5), u"｜");
-    EXPECT_EQ(separatorFor(0), u"");
-    EXPECT_EQ(separatorFor(6), u"");
+    const std::u16string_view separators[] = {u"", u" ", u"  ", u"\u3000", u"|", u"｜", u""};
+    for (std::int16_t kind = 0; kind < 7; ++kind)
+        EXPECT_EQ(separatorFor(kind), separators[kind]) << kind;
 }
 
 } // namespace

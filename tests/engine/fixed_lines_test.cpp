@@ -86,13 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                    .height = 32768,
                    .lines = 2,
                    .expected = u"",
-                   .fault = Fault::HeightTooLarge},
-        LayoutCase{.name = "LinesBelowOne",
-                   .source = u"あ",
-                   .height = 3,
-                   .lines = 0,
-                   .expected = u"",
-                   .fault = Fault::LinesBelowOne}),
+                   .fault = Fault::HeightTooLarge}),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(VerticalTypography, FixedLinesTest,

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/cells.h"
 #include "engine/char_rules.h"
 #include "engine/layout.h"
 
@@ -44,15 +43,6 @@ inline void PrintTo(const LayoutCase &c, std::ostream *os) {
 
 inline std::string caseName(const testing::TestParamInfo<LayoutCase> &info) {
     return info.param.name;
-}
-
-// Display width of a text in half-width columns, cell by cell: a half-width cell
-// takes one, every other cell two.
-inline std::size_t displayWidth(std::u16string_view text) {
-    std::size_t width = 0;
-    for (CellReader cells(text, {}); !cells.atEnd();)
-        width += cells.next().halfWidth ? 1 : 2;
-    return width;
 }
 
 inline void expectLayout(const LayoutCase &c, const LayoutResult &result) {
