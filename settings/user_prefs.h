@@ -17,6 +17,8 @@ struct WindowPlace {
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool maximized = false;
+
+    bool operator==(const WindowPlace &) const = default;
 };
 
 // The display font of the vertical pane as the user chose it.
@@ -28,6 +30,8 @@ struct PaneFont {
     bool underline = false;
     bool strikeOut = false;
     std::optional<std::uint32_t> colour; // 0xRRGGBB; nothing: the system's text colour
+
+    bool operator==(const PaneFont &) const = default;
 };
 
 // What the window keeps across runs beside "Tov.ini", which keeps exactly its six
@@ -39,6 +43,8 @@ struct UserPrefs {
     std::int32_t margin = 0;           // "余白", 0 to 10
     bool verticalForms = false;        // "縦書き用の記号"
     bool tateChuYoko = false;          // "数字2桁を横に並べる"
+
+    bool operator==(const UserPrefs &) const = default;
 };
 
 PrefEntries prefsToEntries(const UserPrefs &prefs);

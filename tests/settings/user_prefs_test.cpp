@@ -21,31 +21,13 @@ PrefEntries with(PrefEntries entries, const std::string &key, const std::u16stri
 }
 
 TEST(UserPrefs, WrittenPrefsReadBackTheSame) {
-    UserPrefs prefs;
-    prefs.window = WindowPlace{-20, 30, 800, 600, true};
-    prefs.font = PaneFont{u"ＭＳ ゴシック, 明朝", 10.5, true, true, false, true, 0x12AB00};
-    prefs.autoUpdate = true;
-    prefs.margin = 10;
-    prefs.verticalForms = true;
-    const UserPrefs back = prefsFromEntries(prefsToEntries(prefs));
-    ASSERT_TRUE(back.window && back.font);
-    EXPECT_EQ(back.window->left, -20);
-    EXPECT_EQ(back.window->height, 600);
-    EXPECT_TRUE(back.window->maximized);
-    EXPECT_EQ(back.font->face, prefs.font->face);
-    EXPECT_EQ(back.font->points, 10.5);
-    EXPECT_TRUE(back.font->bold && back.font->italic && !back.font->underline &&
-                back.font->strikeOut);
-    EXPECT_EQ(back.font->colour, 0x12AB00U);
-    EXPECT_TRUE(back.autoUpdate && back.verticalForms && !back.tateChuYoko);
-    EXPECT_EQ(back.margin, 10);
-}
-
-TEST(UserPrefs, NoEntriesGiveTheDefaults) {
-    const UserPrefs prefs = prefsFromEntries({});
-    EXPECT_FALSE(prefs.window || prefs.font || prefs.autoUpdate || prefs.verticalForms ||
-                 prefs.tateChuYoko);
-    EXPECT_EQ(prefs.margin, 0);
+    const UserPrefs prefs{
+        .window = WindowPlace{-20, 30, 800, 600, true},
+        .font = PaneFont{u"ＭＳ ゴシック, 明朝", 10.5, true, true, false, true, 0x12AB00},
+        .autoUpdate = true,
+        .margin = 10,
+        .verticalForms = true};
+    EXPECT_TRUE(prefsFromEntries(prefsToEntries(prefs)) == prefs);
 }
 
 struct DamagedCase {
@@ -67,7 +49,7 @@ TEST_P(DamagedEntries, GiveTheDefaultOfWhatTheySpoil) {
 INSTANTIATE_TEST_SUITE_P(
     UserPrefs, DamagedEntries,
     testing::Values(
-        DamagedCase{"whole", kWindow, true},
+        DamagedCase{"none", {}, false}, DamagedCase{"whole", kWindow, true},
         DamagedCase{"width missing", with(kWindow, "window/width", u""), false},
         DamagedCase{"width zero", with(kWindow, "window/width", u"0"), false},
         DamagedCase{"height huge", with(kWindow, "window/height", u"99999999999"), false},
