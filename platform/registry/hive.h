@@ -31,6 +31,7 @@ struct StoredValue {
 struct NamedValue {
     std::string name;
     StoredValue value;
+    friend bool operator==(const NamedValue &, const NamedValue &) = default;
 };
 
 // The values of one key, in the order in which they were first stored. A name is found
@@ -48,6 +49,10 @@ public:
     const NamedValue &operator[](std::size_t i) const { return values_[i]; }
     auto begin() const { return values_.begin(); }
     auto end() const { return values_.end(); }
+    // Equal when they hold the same names and values in the same order.
+    friend bool operator==(const KeyValues &a, const KeyValues &b) {
+        return a.values_ == b.values_;
+    }
 
 private:
     std::vector<NamedValue> values_;
@@ -71,6 +76,8 @@ public:
     void set(std::string_view path, std::string_view name, StoredValue value);
 
     const Keys &keys() const { return keys_; }
+    // Equal when they hold the same keys, spelt alike, with equal values.
+    friend bool operator==(const Hive &, const Hive &) = default;
 
 private:
     Keys keys_;
