@@ -1,4 +1,5 @@
 #include "phone/page_maker.h"
+#include "platform/text/line_breaks.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,6 @@ std::u16string blankLines(int count, std::size_t width) {
 }
 
 // The expected pages below write the CR LF that ends every line as \n.
-std::u16string withCrLf(const std::u16string &lines) {
-    std::u16string text;
-    for (char16_t c : lines)
-        text += c == u'\n' ? std::u16string(u"\r\n") : std::u16string(1, c);
-    return text;
-}
-
 const std::u16string kTen = u"あいうえおかきくけこ";
 // The dialog's start values (6 rows of 7 cells) for a text that fills no cell.
 const std::u16string kBlankStartPage = u" ＊＊＊＊＊＊\n" + blankLines(6, 14) + u" ＊＊＊＊＊＊\n";
@@ -81,7 +75,7 @@ TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
     for (const auto &[source, params, expected] : cases) {
         const PhonePages pages = MpMaker(source, params);
         EXPECT_EQ(pages.fault, PageFault::None) << describe(pages.fault);
-        EXPECT_EQ(pages.text, withCrLf(expected)) << ::testing::PrintToString(source);
+        EXPECT_EQ(pages.text, text::withCrLf(expected)) << ::testing::PrintToString(source);
     }
 }
 
