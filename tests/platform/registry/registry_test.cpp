@@ -1,12 +1,12 @@
-// The registry stores: what every store must do, run against the fake and the file store
-// alike; then the file store's format, damaged and unreadable files, and writers in parallel.
+// The registry stores: what every store does, on the fake and on the file store alike;
+// then the file store's format, what it refuses to read or write over, and its writers.
 
 #include "store_fixtures.h"
 
-#include <set>
-
 #include <csignal>
 #include <functional>
+#include <map>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -17,6 +17,7 @@ namespace {
 
 using namespace platform;
 using namespace std::literals;
+namespace fs = std::filesystem;
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 
@@ -48,7 +49,6 @@ TYPED_TEST(RegistryContract, ClosedKeysAndNamesTheStoreCannotHoldAreRefused) {
     ASSERT_EQ(registry.closeKey(key), RegStatus::Ok);
     EXPECT_EQ(registry.closeKey(key), RegStatus::InvalidHandle);
     EXPECT_EQ(registry.setNumber(key, "Build", 1), RegStatus::InvalidHandle);
-
     for (auto path :
          {"\\Software"sv, "Software\\"sv, "Software\\\\Upcheck"sv, "a\r\nb"sv, "a\0b"sv}) {
         EXPECT_EQ(registry.createKey(kUser, path, key), RegStatus::InvalidName) << path;
@@ -56,12 +56,31 @@ TYPED_TEST(RegistryContract, ClosedKeysAndNamesTheStoreCannotHoldAreRefused) {
     }
 }
 
-namespace fs = std::filesystem;
+// Runs work in a child process; succeeded() waits for it and tells whether work returned true.
+pid_t inChild(const std::function<bool()> &work) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(work() ? 0 : 1);
+    return child;
+}
+
+bool succeeded(pid_t child) {
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// What stands in the store's place: the target of a link, a file's bytes, or its kind.
+std::string describe(const fs::path &store) {
+    if (fs::is_symlink(store))
+        return "link to " + fs::read_symlink(store).string();
+    return fs::is_regular_file(store) ? "file " + fileText(store)
+                                      : std::to_string(int(fs::symlink_status(store).type()));
+}
 
 class FileRegistryTest : public ::testing::Test {
 protected:
     void writeUserFile(std::string_view text) { std::ofstream(userFile, std::ios::binary) << text; }
-    // The files in the store's folder, by name.
     std::set<std::string> folderNames() const {
         std::set<std::string> names;
         for (const auto &entry : fs::directory_iterator(folder.path))
@@ -71,7 +90,7 @@ protected:
 
     TempFolder folder;
     FileRegistry registry{folder.path};
-    const std::filesystem::path userFile = registry.fileOf(kUser);
+    const fs::path userFile = registry.fileOf(kUser);
 };
 
 // Values of every kind that another program wrote stay as they were.
@@ -100,123 +119,45 @@ TEST_F(FileRegistryTest, WritesRegeditTextAndKeepsEveryValueItDidNotWrite) {
                                   "\"Author\"=\"作者 \\\"x\\\\y\\\"\"\r\n"
                                   "\"Build\"=dword:00004e84\r\n"
                                   "@=hex(1):74,77,6f,0d,0a,6c,69,6e,65,73,00\r\n");
-    EXPECT_FALSE(std::filesystem::exists(registry.fileOf(RegistryRoot::LocalMachine)));
+    EXPECT_FALSE(fs::exists(registry.fileOf(RegistryRoot::LocalMachine)));
 }
 
-TEST_F(FileRegistryTest, ADamagedFileFailsEveryCallAndIsNeverWrittenOver) {
-    const char *damaged[] = {
-        "[HKEY_CURRENT_USER\\Software]\r\n",                               // no header
-        "REGEDIT4\r\n\"Build\"=dword:1\r\n",                               // value outside a key
-        "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n",                  // another root
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\r\n",                    // unclosed section
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a\\\\b]\r\n",                     // empty key name
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=\"open\r\n",          // unclosed string
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=\"\\n\"\r\n",         // unknown escape
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=dword:1g\r\n",        // not hex
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=dword:123456789\r\n", // over 32 bits
-        "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=-\r\n", // a deletion, not a value
-    };
-    for (std::string text : damaged) {
-        SCOPED_TRACE(text);
-        writeUserFile(text);
-        KeyHandle key = 0;
-        EXPECT_EQ(registry.openKey(kUser, "a", key), RegStatus::StoreDamaged);
-        EXPECT_EQ(registry.createKey(kUser, "Software\\Upcheck", key), RegStatus::StoreDamaged);
-        EXPECT_EQ(fileText(userFile), text);
-    }
-}
-
-TEST_F(FileRegistryTest, AMissingStoreIsEmptyButAFileThatCannotBeReadFailsTheCall) {
-    FileRegistry fresh(folder.path / "config" / "registry");
-    KeyHandle key = 0;
-    EXPECT_EQ(fresh.openKey(kUser, "Software", key), RegStatus::NotFound);
-    EXPECT_EQ(fresh.createKey(kUser, "Software", key), RegStatus::Ok); // creates the folders
-    EXPECT_TRUE(std::filesystem::exists(fresh.fileOf(kUser)));
-
-    std::filesystem::create_directory(userFile);
-    EXPECT_EQ(registry.openKey(kUser, "Software", key), RegStatus::StoreIoError);
-    EXPECT_EQ(registry.createKey(kUser, "Software", key), RegStatus::StoreIoError);
-}
-
-TEST_F(FileRegistryTest, AKeyAnotherProgramRemovedCannotBeWritten) {
-    KeyHandle key = userKey(registry, "Software\\Upcheck", true);
-    writeUserFile("REGEDIT4\r\n");
-    EXPECT_EQ(registry.setString(key, "Author", "x"), RegStatus::KeyDeleted);
-    EXPECT_EQ(fileText(userFile), "REGEDIT4\r\n");
-}
-
-// Two processes, started at the same moment, each store many values of their own under
-// the same key of one file.
-TEST_F(FileRegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
-    constexpr int kWrites = 100;
-    int gate[2];
-    ASSERT_EQ(::pipe(gate), 0);
-    pid_t children[2];
-    for (char writer : {'a', 'b'}) {
-        children[writer - 'a'] = ::fork();
-        ASSERT_GE(children[writer - 'a'], 0);
-        if (children[writer - 'a'] == 0) {
-            ::close(gate[1]);
-            char go;
-            bool ok = ::read(gate[0], &go, 1) == 0; // end of file once the parent closes its end
-            FileRegistry mine(folder.path);
-            for (int i = 0; ok && i < kWrites; ++i) {
-                KeyHandle key = userKey(mine, "Software\\Upcheck", true);
-                ok = mine.setNumber(key, writer + std::to_string(i), i) == RegStatus::Ok &&
-                     mine.closeKey(key) == RegStatus::Ok;
-            }
-            ::_exit(ok ? 0 : 1);
-        }
-    }
-    ::close(gate[0]);
-    ::close(gate[1]); // both start now
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    for (char writer : {'a', 'b'})
-        for (int i = 0; i < kWrites; ++i)
-            EXPECT_EQ(valueOf(registry, "Software\\Upcheck", writer + std::to_string(i)),
-                      number(i));
-}
-
-// What stands in the store's place: its kind, the target of a link, the bytes of a file.
-std::string describe(const fs::path &store) {
-    switch (fs::symlink_status(store).type()) {
-    case fs::file_type::regular:
-        return "file " + fileText(store);
-    case fs::file_type::symlink:
-        return "link to " + fs::read_symlink(store).string();
-    case fs::file_type::not_found:
-        return "nothing";
-    default:
-        return "something else";
-    }
-}
-
-// Every call reports what it finds in the store's place; nothing but a regular file is
-// read, and nothing is changed. A FIFO would block a reading open for ever.
-TEST_F(FileRegistryTest, OnlyARegularFileIsAStoreAndABadOneIsLeftAsItIs) {
+// Anything but a well-formed regular file in the store's place fails every call, says
+// why, and stays as it was. Only a regular file is read: a FIFO would block for ever.
+TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItIs) {
     using Setup = std::function<void(const fs::path &)>;
+    const auto file = [](std::string text) -> Setup {
+        return [text](const fs::path &f) { std::ofstream(f, std::ios::binary) << text; };
+    };
+    const auto inKey = [&](std::string line) {
+        return file("REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n" + line + "\r\n");
+    };
+    constexpr RegStatus kDamaged = RegStatus::StoreDamaged, kUnreadable = RegStatus::StoreIoError;
+    const std::map<RegStatus, std::string_view> problems = {
+        {RegStatus::Ok, ""},
+        {kDamaged, "the registry store is damaged"},
+        {kUnreadable, "the registry store cannot be read"}};
     const struct {
         const char *name;
         Setup setup;
         RegStatus status;
-        std::string_view problem;
     } cases[] = {
-        {"missing", [](const fs::path &) {}, RegStatus::Ok, ""},
-        {"well formed", [](const fs::path &f) { std::ofstream(f) << "REGEDIT4\r\n"; },
-         RegStatus::Ok, ""},
-        {"one broken line",
-         [](const fs::path &f) { std::ofstream(f) << "REGEDIT4\r\n[HKEY_CURRENT_USER\r\n"; },
-         RegStatus::StoreDamaged, "the registry store is damaged"},
-        {"FIFO", [](const fs::path &f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); },
-         RegStatus::StoreIoError, "the registry store cannot be read"},
-        {"folder", [](const fs::path &f) { fs::create_directory(f); }, RegStatus::StoreIoError,
-         "the registry store cannot be read"},
+        {"missing", [](const fs::path &) {}, RegStatus::Ok},
+        {"well formed", file("REGEDIT4\r\n"), RegStatus::Ok},
+        {"no header", file("[HKEY_CURRENT_USER\\Software]\r\n"), kDamaged},
+        {"value outside a key", file("REGEDIT4\r\n\"Build\"=dword:1\r\n"), kDamaged},
+        {"another root", file("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n"), kDamaged},
+        {"unclosed section", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\r\n"), kDamaged},
+        {"empty key name", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\a\\\\b]\r\n"), kDamaged},
+        {"unclosed string", inKey("\"x\"=\"open"), kDamaged},
+        {"unknown escape", inKey("\"x\"=\"\\n\""), kDamaged},
+        {"not hex", inKey("\"x\"=dword:1g"), kDamaged},
+        {"over 32 bits", inKey("\"x\"=dword:123456789"), kDamaged},
+        {"a deletion, not a value", inKey("\"x\"=-"), kDamaged},
+        {"FIFO", [](const fs::path &f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, kUnreadable},
+        {"folder", [](const fs::path &f) { fs::create_directory(f); }, kUnreadable},
         {"link to a device", [](const fs::path &f) { fs::create_symlink("/dev/null", f); },
-         RegStatus::StoreIoError, "the registry store cannot be read"},
+         kUnreadable},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -226,7 +167,7 @@ TEST_F(FileRegistryTest, OnlyARegularFileIsAStoreAndABadOneIsLeftAsItIs) {
         ::alarm(20); // a call that blocks fails the test instead of hanging it
         KeyHandle key = 0;
         EXPECT_EQ(registry.openKey(kUser, "", key), c.status);
-        EXPECT_EQ(storeProblem(registry, kUser), c.problem);
+        EXPECT_EQ(storeProblem(registry, kUser), problems.at(c.status));
         if (c.status != RegStatus::Ok) {
             EXPECT_EQ(registry.createKey(kUser, "Software", key), c.status);
             EXPECT_EQ(describe(userFile), before);
@@ -236,94 +177,121 @@ TEST_F(FileRegistryTest, OnlyARegularFileIsAStoreAndABadOneIsLeftAsItIs) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
-// The link stays a link, and the file it points to takes the values: also a file that
-// does not exist yet, in a folder that does.
-TEST_F(FileRegistryTest, AStoreThatIsALinkIsWrittenThroughToItsTarget) {
-    const fs::path elsewhere = folder.path / "elsewhere";
-    fs::create_directory(elsewhere);
+TEST_F(FileRegistryTest, AMissingStoreIsEmptyAndItsFoldersAreMadeOnTheFirstWrite) {
+    FileRegistry fresh(folder.path / "config" / "registry");
+    KeyHandle key = 0;
+    EXPECT_EQ(fresh.openKey(kUser, "Software", key), RegStatus::NotFound);
+    EXPECT_EQ(fresh.createKey(kUser, "Software", key), RegStatus::Ok);
+    EXPECT_TRUE(fs::exists(fresh.fileOf(kUser)));
+}
+
+TEST_F(FileRegistryTest, AKeyAnotherProgramRemovedCannotBeWritten) {
+    KeyHandle key = userKey(registry, "Software\\Upcheck", true);
+    writeUserFile("REGEDIT4\r\n");
+    EXPECT_EQ(registry.setString(key, "Author", "x"), RegStatus::KeyDeleted);
+    EXPECT_EQ(fileText(userFile), "REGEDIT4\r\n");
+}
+
+// A store is replaced as what its name stands for: a link stays a link and its target,
+// also one not made yet, takes the values; the file keeps its permission bits.
+TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits) {
+    fs::create_directory(folder.path / "elsewhere");
     const struct {
-        const char *name;
-        fs::path link; // relative to the store's folder, or absolute
-        bool targetExists;
+        fs::path link; // empty for a plain file; else absolute or relative to the store's folder
+        mode_t mode;   // 0: the target is not made yet
     } cases[] = {
-        {"absolute link", elsewhere / "store.reg", true},
-        {"relative link", "elsewhere/relative.reg", true},
-        {"link to a file not made yet", elsewhere / "new.reg", false},
+        {"", 0444},
+        {"", 0640},
+        {"", 0660},
+        {folder.path / "elsewhere/absolute.reg", 0604},
+        {"elsewhere/relative.reg", 0600},
+        {folder.path / "elsewhere/new.reg", 0},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const fs::path target = c.link.is_absolute() ? c.link : folder.path / c.link;
-        if (c.targetExists)
-            std::ofstream(target) << "REGEDIT4\r\n[HKEY_CURRENT_USER\\Kept]\r\n";
+        SCOPED_TRACE(c.link.string() + " " + std::to_string(c.mode));
+        const fs::path target = c.link.empty() ? userFile : folder.path / c.link;
         fs::remove(userFile);
-        fs::create_symlink(c.link, userFile);
+        if (c.mode != 0) {
+            std::ofstream(target) << "REGEDIT4\r\n[HKEY_CURRENT_USER\\Kept]\r\n";
+            ASSERT_EQ(::chmod(target.c_str(), c.mode), 0);
+        }
+        if (!c.link.empty())
+            fs::create_symlink(c.link, userFile);
 
         put(registry, "Software\\Upcheck", "Build", number(210));
-        EXPECT_EQ(describe(userFile), "link to " + c.link.string());
+        EXPECT_EQ(describe(userFile),
+                  c.link.empty() ? "file " + fileText(target) : "link to " + c.link.string());
         EXPECT_NE(fileText(target).find("\"Build\"=dword:000000d2"), std::string::npos);
-        EXPECT_EQ(hasKey(registry, "Kept"), c.targetExists);
-        EXPECT_EQ(valueOf(registry, "Software\\Upcheck", "Build"), number(210));
+        EXPECT_EQ(hasKey(registry, "Kept"), c.mode != 0);
+        struct stat status {};
+        ASSERT_EQ(::stat(target.c_str(), &status), 0);
+        EXPECT_TRUE(c.mode == 0 || (status.st_mode & 07777) == c.mode) << status.st_mode;
     }
 }
 
-TEST_F(FileRegistryTest, AReplacedStoreKeepsItsPermissionBits) {
-    const fs::path target = folder.path / "target.reg";
-    for (bool throughLink : {false, true})
-        for (mode_t mode : {0444, 0640, 0604, 0600, 0660}) {
-            SCOPED_TRACE(std::to_string(mode) + (throughLink ? " through a link" : ""));
-            fs::remove(userFile);
-            const fs::path file = throughLink ? target : userFile;
-            writeUserFile("");
-            if (throughLink) {
-                fs::rename(userFile, target);
-                fs::create_symlink(target, userFile);
-            }
-            ASSERT_EQ(::chmod(file.c_str(), mode), 0);
-            put(registry, "Software", "Build", number(static_cast<std::int32_t>(mode)));
-            struct stat status {};
-            ASSERT_EQ(::stat(file.c_str(), &status), 0);
-            EXPECT_EQ(status.st_mode & 07777, mode);
-            EXPECT_EQ(valueOf(registry, "Software", "Build"),
-                      number(static_cast<std::int32_t>(mode)));
-        }
-}
-
-// Files named as the store's temporary files go once they are a minute old; the next
-// write of this root removes them, a read does not.
+// Files named as the store's temporary files go once they are a minute old, at the next
+// write of this root and not at a read.
 TEST_F(FileRegistryTest, AWriteRemovesStaleTemporaryFilesOfItsStoreOnly) {
     const struct {
         std::string name;
-        int ageSeconds;
-        bool kept;
+        bool kept = true;
+        int ageSeconds = 120;
     } files[] = {
-        {"HKEY_CURRENT_USER.reg.a1B2c3", 120, false},
-        {"HKEY_CURRENT_USER.reg.ZZZZZZ", 3600 * 24, false},
-        {"HKEY_CURRENT_USER.reg.x9Y8z7", 5, true},    // a writer may still be at it
-        {"HKEY_CURRENT_USER.reg.bak", 120, true},     // not a temporary name
-        {"HKEY_CURRENT_USER.reg.a1B2c3d", 120, true}, // seven characters
-        {"HKEY_CURRENT_USER.reg.a-B_c3", 120, true},  // not letters and digits
-        {"HKEY_CURRENT_USER.rega1B2c3", 120, true},
-        {"HKEY_LOCAL_MACHINE.reg.a1B2c3", 120, true}, // the other root's
-        {"notes.txt", 120, true},
+        {"HKEY_CURRENT_USER.reg.a1B2c3", false},
+        {"HKEY_CURRENT_USER.reg.ZZZZZZ", false, 3600 * 24},
+        {"HKEY_CURRENT_USER.reg.x9Y8z7", true, 5}, // a writer may still be at it
+        {"HKEY_CURRENT_USER.reg.bak"},             // not a temporary name
+        {"HKEY_CURRENT_USER.reg.a1B2c3d"},         // seven characters
+        {"HKEY_CURRENT_USER.reg.a-B_c3"},          // not letters and digits
+        {"HKEY_CURRENT_USER.rega1B2c3"},
+        {"HKEY_LOCAL_MACHINE.reg.a1B2c3"}, // the other root's
+        {"notes.txt"},
+        {"HKEY_CURRENT_USER.reg.Dir123"}, // a folder, made below
     };
     const auto now = fs::file_time_type::clock::now();
+    std::set<std::string> kept = {userFile.filename().string()};
     for (const auto &f : files) {
-        std::ofstream(folder.path / f.name) << "REGEDIT4\r\n";
+        if (f.name.ends_with("Dir123"))
+            fs::create_directory(folder.path / f.name);
+        else
+            std::ofstream(folder.path / f.name) << "REGEDIT4\r\n";
         fs::last_write_time(folder.path / f.name, now - std::chrono::seconds(f.ageSeconds));
-    }
-    fs::create_directory(folder.path / "HKEY_CURRENT_USER.reg.Dir123");
-    fs::last_write_time(folder.path / "HKEY_CURRENT_USER.reg.Dir123", now - std::chrono::hours(1));
-    std::set<std::string> kept = {"HKEY_CURRENT_USER.reg.Dir123"};
-    for (const auto &f : files)
         if (f.kept)
             kept.insert(f.name);
+    }
     const std::set<std::string> before = folderNames();
-
     EXPECT_FALSE(hasKey(registry, "Software"));
     EXPECT_EQ(folderNames(), before);
     put(registry, "Software", "Build", number(210));
-    kept.insert(userFile.filename().string());
     EXPECT_EQ(folderNames(), kept);
+}
+
+TEST_F(FileRegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
+    constexpr int kWrites = 100;
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    std::vector<pid_t> children;
+    for (char writer : {'a', 'b'})
+        children.push_back(inChild([&] {
+            ::close(gate[1]);
+            char go;
+            bool ok = ::read(gate[0], &go, 1) == 0; // end of file once the parent closes its end
+            FileRegistry mine(folder.path);
+            for (int i = 0; ok && i < kWrites; ++i) {
+                ScopedKey key(mine, userKey(mine, "Software\\Upcheck", true));
+                ok = mine.setNumber(key.get(), writer + std::to_string(i), i) == RegStatus::Ok &&
+                     key.close() == RegStatus::Ok;
+            }
+            return ok;
+        }));
+    ::close(gate[0]);
+    ::close(gate[1]); // both start now
+    for (pid_t child : children)
+        EXPECT_TRUE(succeeded(child));
+    for (char writer : {'a', 'b'})
+        for (int i = 0; i < kWrites; ++i)
+            EXPECT_EQ(valueOf(registry, "Software\\Upcheck", writer + std::to_string(i)),
+                      number(i));
 }
 
 // A child process whose files may not grow beyond a limit stands for a full disk: the
@@ -335,20 +303,14 @@ TEST_F(FileRegistryTest, AWriteThatFailsLeavesTheOldStoreWholeAndSaysSo) {
     for (rlim_t limit : {rlim_t(0), rlim_t(old.size()), rlim_t(newSize - 1)}) {
         SCOPED_TRACE(limit);
         writeUserFile(old);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
+        EXPECT_TRUE(succeeded(inChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit fileSize{limit, limit};
             KeyHandle key = 0;
-            const bool failed = ::setrlimit(RLIMIT_FSIZE, &fileSize) == 0 &&
-                                registry.openKey(kUser, "Software", key) == RegStatus::Ok &&
-                                registry.setString(key, "New", added) == RegStatus::StoreIoError;
-            ::_exit(failed ? 0 : 1);
-        }
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            return ::setrlimit(RLIMIT_FSIZE, &fileSize) == 0 &&
+                   registry.openKey(kUser, "Software", key) == RegStatus::Ok &&
+                   registry.setString(key, "New", added) == RegStatus::StoreIoError;
+        })));
         EXPECT_EQ(fileText(userFile), old);
         EXPECT_EQ(folderNames(), std::set<std::string>{userFile.filename().string()});
     }
@@ -356,8 +318,8 @@ TEST_F(FileRegistryTest, AWriteThatFailsLeavesTheOldStoreWholeAndSaysSo) {
     EXPECT_EQ(fileText(userFile).size(), newSize);
 }
 
-// A key of many values, as another program may leave it: every one is found, and one
-// stored anew goes to the end.
+// A key of many values, as another program may leave it: every one is found, one stored
+// anew keeps its place and a new one goes to the end.
 TEST_F(FileRegistryTest, AKeyOfManyValuesReadsAndWritesEveryOne) {
     constexpr int kValues = 47'000;
     std::string file = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Crowded]\r\n";
@@ -367,7 +329,7 @@ TEST_F(FileRegistryTest, AKeyOfManyValuesReadsAndWritesEveryOne) {
     for (int i : {0, 1, 23'456, kValues - 1})
         EXPECT_EQ(valueOf(registry, "Crowded", "VALUE" + std::to_string(i)), number(i % 10));
     EXPECT_EQ(valueOf(registry, "Crowded", "Value47000"), std::nullopt);
-    put(registry, "Crowded", "value3", number(7)); // stays where it was
+    put(registry, "Crowded", "value3", number(7));
     put(registry, "Crowded", "Last", number(1));
     const std::string written = fileText(userFile);
     EXPECT_TRUE(written.ends_with("\"Value46999\"=dword:00000009\r\n\"Last\"=dword:00000001\r\n"));

@@ -1,8 +1,8 @@
 #pragma once
 
-// The two stores that tests of registry users run against: the in-memory fake, and the
-// file store in a fresh temporary folder. writer is a second program on the same store.
-// Below them, reading and writing values of the current user as another program would.
+// The stores that tests of registry users run against: the in-memory fake, and the file
+// store in a fresh temporary folder, where writer is a second program on the same files.
+// Below them, values of the current user read and written as another program would.
 
 #include "platform/registry/fake_registry.h"
 #include "platform/registry/file_registry.h"
@@ -75,7 +75,6 @@ inline std::optional<platform::StoredValue> valueOf(platform::Registry &registry
     return value;
 }
 
-// Stores a number or a string value, creating its key when needed.
 inline void put(platform::Registry &registry, std::string_view path, std::string_view name,
                 const platform::StoredValue &value) {
     platform::ScopedKey key(registry, userKey(registry, path, true));

@@ -2,29 +2,27 @@
 #include "platform/text/decode.h"
 #include "platform/text/encode.h"
 #include "platform/text/full_width.h"
+#include "platform/text/grapheme.h"
 #include "platform/text/line_breaks.h"
 #include "platform/text/unicode.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 namespace tovalo::text {
 namespace {
 
-TEST(Cp932, RoundTripsJapaneseText) {
+TEST(Cp932, RoundTripsJapaneseTextAndMarksWhatItCannotHold) {
     const std::u16string text = u"縦書き、テキスト。ｱｲｳ abc\r\n～－";
     const std::string bytes = toCp932(text);
     EXPECT_EQ(bytes.substr(0, 4), "\x8f\x63\x8f\x91");
     EXPECT_EQ(fromCp932(bytes), text);
-}
-
-TEST(Cp932, UnrepresentableCharactersBecomeOneQuestionMark) {
     const char16_t lone[] = {u'a', 0xD800, u'b'};
-    EXPECT_EQ(toCp932(u"a😀é"), "a??");
+    EXPECT_EQ(toCp932(u"a😀é"), "a??"); // one question mark a character
     EXPECT_EQ(toCp932(std::u16string_view(lone, 3)), "a?b");
-}
-
-TEST(Cp932, BytesThatStandForNothingBecomeReplacementCharacters) {
-    EXPECT_EQ(fromCp932("a\x81"), u"a\uFFFD");
+    EXPECT_EQ(fromCp932("a\x81"), u"a\uFFFD"); // bytes that stand for nothing
     EXPECT_EQ(fromCp932("\x85\x40"), u"\uFFFD@");
 }
 
@@ -36,18 +34,12 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
         std::string bytes;
     } cases[] = {
         {u"", std::nullopt, ""},
-        {u"あa\r\n", std::nullopt,
-         "\x82\xa0"
-         "a\r\n"},
+        {u"あa\r\n", std::nullopt, "\x82\xa0\x61\r\n"},
         {u"あ😀", 1, "\xEF\xBB\xBF\xE3\x81\x82\xF0\x9F\x98\x80"},
         {u"𠮷", 0, "\xEF\xBB\xBF\xF0\xA0\xAE\xB7"},
         // The wave dash would come back as the full-width tilde.
-        {u"a\u301C", 1,
-         "\xEF\xBB\xBF"
-         "a\xE3\x80\x9C"},
-        {std::u16string(lone, 2), 1,
-         "\xEF\xBB\xBF"
-         "a\xEF\xBF\xBD"},
+        {u"a\u301C", 1, "\xEF\xBB\xBF\x61\xE3\x80\x9C"},
+        {std::u16string(lone, 2), 1, "\xEF\xBB\xBF\x61\xEF\xBF\xBD"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(firstUnencodable(c.text), c.unencodable);
@@ -59,26 +51,29 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
 }
 
 TEST(FullWidth, ConvertsEachRangeAndLeavesTheRest) {
-    EXPECT_EQ(toFullWidth(U' '), U'\u3000');
-    EXPECT_EQ(toFullWidth(U'!'), U'！');
-    EXPECT_EQ(toFullWidth(U'~'), U'～');
-    EXPECT_EQ(toFullWidth(U'\\'), U'＼');
-    EXPECT_EQ(toFullWidth(U'｡'), U'。');
-    EXPECT_EQ(toFullWidth(U'ﾝ'), U'ン');
-    EXPECT_EQ(toFullWidth(U'ﾟ'), U'゜');
-    EXPECT_EQ(toFullWidth(U'ﾞ'), U'゛');
-    EXPECT_EQ(toFullWidth(U'\r'), U'\r');
-    EXPECT_EQ(toFullWidth(U'あ'), U'あ');
+    const std::pair<char32_t, char32_t> cases[] = {
+        {U' ', U'\u3000'}, {U'!', U'！'}, {U'~', U'～'}, {U'\\', U'＼'}, {U'｡', U'。'},
+        {U'ﾝ', U'ン'},     {U'ﾟ', U'゜'}, {U'ﾞ', U'゛'}, {U'\r', U'\r'}, {U'あ', U'あ'}};
+    for (const auto &[half, full] : cases)
+        EXPECT_EQ(toFullWidth(half), full);
 }
 
+// The encoding is chosen by a byte-order mark, then by validity; plain ASCII reads the
+// same either way.
 TEST(Decode, ChoosesTheEncodingByMarkThenByValidity) {
-    EXPECT_EQ(decodeText("\xEF\xBB\xBF\xE3\x81\x82"), u"あ");
-    EXPECT_EQ(decodeText("\xE3\x81\x82"), u"あ");
-    EXPECT_EQ(decodeText("\xFF\xFE\x42\x30"), u"あ");
-    EXPECT_EQ(decodeText("\xFE\xFF\x30\x42"), u"あ");
-    EXPECT_EQ(decodeText("\x82\xa0"), u"あ");
-    EXPECT_EQ(decodeText("abc"), u"abc");
-    EXPECT_EQ(decodeText(""), u"");
+    const std::pair<std::string, std::u16string> cases[] = {{"\xEF\xBB\xBF\xE3\x81\x82", u"あ"},
+                                                            {"\xE3\x81\x82", u"あ"},
+                                                            {"\xFF\xFE\x42\x30", u"あ"},
+                                                            {"\xFE\xFF\x30\x42", u"あ"},
+                                                            {"\x82\xa0", u"あ"},
+                                                            {"abc", u"abc"},
+                                                            {"", u""}};
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(decodeText(bytes), text);
+    std::string ascii;
+    for (int b = 0; b < 0x80; ++b)
+        ascii += static_cast<char>(b);
+    EXPECT_EQ(decodeText(ascii), fromCp932(ascii));
 }
 
 TEST(Unicode, Utf8RoundTripAndIllFormedInput) {
@@ -95,13 +90,33 @@ TEST(LineBreaks, LoneLfBecomesCrLfAndBack) {
     EXPECT_EQ(withLf(u"a\r\nb\rc\n"), u"a\nb\rc\n");
 }
 
-// Opening reads UTF-8 when the bytes say so; a file of plain ASCII reads the same in
-// either reading.
-TEST(OpenedText, AsciiReadsTheSameAsCodePage932) {
-    std::string ascii;
-    for (int b = 0; b < 0x80; ++b)
-        ascii += static_cast<char>(b);
-    EXPECT_EQ(decodeText(ascii), fromCp932(ascii));
+// Every line of the Unicode consortium's own test file: code points with ÷ (break)
+// or × (no break) between them.
+TEST(Grapheme, FollowsEveryCaseOfTheUnicodeTestFile) {
+    std::ifstream in(TOVALO_UNICODE_DATA "/auxiliary/GraphemeBreakTest.txt");
+    ASSERT_TRUE(in) << "the Unicode character database (unicode-data) is missing";
+    std::string line;
+    int cases = 0;
+    while (std::getline(in, line)) {
+        line = line.substr(0, line.find('#'));
+        if (line.empty())
+            continue;
+        std::istringstream fields(line);
+        std::string field;
+        std::u16string text;
+        std::vector<std::size_t> expected, found;
+        while (fields >> field) {
+            if (field == "\u00F7" && !text.empty())
+                expected.push_back(text.size());
+            else if (field != "\u00F7" && field != "\u00D7")
+                appendCodePoint(text, static_cast<char32_t>(std::stoul(field, nullptr, 16)));
+        }
+        for (std::size_t at = 0; at < text.size(); at = found.back())
+            found.push_back(graphemeEnd(text, at));
+        EXPECT_EQ(found, expected) << line;
+        ++cases;
+    }
+    EXPECT_GT(cases, 500);
 }
 
 } // namespace

@@ -35,11 +35,11 @@ struct Opened : WindowHarness {
     QLineEdit *box(const char *name) const { return in<QLineEdit>(name); }
     int side(const char *bar) const { return -in<QScrollBar>(bar)->value(); }
     QString view() const { return q(in<Pane>("TxtView")->text()); }
+    QStringList boxes() const {
+        return {box("TxtH")->text(), box("TxtW")->text(), box("TxtSep")->text()};
+    }
     QString pages(std::int16_t height, std::int16_t width, bool breaks = true) {
-        const tovalo::phone::PhoneParams options{.height = height,
-                                                 .width = width,
-                                                 .lineBreaks = breaks,
-                                                 .rule = form().settings().pageRule};
+        const tovalo::phone::PhoneParams options{height, width, breaks, form().settings().pageRule};
         return q(tovalo::phone::MpMaker(pane("TxtOri")->text(), options).text);
     }
 };
@@ -51,138 +51,119 @@ void putInto(QLineEdit *box, const QString &text) {
     pasteInto(box, text);
 }
 
+// A size typed key by key over the box's text (then Enter, or not yet), typed after "50"
+// then Enter, or pasted whole; then an arrow of the height's spin bar, if any.
+enum class Entry { Keys, KeysEnter, AfterFiftyEnter, Pasted };
+struct SizeCase {
+    const char *name;
+    QString typed;
+    Entry how = Entry::Keys;
+    bool width = false; // TxtW, else TxtH
+    QStyle::SubControl arrow = QStyle::SC_None;
+    int side;
+    QString shown;
+};
+constexpr auto kUp = QStyle::SC_ScrollBarSubLine, kDown = QStyle::SC_ScrollBarAddLine;
+
+// Typing follows every number within range; the range holds once the box is left, so
+// that "12" can be typed over a selection digit by digit.
+using enum Entry;
+const SizeCase kSizeCases[] = {
+    {.name = "2 being typed", .typed = "2", .side = 6, .shown = "2"},
+    {.name = "2 entered", .typed = "2", .how = KeysEnter, .side = 3, .shown = "3"},
+    {.name = "99 entered", .typed = "99", .how = KeysEnter, .side = 50, .shown = "50"},
+    {.name = "50.5 entered", .typed = ".5", .how = AfterFiftyEnter, .side = 50, .shown = "50"},
+    {.name = "7.9 typed", .typed = "7.9", .side = 7, .shown = "7.9"},
+    {.name = "7.9 pasted", .typed = "7.9", .how = Pasted, .side = 7, .shown = "7"},
+    {.name = "width 12", .typed = "12", .width = true, .side = 12, .shown = "12"},
+    {.name = "２０", .typed = "２０", .how = Pasted, .width = true, .side = 20, .shown = "20"},
+    {.name = "up from 6", .typed = "6", .arrow = kUp, .side = 7, .shown = "7"},
+    {.name = "down from 6", .typed = "6", .arrow = kDown, .side = 5, .shown = "5"},
+    {.name = "up at 50", .typed = "50", .arrow = kUp, .side = 50, .shown = "50"},
+    {.name = "down at 3", .typed = "3", .arrow = kDown, .side = 3, .shown = "3"},
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(SizeCase)
 
 class PhoneDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void buttonOpensStandardPagesModelessWithControlsInTabOrder() {
+    void buttonOpensStandardPagesModelessWithNamedControlsInTabOrder() {
         Opened o;
         QVERIFY(o.dialog->isVisible() && !o.dialog->isModal());
         QCOMPARE(o.view(), o.pages(6, 8));
-        QCOMPARE(o.box("TxtH")->text(), QStringLiteral("6"));
-        QCOMPARE(o.box("TxtW")->text(), QStringLiteral("8"));
-        QCOMPARE(o.side("ScrH"), 6);
-        QCOMPARE(o.side("ScrW"), 8);
+        QCOMPARE(o.boxes(), QStringList({"6", "8", "＊"}));
+        QVERIFY(o.side("ScrH") == 6 && o.side("ScrW") == 8);
         QVERIFY(o.in<QCheckBox>("ChkRtn")->isChecked() && !o.in<QCheckBox>("ChkWin")->isChecked());
-        QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("＊"));
-        QCOMPARE(o.in<QLabel>("LblNum")->text(), QStringLiteral("約 %1文字").arg(o.view().size()));
         QCOMPARE(tabOrder(o.in<QWidget>("TxtView"), 9),
                  QStringList({"TxtView", "Command5", "TxtW", "TxtH", "ScrH", "ScrW", "ChkRtn",
                               "ChkWin", "TxtSep"}));
+        const std::pair<const char *, QString> names[] = {
+            {"TxtView", "携帯電話用"},
+            {"Command5", "コピー"},
+            {"TxtH", "縦"},
+            {"TxtW", "横"},
+            {"ScrH", "縦"},
+            {"ScrW", "横"},
+            {"ChkRtn", "改行を入れる"},
+            {"ChkWin", "前面に表示"},
+            {"TxtSep", "区切り記号"},
+            {"LblNum", QStringLiteral("約 %1文字").arg(o.view().size())}};
+        for (const auto &[control, name] : names) {
+            QWidget *widget = o.in<QWidget>(control);
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+            QCOMPARE(widget->accessibleDescription(), QString::fromLatin1(control));
+        }
+        QCOMPARE(o.in<QLabel>("LblNum")->text(), names[9].second);
     }
 
-    // A size typed key by key (then Enter, or not yet), pasted whole, or stepped by an
-    // arrow of its spin bar. Typing follows every valid number; the range holds once the
-    // box is left, so that "12" can be typed over a selection digit by digit.
     void sizesAreHeldToThreeToFifty_data() {
-        QTest::addColumn<bool>("height"); // TxtH, else TxtW
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("how");   // keys, keys+Enter, appended+Enter, pasted
-        QTest::addColumn<QString>("arrow"); // clicked after typing
-        QTest::addColumn<int>("side");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("2 being typed") << true << "2"
-                                       << "keys"
-                                       << "" << 6 << "2";
-        QTest::newRow("2 entered") << true << "2"
-                                   << "keys+Enter"
-                                   << "" << 3 << "3";
-        QTest::newRow("99 being typed") << true << "99"
-                                        << "keys"
-                                        << "" << 9 << "99";
-        QTest::newRow("99 entered") << true << "99"
-                                    << "keys+Enter"
-                                    << "" << 50 << "50";
-        QTest::newRow("50.5 entered at 50") << true << ".5"
-                                            << "appended+Enter"
-                                            << "" << 50 << "50";
-        QTest::newRow("7.9 typed") << true << "7.9"
-                                   << "keys"
-                                   << "" << 7 << "7.9";
-        QTest::newRow("7.9 pasted") << true << "7.9"
-                                    << "pasted"
-                                    << "" << 7 << "7";
-        QTest::newRow("width 12 typed") << false << "12"
-                                        << "keys"
-                                        << "" << 12 << "12";
-        QTest::newRow("width 12 pasted") << false << "12"
-                                         << "pasted"
-                                         << "" << 12 << "12";
-        QTest::newRow("full-width 20") << false << "２０"
-                                       << "pasted"
-                                       << "" << 20 << "20";
-        QTest::newRow("up from 6") << true << "6"
-                                   << "keys"
-                                   << "up" << 7 << "7";
-        QTest::newRow("down from 6") << true << "6"
-                                     << "keys"
-                                     << "down" << 5 << "5";
-        QTest::newRow("up at 50") << true << "50"
-                                  << "keys"
-                                  << "up" << 50 << "50";
-        QTest::newRow("down at 3") << true << "3"
-                                   << "keys"
-                                   << "down" << 3 << "3";
+        QTest::addColumn<SizeCase>("c");
+        for (const SizeCase &c : kSizeCases)
+            QTest::newRow(c.name) << c;
     }
     void sizesAreHeldToThreeToFifty() {
-        QFETCH(bool, height);
-        QFETCH(QString, typed);
-        QFETCH(QString, how);
-        QFETCH(QString, arrow);
-        QFETCH(int, side);
-        QFETCH(QString, shown);
+        QFETCH(SizeCase, c);
         Opened o;
-        QLineEdit *edit = o.box(height ? "TxtH" : "TxtW");
-        if (how == QStringLiteral("pasted")) {
-            putInto(edit, typed);
-        } else if (how.startsWith(QStringLiteral("appended"))) {
+        QLineEdit *edit = o.box(c.width ? "TxtW" : "TxtH");
+        if (c.how == Entry::Pasted) {
+            putInto(edit, c.typed);
+        } else if (c.how == Entry::AfterFiftyEnter) {
             putInto(edit, QStringLiteral("50"));
             edit->end(false);
-            QTest::keyClicks(edit, typed);
+            QTest::keyClicks(edit, c.typed);
         } else {
-            replaceBoxText(edit, typed);
+            replaceBoxText(edit, c.typed);
         }
-        if (how.endsWith(QStringLiteral("Enter")))
+        if (c.how == Entry::KeysEnter || c.how == Entry::AfterFiftyEnter)
             QTest::keyClick(edit, Qt::Key_Return);
-        if (!arrow.isEmpty())
-            clickArrow(o.in<QScrollBar>("ScrH"), arrow == QStringLiteral("up")
-                                                     ? QStyle::SC_ScrollBarSubLine
-                                                     : QStyle::SC_ScrollBarAddLine);
-        QCOMPARE(edit->text(), shown);
-        QCOMPARE(o.side(height ? "ScrH" : "ScrW"), side);
-        QCOMPARE(o.view(), height ? o.pages(side, 8) : o.pages(6, side));
+        if (c.arrow != QStyle::SC_None)
+            clickArrow(o.in<QScrollBar>("ScrH"), c.arrow);
+        QCOMPARE(edit->text(), c.shown);
+        QCOMPARE(o.side(c.width ? "ScrW" : "ScrH"), c.side);
+        QCOMPARE(o.view(), c.width ? o.pages(6, c.side) : o.pages(c.side, 8));
     }
 
-    void textThatIsNoNumberKeepsTheLastSize_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("cleared") << QString();
-        QTest::newRow("letters") << QStringLiteral("abc");
-    }
+    // Cleared or holding letters, both boxes keep the last size for the next rebuild and
+    // give it back when Enter is pressed.
     void textThatIsNoNumberKeepsTheLastSize() {
-        QFETCH(QString, typed);
-        Opened o;
-        putInto(o.box("TxtW"), QStringLiteral("10"));
-        for (const char *name : {"TxtH", "TxtW"}) {
-            clearBox(o.box(name));
-            QTest::keyClicks(o.box(name), typed);
-            QCOMPARE(o.box(name)->text(), typed);
+        for (const QString &typed : {QString(), QStringLiteral("abc")}) {
+            Opened o;
+            putInto(o.box("TxtW"), QStringLiteral("10"));
+            for (const char *name : {"TxtH", "TxtW"}) {
+                clearBox(o.box(name));
+                QTest::keyClicks(o.box(name), typed);
+                QCOMPARE(o.box(name)->text(), typed);
+            }
+            putInto(o.box("TxtSep"), QStringLiteral("＃")); // rebuilds with the kept sizes
+            QCOMPARE(o.view(), o.pages(6, 10));
+            putInto(o.box("TxtH"), QStringLiteral("12"));
+            QCOMPARE(o.view(), o.pages(12, 10));
+            QTest::keyClick(o.box("TxtW"), Qt::Key_Return);
+            QCOMPARE(o.box("TxtW")->text(), QStringLiteral("10"));
         }
-        putInto(o.box("TxtSep"), QStringLiteral("＃")); // rebuilds with the kept sizes
-        QCOMPARE(o.view(), o.pages(6, 10));
-        putInto(o.box("TxtH"), QStringLiteral("12"));
-        QCOMPARE(o.view(), o.pages(12, 10));
-        QTest::keyClick(o.box("TxtW"), Qt::Key_Return); // gives the kept size back
-        QCOMPARE(o.box("TxtW")->text(), QStringLiteral("10"));
-    }
-
-    void lineBreakBoxWaitsForTheNextRebuild() {
-        Opened o;
-        const QString before = o.view();
-        click(o.in<QCheckBox>("ChkRtn"));
-        QCOMPARE(o.view(), before);
-        clickArrow(o.in<QScrollBar>("ScrH"), QStyle::SC_ScrollBarSubLine);
-        QCOMPARE(o.view(), o.pages(7, 8, false));
     }
 
     void ruleTextIsStoredAndLimitedToTwoCharacters() {
@@ -194,9 +175,6 @@ private slots:
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
         QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 8));
-        clearBox(o.box("TxtSep"));
-        pasteInto(o.box("TxtSep"), QStringLiteral("xyz")); // the first two are kept
-        QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("xy"));
     }
 
     // A wide page scrolls instead of wrapping its rows, the counter shows whole, and the
@@ -215,34 +193,14 @@ private slots:
         QVERIFY(counter->geometry().right() < o.dialog->width());
     }
 
-    void controlsAreNamedAsTheUserReadsThem() {
-        Opened o;
-        const std::pair<const char *, QString> names[] = {
-            {"TxtView", QStringLiteral("携帯電話用")},
-            {"Command5", QStringLiteral("コピー")},
-            {"TxtH", QStringLiteral("縦")},
-            {"TxtW", QStringLiteral("横")},
-            {"ScrH", QStringLiteral("縦")},
-            {"ScrW", QStringLiteral("横")},
-            {"ChkRtn", QStringLiteral("改行を入れる")},
-            {"ChkWin", QStringLiteral("前面に表示")},
-            {"TxtSep", QStringLiteral("区切り記号")},
-            {"LblNum", QStringLiteral("約 %1文字").arg(o.view().size())},
-        };
-        for (const auto &[control, name] : names) {
-            QAccessibleInterface *accessible =
-                QAccessible::queryAccessibleInterface(o.in<QWidget>(control));
-            QCOMPARE(accessible->text(QAccessible::Name), name);
-            QCOMPARE(accessible->text(QAccessible::Description), QString::fromLatin1(control));
-        }
-    }
-
     void failedPagesAreCountedAsThreeCharacters() {
         Opened o(std::u16string(32767, u'あ')); // too long for the page maker
         QCOMPARE(o.view(), QStringLiteral("えらー"));
         QCOMPARE(o.in<QLabel>("LblNum")->text(), QStringLiteral("約 3文字"));
     }
 
+    // On top follows every change of its box: by mouse, by keyboard and by assistive
+    // technology, but not a setting that changes nothing.
     void copyPutsTheViewWithTheUsersEditsAndOnTopFollowsItsBox() {
         Opened o;
         typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
@@ -250,23 +208,15 @@ private slots:
         QCOMPARE(o.clipboard.clearCount, 1);
         QCOMPARE(o.clipboard.content, o.view());
         QVERIFY(o.clipboard.content.endsWith(QStringLiteral("\r\nメモ")));
-        click(o.in<QCheckBox>("ChkWin"));
-        click(o.in<QCheckBox>("ChkWin"));
-        QCOMPARE(o.windowOrder.calls.size(), 2);
-        QCOMPARE(o.windowOrder.calls[0].window, o.dialog);
-        QVERIFY(o.windowOrder.calls[0].onTop && !o.windowOrder.calls[1].onTop);
-    }
-
-    // Not only the mouse: the keyboard and assistive technology change the box too.
-    void onTopFollowsEveryChangeOfItsBox() {
-        Opened o;
         auto *onTop = o.in<QCheckBox>("ChkWin");
+        click(onTop);
         QTest::keyClick(onTop, Qt::Key_Space);
-        QVERIFY(onTop->isChecked());
-        onTop->setChecked(false);
-        onTop->setChecked(false); // no change, no call
-        QCOMPARE(o.windowOrder.calls.size(), 2);
-        QVERIFY(o.windowOrder.calls[0].onTop && !o.windowOrder.calls[1].onTop);
+        onTop->setChecked(true);
+        onTop->setChecked(true);
+        const auto &calls = o.windowOrder.calls;
+        QCOMPARE(calls.size(), 3);
+        QCOMPARE(calls[0].window, o.dialog);
+        QVERIFY(calls[0].onTop && !calls[1].onTop && calls[2].onTop);
     }
 
     // A press while the dialog is open rebuilds the standard pages and leaves the boxes;
@@ -275,7 +225,9 @@ private slots:
     void pressesRebuildTheStandardPagesAndReloadAfterClosing() {
         Opened o;
         putInto(o.box("TxtH"), QStringLiteral("10"));
+        const QString tenHigh = o.view();
         click(o.in<QCheckBox>("ChkRtn"));
+        QCOMPARE(o.view(), tenHigh); // the line-break box waits for the next rebuild
         putInto(o.box("TxtW"), QStringLiteral("20"));
         QCOMPARE(o.view(), o.pages(10, 20, false));
         const QString shown = o.view();
@@ -284,17 +236,15 @@ private slots:
         o.press();
         QCOMPARE(o.form().findChildren<FrmMphone *>().size(), 1);
         QCOMPARE(o.view(), o.pages(6, 8));
-        QCOMPARE(o.box("TxtH")->text(), QStringLiteral("10"));
-        QCOMPARE(o.box("TxtW")->text(), QStringLiteral("20"));
+        QCOMPARE(o.boxes(), QStringList({"10", "20", "＊"}));
 
         QPointer<FrmMphone> first = o.dialog;
         o.dialog->close();
         QTRY_VERIFY(!first);
         o.form().settings().pageRule = u"◆◇◆";
         o.press();
-        QCOMPARE(o.box("TxtH")->text(), QStringLiteral("6"));
+        QCOMPARE(o.boxes(), QStringList({"6", "8", "◆◇◆"}));
         QVERIFY(o.in<QCheckBox>("ChkRtn")->isChecked());
-        QCOMPARE(o.box("TxtSep")->text(), QStringLiteral("◆◇◆"));
         QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("◆◇◆"));
         QCOMPARE(o.view(), o.pages(6, 8));
     }

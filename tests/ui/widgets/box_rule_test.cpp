@@ -45,20 +45,11 @@ constexpr BoxRange kSide{3, 50};
 
 // While typing only a number within range moves the bar; the rest waits for leaving.
 TEST(PhoneSide, MovesWhileTypingOnlyWithinRange) {
-    const std::pair<std::u16string_view, std::optional<int>> cases[] = {
-        {u"1", std::nullopt},
-        {u"12", 12},
-        {u"7.9", 7},
-        {u"3", 3},
-        {u"50", 50},
-        {u"50.5", std::nullopt},
-        {u"2.9", std::nullopt},
-        {u"", std::nullopt},
-        {u"abc", std::nullopt},
-        {u"99", std::nullopt},
-        {u" 8 ", 8},
-        {u"1e1", 10},
-    };
+    using Case = std::pair<std::u16string_view, std::optional<int>>;
+    constexpr std::nullopt_t no = std::nullopt;
+    const Case cases[] = {{u"1", no},   {u"12", 12},   {u"7.9", 7},  {u"3", 3},
+                          {u"50", 50},  {u"50.5", no}, {u"2.9", no}, {u"", no},
+                          {u"abc", no}, {u"99", no},   {u" 8 ", 8},  {u"1e1", 10}};
     for (const auto &[text, side] : cases)
         EXPECT_EQ(sideWhileTyping(text, kSide), side)
             << testing::PrintToString(std::u16string(text));
@@ -89,11 +80,13 @@ TEST(ReadNumber, ReadsDecimalNumbersOnly) {
 }
 
 TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
-    EXPECT_EQ(asciiNumberText(u"２０"), u"20");
-    EXPECT_EQ(asciiNumberText(u"－１２．５"), u"-12.5");
-    EXPECT_EQ(asciiNumberText(u"\u3000＋３"), u" +3");
-    EXPECT_EQ(asciiNumberText(u"12ab"), u"12ab");
-    EXPECT_EQ(asciiNumberText(u"あ"), u"あ");
+    const std::pair<std::u16string_view, std::u16string_view> cases[] = {{u"２０", u"20"},
+                                                                         {u"－１２．５", u"-12.5"},
+                                                                         {u"\u3000＋３", u" +3"},
+                                                                         {u"12ab", u"12ab"},
+                                                                         {u"あ", u"あ"}};
+    for (const auto &[typed, ascii] : cases)
+        EXPECT_EQ(asciiNumberText(typed), ascii);
 }
 
 } // namespace
