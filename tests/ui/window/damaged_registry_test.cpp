@@ -3,7 +3,6 @@
 #include "window_harness.h"
 
 #include "platform/registry/file_registry.h"
-#include "settings/settings_file.h"
 
 #include <QTemporaryDir>
 
@@ -14,7 +13,6 @@
 #include <unistd.h>
 
 using namespace tovalo::ui;
-using namespace tovalo::settings;
 using namespace tovalo::ui::test;
 namespace fs = std::filesystem;
 
@@ -34,16 +32,17 @@ std::string bytesOf(const fs::path &file) {
 }
 
 // What stands in the store's place: its kind and, for a file, its bytes.
-struct StoreState {
-    fs::file_type type;
-    std::string bytes;
-    friend bool operator==(const StoreState &, const StoreState &) = default;
-};
-
-StoreState stateOf(const fs::path &store) {
+std::pair<fs::file_type, std::string> stateOf(const fs::path &store) {
     const fs::file_type type = fs::symlink_status(store).type();
     return {type, type == fs::file_type::regular ? bytesOf(store) : std::string()};
 }
+
+struct Store {
+    const char *name;
+    std::string kind; // file, fifo, folder or device
+    std::string bytes;
+    bool registers;
+};
 
 } // namespace
 
@@ -51,33 +50,30 @@ class DamagedRegistryTest : public QObject {
     Q_OBJECT
 private slots:
     void startUpReadsTheSettingsFileWhateverTheStore_data() {
-        QTest::addColumn<QString>("kind"); // file, fifo, folder or device
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("registers");
-        QTest::newRow("one broken line")
-            << "file" << QByteArray::fromStdString(kInstalled + "\"Author\"=\"no end\r\n") << false;
-        QTest::newRow("no store text at all") << "file" << QByteArray("\x00\xff\r\n[", 5) << false;
-        QTest::newRow("a FIFO") << "fifo" << QByteArray() << false;
-        QTest::newRow("a folder") << "folder" << QByteArray() << false;
-        QTest::newRow("a link to a device") << "device" << QByteArray() << false;
-        QTest::newRow("well formed") << "file" << QByteArray::fromStdString(kInstalled) << true;
+        const Store rows[] = {
+            {"one broken line", "file", kInstalled + "\"Author\"=\"no end\r\n", false},
+            {"no store text at all", "file", std::string("\x00\xff\r\n[", 5), false},
+            {"a FIFO", "fifo", "", false},
+            {"a folder", "folder", "", false},
+            {"a link to a device", "device", "", false},
+            {"well formed", "file", kInstalled, true},
+        };
+        addRows(rows);
     }
     void startUpReadsTheSettingsFileWhateverTheStore() {
-        QFETCH(QString, kind);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, registers);
+        QFETCH(Store, row);
         QTemporaryDir folder;
         tovalo::platform::FileRegistry store(folder.path().toStdString());
         const fs::path storeFile = store.fileOf(tovalo::platform::RegistryRoot::CurrentUser);
-        if (kind == QStringLiteral("file"))
-            std::ofstream(storeFile, std::ios::binary) << bytes.toStdString();
-        if (kind == QStringLiteral("fifo"))
+        if (row.kind == "file")
+            std::ofstream(storeFile, std::ios::binary) << row.bytes;
+        if (row.kind == "fifo")
             QCOMPARE(::mkfifo(storeFile.c_str(), 0600), 0);
-        if (kind == QStringLiteral("folder"))
+        if (row.kind == "folder")
             fs::create_directory(storeFile);
-        if (kind == QStringLiteral("device"))
+        if (row.kind == "device")
             fs::create_symlink("/dev/null", storeFile);
-        const StoreState before = stateOf(storeFile);
+        const auto before = stateOf(storeFile);
 
         WindowHarness h;
         h.putSettings(kSettings);
@@ -92,19 +88,17 @@ private slots:
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
         h.close();
 
-        if (registers)
+        if (row.registers)
             QVERIFY(bytesOf(storeFile).find("\"Build\"=dword:000000d2") != std::string::npos);
         else
             QVERIFY(stateOf(storeFile) == before);
         QVERIFY(fs::is_character_file("/dev/null"));
-        SettingsRecords written;
-        const QByteArray file = h.files.contents.value(h.settingsPath());
-        QCOMPARE(readSettingsFile(std::string_view(file.data(), file.size()), written),
-                 kSettingsRecordCount);
-        QCOMPARE(q(written.source), q(kSource) + QStringLiteral("。"));
-        QCOMPARE(q(written.vertical), QStringLiteral("saved\r\nvertical"));
-        QVERIFY(written.settings.separatorKind == 2 && written.height == u"12" &&
-                written.fixedLines);
+        const auto written = wholeSettings(h.settingsBytes());
+        QVERIFY(written);
+        QCOMPARE(q(written->source), q(kSource) + QStringLiteral("。"));
+        QCOMPARE(q(written->vertical), QStringLiteral("saved\r\nvertical"));
+        QVERIFY(written->settings.separatorKind == 2 && written->height == u"12" &&
+                written->fixedLines);
     }
 };
 

@@ -1,14 +1,9 @@
 // The edit menu, the copy and paste buttons, and undoing a replaced source text.
-#include "menu_action.h"
+#include "window_harness.h"
 
 #include "platform/text/cp932.h"
-#include "ui/widgets/pane.h"
-
-#include <QCheckBox>
-#include <QPushButton>
 
 using namespace tovalo::ui;
-using namespace tovalo::ui::test;
 using namespace tovalo::ui::test;
 
 namespace {
@@ -24,6 +19,27 @@ void select(Pane *pane, int start, int length) {
     pane->setTextCursor(cursor);
 }
 
+struct SelectCopy {
+    const char *name;
+    const char *all, *copy, *pane;
+    QString left; // the pane's text after copying
+};
+
+struct Paste {
+    const char *name;
+    bool button;
+    QString clipboard;
+    bool holdsText;
+    QString result;
+};
+
+struct CopyAll {
+    const char *name;
+    const char *entry; // nullptr: the button
+    Qt::KeyboardModifiers modifiers;
+    bool tagged;
+};
+
 } // namespace
 
 class EditCommandsTest : public QObject {
@@ -32,39 +48,32 @@ private slots:
     // Select all also focuses the pane; copying or cutting nothing leaves the clipboard
     // empty. Cutting is an edit of the source text.
     void selectAllCopyAndCutActOnTheirPane_data() {
-        QTest::addColumn<QByteArray>("all");
-        QTest::addColumn<QByteArray>("copy");
-        QTest::addColumn<QByteArray>("pane");
-        QTest::addColumn<QString>("left"); // the pane's text after copying
-        QTest::newRow("source") << QByteArray("MnuAll") << QByteArray("MnuCopy")
-                                << QByteArray("TxtOri") << "あい\r\nうえ";
-        QTest::newRow("cut") << QByteArray("MnuAll") << QByteArray("MnuCut") << QByteArray("TxtOri")
-                             << "あえ";
-        QTest::newRow("vertical") << QByteArray("MnuAll2") << QByteArray("MnuCopy2")
-                                  << QByteArray("TxtTate") << "あい\r\nうえ";
+        const SelectCopy rows[] = {
+            {"source", "MnuAll", "MnuCopy", "TxtOri", "あい\r\nうえ"},
+            {"cut", "MnuAll", "MnuCut", "TxtOri", "あえ"},
+            {"vertical", "MnuAll2", "MnuCopy2", "TxtTate", "あい\r\nうえ"},
+        };
+        addRows(rows);
     }
     void selectAllCopyAndCutActOnTheirPane() {
-        QFETCH(QByteArray, all);
-        QFETCH(QByteArray, copy);
-        QFETCH(QByteArray, pane);
-        QFETCH(QString, left);
+        QFETCH(SelectCopy, row);
         OpenWindow h;
         QApplication::setActiveWindow(&h.form());
-        h.find<QCheckBox>("ChkAuto")->setChecked(true);
-        Pane *shown = h.pane(pane.constData());
+        h.check("ChkAuto")->setChecked(true);
+        Pane *shown = h.pane(row.pane);
         shown->setText(u"あい\r\nうえ");
-        h.find<QCheckBox>("ChkAuto")->setFocus();
-        h.choose(all.constData());
+        h.check("ChkAuto")->setFocus();
+        h.choose(row.all);
         QCOMPARE(q(shown->selectedText()), QStringLiteral("あい\r\nうえ"));
         QTRY_COMPARE(QApplication::focusWidget(), shown);
         select(shown, 1, 3); // い, the line break and う
-        h.choose(copy.constData());
+        h.choose(row.copy);
         QCOMPARE(h.clipboard.text(), QStringLiteral("い\r\nう"));
         QCOMPARE(h.clipboard.clearCount, 1);
         select(shown, 1, 0);
-        h.choose(copy.constData());
+        h.choose(row.copy);
         QCOMPARE(h.clipboard.text(), QString());
-        QCOMPARE(q(shown->text()), left);
+        QCOMPARE(q(shown->text()), row.left);
         if (shown == h.pane("TxtOri"))
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
@@ -72,34 +81,30 @@ private slots:
     // The menu replaces the selection, the button the whole source text, and either
     // reconverts. A clipboard without text pastes nothing.
     void pasteReplacesTheSelectionOrTheWholeText_data() {
-        QTest::addColumn<bool>("button");
-        QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<bool>("holdsText");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("menu, CR LF") << false << "x\r\ny" << true << "あx\r\nyえ";
-        QTest::newRow("menu, lone LF and CR") << false << "x\ny\rz" << true << "あx\r\ny\r\nzえ";
-        QTest::newRow("menu, no text") << false << "" << false << "あえ";
-        QTest::newRow("button") << true << "新\nい" << true << "新\r\nい";
-        QTest::newRow("button, no text") << true << "" << false << "";
+        const Paste rows[] = {
+            {"menu, CR LF", false, "x\r\ny", true, "あx\r\nyえ"},
+            {"menu, lone LF and CR", false, "x\ny\rz", true, "あx\r\ny\r\nzえ"},
+            {"menu, no text", false, "", false, "あえ"},
+            {"button", true, "新\nい", true, "新\r\nい"},
+            {"button, no text", true, "", false, ""},
+        };
+        addRows(rows);
     }
     void pasteReplacesTheSelectionOrTheWholeText() {
-        QFETCH(bool, button);
-        QFETCH(QString, clipboard);
-        QFETCH(bool, holdsText);
-        QFETCH(QString, result);
+        QFETCH(Paste, row);
         OpenWindow h;
-        h.find<QCheckBox>("ChkAuto")->setChecked(true);
+        h.check("ChkAuto")->setChecked(true);
         h.pane("TxtOri")->setText(u"あいうえ");
         select(h.pane("TxtOri"), 1, 2);
-        h.clipboard.content = clipboard;
-        h.clipboard.holdsText = holdsText;
-        if (button)
-            click(h.find<QPushButton>("BtnPaste"));
+        h.clipboard.content = row.clipboard;
+        h.clipboard.holdsText = row.holdsText;
+        if (row.button)
+            click(h.button("BtnPaste"));
         else
             h.choose("MnuPaste");
-        QCOMPARE(h.paneText("TxtOri"), result);
-        QCOMPARE(h.find<QPushButton>("Command1")->isEnabled(), !result.isEmpty());
-        if (!result.isEmpty())
+        QCOMPARE(h.paneText("TxtOri"), row.result);
+        QCOMPARE(h.button("Command1")->isEnabled(), !row.result.isEmpty());
+        if (!row.result.isEmpty())
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
@@ -110,22 +115,20 @@ private slots:
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<QString>("newText");
-        for (const char *command : {"BtnPaste", "MnuOpen"}) {
-            for (const bool automatic : {false, true}) {
-                const QByteArray name =
-                    QByteArray(command) + (automatic ? ", automatic update" : "");
-                QTest::newRow(name.constData()) << QByteArray(command) << automatic << "新\r\nい";
-                QTest::newRow(QByteArray(name + ", trailing blanks").constData())
-                    << QByteArray(command) << automatic << "新 \r\n\r\n";
-            }
-        }
+        for (const char *command : {"BtnPaste", "MnuOpen"})
+            for (const bool automatic : {false, true})
+                for (const QString &newText :
+                     {QStringLiteral("新\r\nい"), QStringLiteral("新 \r\n\r\n")})
+                    QTest::addRow("%s%s%s", command, automatic ? ", automatic update" : "",
+                                  newText.endsWith(u'い') ? "" : ", trailing blanks")
+                        << QByteArray(command) << automatic << newText;
     }
     void replacingTheWholeSourceIsUndone() {
         QFETCH(QByteArray, command);
         QFETCH(bool, automatic);
         QFETCH(QString, newText);
         OpenWindow h;
-        h.find<QCheckBox>("ChkAuto")->setChecked(automatic);
+        h.check("ChkAuto")->setChecked(automatic);
         Pane *source = h.pane("TxtOri");
         source->setText(u"もとの\r\n文章");
         h.clipboard.setText(newText);
@@ -133,7 +136,7 @@ private slots:
             QByteArray::fromStdString(tovalo::text::toCp932(newText.toStdU16String()));
         h.dialogs.fileAnswer = QStringLiteral("/t/new.txt");
         if (command == "BtnPaste")
-            click(h.find<QPushButton>("BtnPaste"));
+            click(h.button("BtnPaste"));
         else
             h.choose("MnuOpen");
         QCOMPARE(h.paneText("TxtOri"), newText);
@@ -151,37 +154,33 @@ private slots:
     // The menu entries copy the whole text whatever is selected. The button does so on
     // the press alone, of any mouse button, tagged only with Shift alone.
     void copyAllAndTagCopyTakeTheWholeVerticalText_data() {
-        QTest::addColumn<QByteArray>("entry"); // empty: the button
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("tagged");
-        QTest::newRow("menu, all") << QByteArray("MnuCopyAll") << 0 << false;
-        QTest::newRow("menu, tagged") << QByteArray("MnuTagCopy") << 0 << true;
-        QTest::newRow("button") << QByteArray() << 0 << false;
-        QTest::newRow("Shift") << QByteArray() << int(Qt::ShiftModifier) << true;
-        QTest::newRow("Ctrl") << QByteArray() << int(Qt::ControlModifier) << false;
-        QTest::newRow("Alt") << QByteArray() << int(Qt::AltModifier) << false;
-        QTest::newRow("Shift+Ctrl")
-            << QByteArray() << int(Qt::ShiftModifier | Qt::ControlModifier) << false;
-        QTest::newRow("Shift+Alt")
-            << QByteArray() << int(Qt::ShiftModifier | Qt::AltModifier) << false;
+        const CopyAll rows[] = {
+            {"menu, all", "MnuCopyAll", Qt::NoModifier, false},
+            {"menu, tagged", "MnuTagCopy", Qt::NoModifier, true},
+            {"button", nullptr, Qt::NoModifier, false},
+            {"Shift", nullptr, Qt::ShiftModifier, true},
+            {"Ctrl", nullptr, Qt::ControlModifier, false},
+            {"Alt", nullptr, Qt::AltModifier, false},
+            {"Shift+Ctrl", nullptr, Qt::ShiftModifier | Qt::ControlModifier, false},
+            {"Shift+Alt", nullptr, Qt::ShiftModifier | Qt::AltModifier, false},
+        };
+        addRows(rows);
     }
     void copyAllAndTagCopyTakeTheWholeVerticalText() {
-        QFETCH(QByteArray, entry);
-        QFETCH(int, modifiers);
-        QFETCH(bool, tagged);
-        const QString copied = tagged
+        QFETCH(CopyAll, row);
+        const QString copied = row.tagged
                                    ? kOpenTag + QStringLiteral("縦&lt;\r\n&amp;書\r\n</Font></Pre>")
                                    : QStringLiteral("縦<\r\n&書");
         OpenWindow h;
         h.pane("TxtTate")->setText(u"縦<\r\n&書");
         select(h.pane("TxtTate"), 0, 1);
-        if (!entry.isEmpty()) {
-            h.choose(entry.constData());
+        if (row.entry) {
+            h.choose(row.entry);
             QCOMPARE(h.clipboard.text(), copied);
             return;
         }
-        auto *copy = h.find<QPushButton>("BtnCopy");
-        const Qt::KeyboardModifiers held(modifiers);
+        QPushButton *copy = h.button("BtnCopy");
+        const Qt::KeyboardModifiers held = row.modifiers;
         for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
             h.clipboard.content.clear();
             QTest::mousePress(copy, button, held);
@@ -197,7 +196,7 @@ private slots:
         h.pane("TxtTate")->setText(u"縦");
         h.dialogs.fileAnswer = QStringLiteral("/usr/bin/mailer");
         for (const char *name : {"BtnCopy", "BtnMail"}) {
-            auto *button = h.find<QPushButton>(name);
+            QPushButton *button = h.button(name);
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Space);
             QTest::keyClick(button, Qt::Key_Return);

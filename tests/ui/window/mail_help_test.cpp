@@ -1,15 +1,12 @@
 // The mail button, the help menu and the version dialog.
-#include "menu_action.h"
+#include "window_harness.h"
 
 #include "product/program_info.h"
-
 #include "ui/dialogs/about_dialog.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 
-using namespace tovalo::ui::test;
 using namespace tovalo::ui::test;
 using tovalo::platform::RegistryRoot;
 using tovalo::ui::AboutDialog;
@@ -19,8 +16,8 @@ namespace {
 const QString kMailer = QStringLiteral("/usr/bin/mailer");
 
 void pressMail(WindowHarness &h, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::mousePress(h.find<QPushButton>("BtnMail"), Qt::LeftButton, modifiers);
-    QTest::mouseRelease(h.find<QPushButton>("BtnMail"), Qt::LeftButton, modifiers);
+    QTest::mousePress(h.button("BtnMail"), Qt::LeftButton, modifiers);
+    QTest::mouseRelease(h.button("BtnMail"), Qt::LeftButton, modifiers);
 }
 
 void putString(tovalo::platform::Registry &registry, const char *key, const char *name,
@@ -31,6 +28,21 @@ void putString(tovalo::platform::Registry &registry, const char *key, const char
     registry.closeKey(handle);
 }
 
+struct Mail {
+    const char *name;
+    QString remembered;
+    Qt::KeyboardModifiers modifiers;
+    bool asks, cancel;
+};
+
+struct SysInfo {
+    const char *name;
+    QString path;
+    bool startFails;
+    QString folder;      // only /opt/loc holds MSINFO32.EXE
+    QStringList started; // none: the message instead
+};
+
 } // namespace
 
 class MailHelpTest : public QObject {
@@ -39,40 +51,34 @@ private slots:
     // The copy button's tests pin down which mouse buttons and modifiers count; the two
     // buttons share that decision.
     void mailButtonAsksOnlyWhenItMust_data() {
-        QTest::addColumn<QString>("remembered");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("asks");
-        QTest::addColumn<bool>("cancel");
-        const int shift = Qt::ShiftModifier;
-        QTest::newRow("nothing remembered") << "" << 0 << true << false;
-        QTest::newRow("remembered program gone") << "/gone/mailer" << 0 << true << false;
-        QTest::newRow("remembered program") << kMailer << 0 << false << false;
-        QTest::newRow("Shift") << kMailer << shift << true << false;
-        QTest::newRow("Shift, cancelled") << kMailer << shift << true << true;
-        QTest::newRow("Shift+Ctrl")
-            << kMailer << int(Qt::ShiftModifier | Qt::ControlModifier) << false << false;
+        const Mail rows[] = {
+            {"nothing remembered", "", Qt::NoModifier, true, false},
+            {"remembered program gone", "/gone/mailer", Qt::NoModifier, true, false},
+            {"remembered program", kMailer, Qt::NoModifier, false, false},
+            {"Shift", kMailer, Qt::ShiftModifier, true, false},
+            {"Shift, cancelled", kMailer, Qt::ShiftModifier, true, true},
+            {"Shift+Ctrl", kMailer, Qt::ShiftModifier | Qt::ControlModifier, false, false},
+        };
+        addRows(rows);
     }
     void mailButtonAsksOnlyWhenItMust() {
-        QFETCH(QString, remembered);
-        QFETCH(int, modifiers);
-        QFETCH(bool, asks);
-        QFETCH(bool, cancel);
+        QFETCH(Mail, row);
         OpenWindow h;
         h.files.contents[kMailer] = "#!";
-        h.form().settings().mailProgram = remembered.toStdU16String();
-        if (!cancel)
+        h.form().settings().mailProgram = row.remembered.toStdU16String();
+        if (!row.cancel)
             h.dialogs.fileAnswer = kMailer;
-        pressMail(h, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(h.dialogs.fileDialogs.size(), asks ? 1 : 0);
-        if (asks) {
+        pressMail(h, row.modifiers);
+        QCOMPARE(h.dialogs.fileDialogs.size(), row.asks ? 1 : 0);
+        if (row.asks) {
             const auto &request = h.dialogs.fileDialogs[0].request;
             QCOMPARE(request.title, QStringLiteral("メールソフトを指定してください"));
             QCOMPARE(request.filter, QStringLiteral("アプリケーション (*.exe)|*.exe|"
                                                     "すべてのファイル (*.*)|*.*|"));
-            QCOMPARE(request.fileName, remembered);
+            QCOMPARE(request.fileName, row.remembered);
         }
-        QCOMPARE(h.shell.startedPrograms, cancel ? QStringList() : QStringList{kMailer});
-        QCOMPARE(q(h.form().settings().mailProgram), cancel ? remembered : kMailer);
+        QCOMPARE(h.shell.startedPrograms, row.cancel ? QStringList() : QStringList{kMailer});
+        QCOMPARE(q(h.form().settings().mailProgram), row.cancel ? row.remembered : kMailer);
     }
 
     // A file that is no program stays remembered; every press then fails quietly.
@@ -88,37 +94,30 @@ private slots:
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
+    // The manual opens once installed. Without a browser or an opener program the user
+    // learns which page to open himself.
     void manualAndHomePageOpen() {
-        OpenWindow h;
-        h.choose("MnuManual"); // not installed: nothing happens
-        QVERIFY(h.shell.openedDocuments.isEmpty());
-        const QString page = h.files.programFolderPath + QStringLiteral("/help.htm");
-        h.files.contents[page] = "<HTML>";
-        h.choose("MnuManual");
-        QCOMPARE(h.shell.openedDocuments, QStringList{page});
-        h.choose("MnuHome");
-        QCOMPARE(h.shell.openedUrls, QList<QUrl>{QUrl(q(tovalo::program_info::kDownloadPage))});
-        QVERIFY(h.dialogs.messages.isEmpty());
-    }
-
-    // Without a browser or an opener program the user learns which page to open himself.
-    void failingOpenerNamesThePage_data() {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("manual") << "MnuManual"
-                                << "/opt/tovalo/help.htm";
-        QTest::newRow("home page") << "MnuHome" << q(tovalo::program_info::kDownloadPage);
-    }
-    void failingOpenerNamesThePage() {
-        QFETCH(QString, entry);
-        QFETCH(QString, named);
-        OpenWindow h;
-        h.files.contents[QStringLiteral("/opt/tovalo/help.htm")] = "<HTML>";
-        h.shell.fail = true;
-        h.choose(entry.toLatin1().constData());
-        QCOMPARE(h.dialogs.messages.size(), 1);
-        QVERIFY(h.dialogs.messages[0].text.contains(named));
-        QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
+        for (const bool fail : {false, true}) {
+            OpenWindow h;
+            h.shell.fail = fail;
+            h.choose("MnuManual"); // not installed: nothing happens
+            QVERIFY(h.shell.openedDocuments.isEmpty() && h.dialogs.messages.isEmpty());
+            const QString page = h.files.programFolderPath + QStringLiteral("/help.htm");
+            const QString home = q(tovalo::program_info::kDownloadPage);
+            h.files.contents[page] = "<HTML>";
+            h.choose("MnuManual");
+            h.choose("MnuHome");
+            if (fail) {
+                QCOMPARE(h.dialogs.messages.size(), 2);
+                QVERIFY(h.dialogs.messages[0].text.contains(page));
+                QVERIFY(h.dialogs.messages[1].text.contains(home));
+                QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
+            } else {
+                QCOMPARE(h.shell.openedDocuments, QStringList{page});
+                QCOMPARE(h.shell.openedUrls, QList<QUrl>{QUrl(home)});
+                QVERIFY(h.dialogs.messages.isEmpty());
+            }
+        }
     }
 
     // The version is the three numbers, not the version text "2.01". Enter presses OK,
@@ -145,42 +144,37 @@ private slots:
     }
 
     void systemInformationStartsTheViewerTheRegistryNames_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("startFails");
-        QTest::addColumn<QString>("folder");      // only /opt/loc holds MSINFO32.EXE
-        QTest::addColumn<QStringList>("started"); // none: the message instead
-        QTest::newRow("PATH, even of a missing file")
-            << "/opt/info/viewer" << false << "/opt/loc" << QStringList{"/opt/info/viewer"};
-        QTest::newRow("PATH, start fails") << "/opt/info/viewer" << true << "" << QStringList();
         // The value is read into 1024 bytes, its terminating NUL included.
         const QString longest(1023, u'x');
-        QTest::newRow("longest PATH") << longest << false << "/opt/loc" << QStringList{longest};
-        QTest::newRow("PATH too long, the folder instead")
-            << longest + u'x' << false << "/opt/loc" << QStringList{"/opt/loc/MSINFO32.EXE"};
-        QTest::newRow("folder with the viewer")
-            << "" << false << "/opt/loc" << QStringList{"/opt/loc/MSINFO32.EXE"};
-        QTest::newRow("folder without the viewer") << "" << false << "/opt/other" << QStringList();
-        QTest::newRow("neither") << "" << false << "" << QStringList();
+        const QString viewer = QStringLiteral("/opt/info/viewer");
+        const QStringList inFolder{"/opt/loc/MSINFO32.EXE"};
+        const SysInfo rows[] = {
+            {"PATH, even of a missing file", viewer, false, "/opt/loc", {viewer}},
+            {"PATH, start fails", viewer, true, "", {}},
+            {"longest PATH", longest, false, "/opt/loc", {longest}},
+            {"PATH too long, the folder instead", longest + u'x', false, "/opt/loc", inFolder},
+            {"folder with the viewer", "", false, "/opt/loc", inFolder},
+            {"folder without the viewer", "", false, "/opt/other", {}},
+            {"neither", "", false, "", {}},
+        };
+        addRows(rows);
     }
     void systemInformationStartsTheViewerTheRegistryNames() {
-        QFETCH(QString, path);
-        QFETCH(bool, startFails);
-        QFETCH(QString, folder);
-        QFETCH(QStringList, started);
+        QFETCH(SysInfo, row);
         OpenWindow h;
-        if (!path.isEmpty())
+        if (!row.path.isEmpty())
             putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                      path.toStdString());
-        if (!folder.isEmpty())
+                      row.path.toStdString());
+        if (!row.folder.isEmpty())
             putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
-                      folder.toStdString());
+                      row.folder.toStdString());
         h.files.contents["/opt/loc/MSINFO32.EXE"] = "MZ";
-        h.shell.fail = startFails;
+        h.shell.fail = row.startFails;
         AboutDialog about({h.dialogs, h.files, h.registry, h.shell}, &h.form());
         click(about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")));
-        QCOMPARE(h.shell.startedPrograms, started);
-        QCOMPARE(h.dialogs.messages.size(), started.isEmpty() ? 1 : 0);
-        if (started.isEmpty()) {
+        QCOMPARE(h.shell.startedPrograms, row.started);
+        QCOMPARE(h.dialogs.messages.size(), row.started.isEmpty() ? 1 : 0);
+        if (row.started.isEmpty()) {
             QCOMPARE(h.dialogs.messages[0].text,
                      QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
             QCOMPARE(h.dialogs.messages[0].caption, QStringLiteral("Tovalo"));

@@ -1,7 +1,5 @@
 // The menu bar of the main window: its menus, entries, captions and shortcuts.
-#include "menu_action.h"
-
-#include "ui/widgets/pane.h"
+#include "window_harness.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -111,7 +109,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&h.form()));
         h.pane("TxtOri")->setText(u"あいう");
         QTest::keyClick(h.pane("TxtOri"), Qt::Key_Return, Qt::ControlModifier);
-        QCOMPARE(h.paneText("TxtTate"), tovalo::ui::test::convertedNow(h.form()));
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         QVERIFY(!h.paneText("TxtTate").isEmpty());
         QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう")); // no line break typed
         QTest::keyClick(h.pane("TxtOri"), Qt::Key_Q, Qt::ControlModifier);

@@ -1,12 +1,8 @@
 // "開く" with files that could freeze the window or exhaust its memory: very large
 // texts, devices and pipes, on the real file system.
-#include "menu_action.h"
-#include "real_window.h"
-#include "tests/ui/window/window_harness.h"
+#include "window_harness.h"
 
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
@@ -46,22 +42,12 @@ QByteArray japaneseText(qint64 size, bool lineBreaks) {
     return text;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QString textOf(RealWindow &w, const char *pane) {
-    return QString::fromStdU16String(w.pane(pane)->text());
-}
-
 // A window that converts automatically, with a text of its own in both panes.
 void prepare(RealWindow &w) {
     w.form.show();
     w.pane("TxtOri")->setText(u"前の文章です。");
-    w.form.findChild<QCheckBox *>(QStringLiteral("ChkAuto"))->setChecked(true);
-    QVERIFY(!textOf(w, "TxtTate").isEmpty());
+    w.find<QCheckBox>("ChkAuto")->setChecked(true);
+    QVERIFY(!w.paneText("TxtTate").isEmpty());
 }
 
 } // namespace
@@ -84,8 +70,8 @@ private slots:
         writeFile(name, japaneseText(size, lineBreaks));
         RealWindow w;
         prepare(w);
-        const QString source = textOf(w, "TxtOri");
-        const QString vertical = textOf(w, "TxtTate");
+        const QString source = w.paneText("TxtOri");
+        const QString vertical = w.paneText("TxtTate");
 
         w.dialogs.fileAnswer = name;
         QElapsedTimer timer;
@@ -93,8 +79,8 @@ private slots:
         choose(w.form, "MnuOpen");
         qInfo("refused in %lld ms", timer.elapsed());
 
-        QCOMPARE(textOf(w, "TxtOri"), source);
-        QCOMPARE(textOf(w, "TxtTate"), vertical);
+        QCOMPARE(w.paneText("TxtOri"), source);
+        QCOMPARE(w.paneText("TxtTate"), vertical);
         QCOMPARE(w.dialogs.messages.size(), 1);
         QCOMPARE(w.dialogs.messages[0].caption, QStringLiteral("Tovalo"));
         QCOMPARE(w.dialogs.messages[0].text,
@@ -129,31 +115,32 @@ private slots:
               static_cast<long long>(w.pane("TxtTate")->text().size()));
 
         QVERIFY(w.dialogs.messages.isEmpty());
-        QCOMPARE(textOf(w, "TxtOri"), QString::fromUtf8(bytes));
-        QCOMPARE(textOf(w, "TxtTate"), ui::test::convertedNow(w.form));
+        QCOMPARE(w.paneText("TxtOri"), QString::fromUtf8(bytes));
+        QCOMPARE(w.paneText("TxtTate"), convertedNow(w.form));
     }
 
     // Reading these would never end: a device gives bytes for ever, a pipe without a
-    // writer never opens. Only ordinary files are read.
+    // writer never opens. Only ordinary files are read; a folder is none either.
     void devicesAndPipesLeaveThePane_data() {
         QTest::addColumn<QString>("kind");
         QTest::newRow("endless device") << "/dev/zero";
         QTest::newRow("pipe") << "pipe";
+        QTest::newRow("folder") << "folder";
     }
     void devicesAndPipesLeaveThePane() {
         QFETCH(QString, kind);
         QTemporaryDir folder;
-        QString name = kind;
+        QString name = kind == QStringLiteral("folder") ? folder.path() : kind;
         if (kind == QStringLiteral("pipe")) {
             name = folder.filePath(QStringLiteral("pipe"));
             QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
         }
         RealWindow w;
         prepare(w);
-        const QString source = textOf(w, "TxtOri");
+        const QString source = w.paneText("TxtOri");
         w.dialogs.fileAnswer = name;
         choose(w.form, "MnuOpen");
-        QCOMPARE(textOf(w, "TxtOri"), source);
+        QCOMPARE(w.paneText("TxtOri"), source);
         QVERIFY(w.dialogs.messages.isEmpty());
     }
 };

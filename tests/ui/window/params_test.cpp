@@ -2,8 +2,10 @@
 #include "window_harness.h"
 
 #include "engine/layout.h"
+#include "ui/window/fault_texts.h"
 
 #include <QApplication>
+#include <QLabel>
 
 using namespace tovalo::ui;
 using namespace tovalo::ui::test;
@@ -25,53 +27,63 @@ struct Typed : WindowHarness {
     bool showsConversion() { return paneText("TxtTate") == convertedNow(form()); }
 };
 
+struct TypedHeight {
+    const char *name;
+    QString typed;
+    int bar;
+    QString shown;
+    bool converts;
+};
+
+struct Failing {
+    const char *name;
+    const char *box;
+    QString value;
+    bool fixedLines;
+    QString reason; // in the status line; empty: not checked
+};
+
 } // namespace
 
 class ParamsTest : public QObject {
     Q_OBJECT
 private slots:
-    void typingTheHeightEstimatesAndConvertsAfterEveryKey() {
-        Typed t;
-        QVERIFY(t.paneText("TxtTate").isEmpty());
-        t.box("TxtH")->selectAll();
-        for (const auto &[key, height] : {std::pair{Qt::Key_3, 3}, std::pair{Qt::Key_0, 30}}) {
-            QTest::keyClick(t.box("TxtH"), key);
-            QCOMPARE(t.bar("ScrHeight")->value(), height);
-            QCOMPARE(t.boxText("TxtWidth"), t.estimate());
-            QVERIFY(t.showsConversion());
-        }
-    }
-
-    // The box starts at "4"; what is typed replaces it key by key.
+    // The box starts at "4"; what is typed replaces it key by key, and each key that
+    // leaves a number estimates the lines and converts.
     void typedHeightFollowsTheWholePartOfItsNumber_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("bar");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("converts");
-        QTest::newRow("zero shows the bar again") << "0" << 4 << "4" << true;
-        QTest::newRow("fraction is rounded") << "12.7" << 13 << "13" << true;
-        // "1" and "15" moved the bar; the last key leaves it where it was.
-        QTest::newRow("above a hundred stays") << "150" << 15 << "150" << true;
-        QTest::newRow("cleared") << "" << 4 << "" << false;
+        const TypedHeight rows[] = {
+            {"zero shows the bar again", "0", 4, "4", true},
+            {"fraction is rounded", "12.7", 13, "13", true},
+            // "1" and "15" moved the bar; the last key leaves it where it was.
+            {"above a hundred stays", "150", 15, "150", true},
+            {"cleared", "", 4, "", false},
+        };
+        addRows(rows);
     }
     void typedHeightFollowsTheWholePartOfItsNumber() {
-        QFETCH(QString, typed);
-        QFETCH(int, bar);
-        QFETCH(QString, shown);
-        QFETCH(bool, converts);
+        QFETCH(TypedHeight, row);
         Typed t;
         replaceBoxText(t.box("TxtH"), QStringLiteral("4"));
         const QString vertical = t.paneText("TxtTate");
         const QString lines = t.boxText("TxtWidth");
-        typed.isEmpty() ? clearBox(t.box("TxtH")) : replaceBoxText(t.box("TxtH"), typed);
-        QCOMPARE(t.boxText("TxtH"), shown);
-        QCOMPARE(t.bar("ScrHeight")->value(), bar);
-        QCOMPARE(t.boxText("TxtWidth"), converts ? t.estimate() : lines);
-        QCOMPARE(t.paneText("TxtTate"), converts ? convertedNow(t.form()) : vertical);
+        row.typed.isEmpty() ? clearBox(t.box("TxtH")) : replaceBoxText(t.box("TxtH"), row.typed);
+        QCOMPARE(t.boxText("TxtH"), row.shown);
+        QCOMPARE(t.bar("ScrHeight")->value(), row.bar);
+        QCOMPARE(t.boxText("TxtWidth"), row.converts ? t.estimate() : lines);
+        QCOMPARE(t.paneText("TxtTate"), row.converts ? convertedNow(t.form()) : vertical);
     }
 
-    void fixedLineCountFollowsItsBarWithoutConvertingUntilUnchecked() {
+    // The margin and the gap convert at once; the fixed line count follows its bar and
+    // converts only when it is turned off again.
+    void marginGapAndFixedLineCount() {
         Typed t;
+        replaceBoxText(t.box("TxtMgn"), QStringLiteral("2"));
+        QCOMPARE(t.bar("ScrMgn")->value(), 2);
+        QVERIFY(t.showsConversion() && t.paneText("TxtTate").startsWith(QStringLiteral("  ")));
+        for (const bool gap : {false, true}) {
+            click(t.check("ChkSpc"));
+            QVERIFY(t.check("ChkSpc")->isChecked() == gap && t.showsConversion());
+        }
         click(t.check("ChkWidth"));
         QVERIFY(t.box("TxtWidth")->isEnabled() && t.bar("ScrWidth")->isEnabled());
         QVERIFY(t.showsConversion());
@@ -83,18 +95,6 @@ private slots:
         QVERIFY(!t.box("TxtWidth")->isEnabled() && !t.bar("ScrWidth")->isEnabled());
         QCOMPARE(t.boxText("TxtWidth"), t.estimate());
         QVERIFY(t.showsConversion());
-    }
-
-    void marginAndGapConvertAtOnce() {
-        Typed t;
-        replaceBoxText(t.box("TxtMgn"), QStringLiteral("2"));
-        QCOMPARE(t.bar("ScrMgn")->value(), 2);
-        QVERIFY(t.showsConversion() && t.paneText("TxtTate").startsWith(QStringLiteral("  ")));
-        for (const bool gap : {false, true}) {
-            click(t.check("ChkSpc"));
-            QCOMPARE(t.check("ChkSpc")->isChecked(), gap);
-            QVERIFY(t.showsConversion());
-        }
     }
 
     void pastingWithAutomaticUpdateFitsTheHeight_data() {
@@ -120,18 +120,6 @@ private slots:
         QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("5"));
         QCOMPARE(h.boxText("TxtH"), height);
         QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
-    }
-
-    void automaticUpdateConvertsWhenCheckedAndTheButtonFollowsTheSource() {
-        Typed t;
-        click(t.check("ChkAuto"));
-        QVERIFY(t.showsConversion());
-        click(t.check("ChkAuto"));
-        typeAtEnd(t.pane("TxtOri"), QStringLiteral("な"));
-        QVERIFY(!t.paneText("TxtTate").contains(QStringLiteral("な")));
-        t.pane("TxtOri")->selectAll();
-        QTest::keyClick(t.pane("TxtOri"), Qt::Key_Delete);
-        QVERIFY(!t.button("Command1")->isEnabled());
     }
 
     // Automatic update converts the trimmed text but leaves what was typed, so that a new
@@ -162,33 +150,61 @@ private slots:
         QCOMPARE(t.paneText("TxtOri"), tail.endsWith(QLatin1Char('a')) ? typed + tail : typed);
     }
 
-    // Margins and heights far beyond what a pane can show fail without ending the program.
-    void hugeValuesShowTheFailureText_data() {
-        QTest::addColumn<QByteArray>("box");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("fixedLines");
-        QTest::newRow("largest 32-bit margin") << QByteArray("TxtMgn") << "2147483647" << false;
-        QTest::newRow("margin one below") << QByteArray("TxtMgn") << "2147483646" << false;
-        QTest::newRow("margin beyond 32 bits") << QByteArray("TxtMgn") << "99999999999" << false;
-        QTest::newRow("margin, fixed lines") << QByteArray("TxtMgn") << "2147483647" << true;
-        QTest::newRow("largest 32-bit height") << QByteArray("TxtH") << "2147483647" << false;
-        QTest::newRow("height, fixed lines") << QByteArray("TxtH") << "2147483647" << true;
+    // Values that are no numbers, or far beyond what a pane can show, fail without ending
+    // the program: "えらー" in the vertical pane, the reason in the status line, and the
+    // next successful conversion clears it.
+    void failingValuesShowTheFailureTextAndTheReason_data() {
+        const Failing rows[] = {
+            {"height not a number", "TxtH", "あ", false, "本文の文字数が数値ではありません"},
+            {"height out of range", "TxtH", "99999999999", false, "本文の文字数が大きすぎます"},
+            {"largest 32-bit height", "TxtH", "2147483647", false, ""},
+            {"height, fixed lines", "TxtH", "2147483647", true, ""},
+            {"lines not a number", "TxtWidth", "x", true, "行数が数値ではありません"},
+            {"lines out of range", "TxtWidth", "40000", true, "行数が 32767 を超えます"},
+            {"margin not a number", "TxtMgn", "-", false, "余白が数値ではありません"},
+            {"margin beyond 32 bits", "TxtMgn", "99999999999", false, "余白が大きすぎます"},
+            {"largest 32-bit margin", "TxtMgn", "2147483647", false, ""},
+            {"margin one below", "TxtMgn", "2147483646", false, ""},
+            {"margin, fixed lines", "TxtMgn", "2147483647", true, ""},
+        };
+        addRows(rows);
     }
-    void hugeValuesShowTheFailureText() {
-        QFETCH(QByteArray, box);
-        QFETCH(QString, value);
-        QFETCH(bool, fixedLines);
+    void failingValuesShowTheFailureTextAndTheReason() {
+        QFETCH(Failing, row);
         Typed t;
-        if (fixedLines)
+        if (row.fixedLines)
             click(t.check("ChkWidth"));
         const QString source = t.paneText("TxtOri");
+        const QString before = t.boxText(row.box);
         // Pasted in one go: typed key by key, the shorter values on the way convert to
         // results of millions of characters, which only make the test slow.
-        t.box(box.constData())->selectAll();
-        pasteInto(t.box(box.constData()), value);
-        QCOMPARE(t.boxText(box.constData()), value);
-        QCOMPARE(t.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
+        t.box(row.box)->selectAll();
+        pasteInto(t.box(row.box), row.value);
+        QCOMPARE(t.boxText(row.box), row.value);
+        if (row.reason.isEmpty()) // converted at once
+            QCOMPARE(t.paneText("TxtTate"), kFailed);
+        click(t.button("Command1"));
+        QCOMPARE(t.paneText("TxtTate"), kFailed);
         QCOMPARE(t.paneText("TxtOri"), source);
+        const QString status = t.find<QLabel>("LblStatus")->text();
+        QVERIFY(!status.isEmpty());
+        if (!row.reason.isEmpty())
+            QCOMPARE(status, row.reason);
+        t.box(row.box)->setText(before);
+        click(t.button("Command1"));
+        QVERIFY(t.paneText("TxtTate") != kFailed);
+        QCOMPARE(t.find<QLabel>("LblStatus")->text(), QString());
+    }
+
+    // Every failure kind has a reason of its own; success has none.
+    void everyFaultHasItsOwnReason() {
+        using tovalo::engine::Fault;
+        QSet<QString> reasons;
+        for (int kind = int(Fault::HeightNotNumber); kind <= int(Fault::ResultTooLarge); ++kind)
+            reasons.insert(QString::fromUtf8(tovalo::ui::texts::faultReason(Fault(kind))));
+        QCOMPARE(reasons.size(), int(Fault::ResultTooLarge));
+        QVERIFY(!reasons.contains(QString()));
+        QCOMPARE(QString::fromUtf8(tovalo::ui::texts::faultReason(Fault::None)), QString());
     }
 
     // A click that waits while a conversion runs counts for that conversion's result.
@@ -212,7 +228,7 @@ private slots:
         typeAtEnd(t.pane("TxtOri"), QStringLiteral("  "));
         replaceBoxText(t.box("TxtMgn"), QStringLiteral("x"));
         click(t.button("Command1"));
-        QCOMPARE(t.paneText("TxtTate"), QStringLiteral("\r\nえらー"));
+        QCOMPARE(t.paneText("TxtTate"), kFailed);
         QVERIFY(!t.paneText("TxtOri").endsWith(QLatin1Char(' ')));
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }

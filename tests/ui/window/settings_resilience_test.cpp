@@ -3,23 +3,13 @@
 #include "window_harness.h"
 
 #include "platform/text/cp932.h"
-#include "settings/settings_file.h"
-#include "ui/widgets/pane.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QRandomGenerator>
-#include <QTest>
 
 using namespace tovalo::ui;
-using namespace tovalo::settings;
 using namespace tovalo::ui::test;
 
 namespace {
-
-const QString kFailure =
-    QStringLiteral("ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう");
 
 const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前はまだ無い。";
 // A whole file of six records whose texts hold line breaks, doubled quotation marks
@@ -27,6 +17,11 @@ const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前は�
 const QByteArray kWholeFile = QByteArray::fromStdString(tovalo::text::toCp932(
     u"2,3,\"＊\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
     u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n"));
+const QByteArray kDamaged = kWholeFile.left(60);
+
+QString copyPath(const WindowHarness &h) {
+    return h.settingsPath() + QStringLiteral(".bak");
+}
 
 // A window started on the given settings file.
 Form1 &openOn(WindowHarness &h, const QByteArray &file) {
@@ -34,44 +29,54 @@ Form1 &openOn(WindowHarness &h, const QByteArray &file) {
     return h.open();
 }
 
-int readBack(const QByteArray &file, SettingsRecords &records) {
-    return readSettingsFile(std::string_view(file.data(), file.size()), records);
-}
-
-bool startUpFailed(const WindowHarness &h) {
-    return h.paneText("TxtOri") == kFailure;
-}
-
-QString copyPath(const WindowHarness &h) {
-    return h.settingsPath() + QStringLiteral(".bak");
-}
-
 // The user turns on automatic update and types, which converts; shut-down then rewrites
 // the settings file whole, with what the window held, after keeping the file start-up
 // found as a copy unless it read that file whole.
 void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
-    Form1 &form = h.form();
-    QVERIFY(!form.isStartingUp());
-
-    click(h.find<QCheckBox>("ChkAuto"));
+    QVERIFY(!h.form().isStartingUp());
+    click(h.check("ChkAuto"));
     typeAtEnd(h.pane("TxtOri"), QStringLiteral("あ"));
     QVERIFY(h.paneText("TxtOri").contains(QStringLiteral("あ")));
-    QCOMPARE(h.paneText("TxtTate"), convertedNow(form));
-
-    const std::u16string source = h.pane("TxtOri")->text();
-    const std::u16string vertical = h.pane("TxtTate")->text();
+    QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+    const QString source = h.paneText("TxtOri");
+    const QString vertical = h.paneText("TxtTate");
     h.close();
-    QVERIFY(!form.isVisible());
+    QVERIFY(!h.form().isVisible());
     QVERIFY(h.dialogs.messages.isEmpty());
-    SettingsRecords written;
-    QCOMPARE(readBack(h.files.contents.value(h.settingsPath()), written), kSettingsRecordCount);
-    QCOMPARE(written.source, source);
-    QCOMPARE(written.vertical, vertical);
-    SettingsRecords found;
-    if (readBack(fileFound, found) == kSettingsRecordCount)
+    const auto written = wholeSettings(h.settingsBytes());
+    QVERIFY(written);
+    QCOMPARE(q(written->source), source);
+    QCOMPARE(q(written->vertical), vertical);
+    if (wholeSettings(fileFound))
         QVERIFY(!h.files.contents.contains(copyPath(h)));
     else
         QCOMPARE(h.files.contents.value(copyPath(h)), fileFound);
+}
+
+struct Odd {
+    const char *name;
+    QByteArray file;
+    bool failure;
+};
+
+struct Unread {
+    const char *name;
+    QByteArray file;
+    bool unreadable, olderCopy, folderReadOnly;
+};
+
+struct Unwritable {
+    const char *name;
+    QString unwritable;
+    QString written; // the file written, or the one complained of
+    QString reason;
+};
+
+QByteArray oddFile(std::string_view recordOne, std::string_view recordThree,
+                   std::string_view source) {
+    return QByteArray::fromStdString(std::string(recordOne) + "\r\n#TRUE#,#TRUE#,#TRUE#\r\n" +
+                                     std::string(recordThree) + "\r\n\"\"\r\n\"" +
+                                     std::string(source) + "\"\r\n\"\"\r\n");
 }
 
 } // namespace
@@ -94,108 +99,70 @@ private slots:
             QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
             QCOMPARE(h.paneText("TxtTate"), QStringLiteral("saved\r\nvertical"));
             QCOMPARE(h.boxText("TxtH"), QStringLiteral("12"));
-            QVERIFY(h.find<QCheckBox>("ChkWidth")->isChecked());
+            QVERIFY(h.check("ChkWidth")->isChecked());
         } else {
-            QCOMPARE(h.paneText("TxtOri"), kFailure);
+            QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
             QVERIFY(h.paneText("TxtTate").isEmpty());
             QCOMPARE(h.boxText("TxtH"), QStringLiteral("10"));
         }
         typeConvertAndClose(h, kWholeFile.left(length));
     }
 
-    // Random bytes, and the whole file with a few bytes changed at random.
-    void randomlyDamagedFile_data() {
-        QTest::addColumn<QByteArray>("file");
-        QRandomGenerator random(20240611);
-        for (int i = 0; i < 40; ++i) {
-            QByteArray bytes(random.bounded(400), '\0');
-            for (char &byte : bytes)
-                byte = static_cast<char>(random.bounded(256));
-            QTest::addRow("random bytes %d", i) << bytes;
-        }
-        for (int i = 0; i < 40; ++i) {
-            QByteArray bytes = kWholeFile;
-            for (int changes = random.bounded(1, 5); changes > 0; --changes)
-                bytes[random.bounded(int(bytes.size()))] = static_cast<char>(random.bounded(256));
-            QTest::addRow("changed bytes %d", i) << bytes;
-        }
-    }
-    void randomlyDamagedFile() {
-        QFETCH(QByteArray, file);
-        WindowHarness h;
-        openOn(h, file);
-        typeConvertAndClose(h, file);
-    }
-
     // Whole files with values the program never writes.
     void oddValues_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("failure");
-        auto file = [](std::string_view recordOne, std::string_view recordThree,
-                       std::string_view source) {
-            return QByteArray::fromStdString(
-                std::string(recordOne) + "\r\n#TRUE#,#TRUE#,#TRUE#\r\n" + std::string(recordThree) +
-                "\r\n\"\"\r\n\"" + std::string(source) + "\"\r\n\"\"\r\n");
-        };
         using namespace std::string_view_literals;
-        QTest::newRow("choices out of range")
-            << file("32767,-32768,\"\"", "\"12\",\"7\",1", "text") << false;
-        QTest::newRow("number beyond 16 bits")
-            << file("40000,3,\"\"", "\"12\",\"7\",1", "text") << true;
-        QTest::newRow("parameters that are no numbers")
-            << file("1,3,\"x\"", "\"abc\",\"-3\",1", "text") << false;
-        QTest::newRow("largest parameters")
-            << file("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text") << false;
-        QTest::newRow("control characters in the text")
-            << file("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv) << false;
-        QTest::newRow("half a double-byte character")
-            << file("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82") << false;
+        const Odd rows[] = {
+            {"choices out of range", oddFile("32767,-32768,\"\"", "\"12\",\"7\",1", "text"), false},
+            {"number beyond 16 bits", oddFile("40000,3,\"\"", "\"12\",\"7\",1", "text"), true},
+            {"parameters that are no numbers", oddFile("1,3,\"x\"", "\"abc\",\"-3\",1", "text"),
+             false},
+            {"largest parameters", oddFile("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text"),
+             false},
+            {"control characters in the text",
+             oddFile("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv), false},
+            {"half a double-byte character", oddFile("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82"),
+             false},
+        };
+        addRows(rows);
     }
     void oddValues() {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, failure);
+        QFETCH(Odd, row);
         WindowHarness h;
-        openOn(h, file);
-        QCOMPARE(startUpFailed(h), failure);
-        typeConvertAndClose(h, file);
+        openOn(h, row.file);
+        QCOMPARE(h.paneText("TxtOri") == kStartUpFailure, row.failure);
+        typeConvertAndClose(h, row.file);
     }
 
     // A file start-up could not read whole is kept, replacing an older copy. When no
     // copy can be made, nothing is written and the user is told.
     void unreadFileIsKept_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("unreadable");
-        QTest::addColumn<bool>("olderCopy");
-        QTest::addColumn<bool>("folderReadOnly");
-        QTest::newRow("damaged") << kWholeFile.left(60) << false << false << false;
-        QTest::newRow("damaged, older copy") << kWholeFile.left(60) << false << true << false;
-        QTest::newRow("unreadable") << kWholeFile << true << false << false;
-        QTest::newRow("damaged, folder read-only") << kWholeFile.left(60) << false << false << true;
+        const Unread rows[] = {
+            {"damaged", kDamaged, false, false, false},
+            {"damaged, older copy", kDamaged, false, true, false},
+            {"unreadable", kWholeFile, true, false, false},
+            {"damaged, folder read-only", kDamaged, false, false, true},
+        };
+        addRows(rows);
     }
     void unreadFileIsKept() {
-        QFETCH(QByteArray, file);
-        QFETCH(bool, unreadable);
-        QFETCH(bool, olderCopy);
-        QFETCH(bool, folderReadOnly);
+        QFETCH(Unread, row);
         WindowHarness h;
-        if (unreadable)
+        if (row.unreadable)
             h.files.unreadable.insert(h.settingsPath());
-        if (olderCopy)
+        if (row.olderCopy)
             h.files.contents[copyPath(h)] = "older copy";
-        openOn(h, file);
-        QVERIFY(startUpFailed(h));
-        if (folderReadOnly)
+        openOn(h, row.file);
+        QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
+        if (row.folderReadOnly)
             h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
         h.close();
-        if (folderReadOnly) {
-            QCOMPARE(h.files.contents.value(h.settingsPath()), file);
+        if (row.folderReadOnly) {
+            QCOMPARE(h.settingsBytes(), row.file);
             QVERIFY(!h.files.contents.contains(copyPath(h)));
             QCOMPARE(h.dialogs.messages.size(), 1);
         } else {
-            QCOMPARE(h.files.contents.value(copyPath(h)), file);
-            SettingsRecords written;
-            QCOMPARE(readBack(h.files.contents.value(h.settingsPath()), written),
-                     kSettingsRecordCount);
+            QCOMPARE(h.files.contents.value(copyPath(h)), row.file);
+            QVERIFY(wholeSettings(h.settingsBytes()));
             QVERIFY(h.dialogs.messages.isEmpty());
         }
     }
@@ -203,26 +170,18 @@ private slots:
     // Where the settings go when the program's folder cannot take them, and what the
     // user is told, before the window closes, when they cannot be written.
     void shutDownWithUnwritableFiles_data() {
-        QTest::addColumn<QString>("unwritable");
-        QTest::addColumn<QString>("written"); // the file written, or the one complained of
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("program folder read-only") << "program folder"
-                                                  << "/home/user/.config/tovalo/Tov.ini"
-                                                  << "";
-        QTest::newRow("both folders read-only") << "both folders"
-                                                << "/home/user/.config/tovalo/Tov.ini"
-                                                << "Permission denied";
-        QTest::newRow("every write fails") << "every write"
-                                           << "/opt/tovalo/Tov.ini"
-                                           << "Permission denied";
-        QTest::newRow("Tov.ini read-only") << "Tov.ini"
-                                           << "/opt/tovalo/Tov.ini"
-                                           << "the file is read-only";
+        const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
+        const QString beside = QStringLiteral("/opt/tovalo/Tov.ini");
+        const Unwritable rows[] = {
+            {"program folder read-only", "program folder", config, ""},
+            {"both folders read-only", "both folders", config, "Permission denied"},
+            {"every write fails", "every write", beside, "Permission denied"},
+            {"Tov.ini read-only", "Tov.ini", beside, "the file is read-only"},
+        };
+        addRows(rows);
     }
     void shutDownWithUnwritableFiles() {
-        QFETCH(QString, unwritable);
-        QFETCH(QString, written);
-        QFETCH(QString, reason);
+        QFETCH(Unwritable, row);
         WindowHarness h;
         h.putManual(u"説明書");
         const QString besideTheProgram = h.settingsPath();
@@ -231,24 +190,24 @@ private slots:
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
 
         // The files change while the program runs.
-        if (unwritable.endsWith(QStringLiteral("folder")) ||
-            unwritable == QStringLiteral("both folders"))
+        if (row.unwritable.endsWith(QStringLiteral("folder")) ||
+            row.unwritable == QStringLiteral("both folders"))
             h.files.readOnlyFolders.insert(h.files.programFolderPath);
-        if (unwritable == QStringLiteral("both folders"))
+        if (row.unwritable == QStringLiteral("both folders"))
             h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
-        h.files.failWrites = unwritable == QStringLiteral("every write");
-        if (unwritable == QStringLiteral("Tov.ini"))
+        h.files.failWrites = row.unwritable == QStringLiteral("every write");
+        if (row.unwritable == QStringLiteral("Tov.ini"))
             h.files.readOnly.insert(besideTheProgram);
         h.close();
 
         QVERIFY(!form.isVisible());
         QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
-        if (reason.isEmpty()) {
+        if (row.reason.isEmpty()) {
             QVERIFY(h.dialogs.messages.isEmpty());
-            SettingsRecords records;
-            QCOMPARE(readBack(h.files.contents.value(written), records), kSettingsRecordCount);
-            QCOMPARE(q(records.source), q(kSavedSource) + QStringLiteral("。"));
-            QVERIFY(h.files.normalized.contains(written));
+            const auto records = wholeSettings(h.files.contents.value(row.written));
+            QVERIFY(records);
+            QCOMPARE(q(records->source), q(kSavedSource) + QStringLiteral("。"));
+            QVERIFY(h.files.normalized.contains(row.written));
         } else {
             QVERIFY(
                 !h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
@@ -258,10 +217,10 @@ private slots:
             QCOMPARE(message.icon, tovalo::platform::MessageIcon::Warning);
             QVERIFY(message.overShownWindow);
             // The per-user file beside it fails alike, unless only "Tov.ini" is read-only.
-            QString expected =
-                QStringLiteral("設定ファイルを保存できませんでした。\n") + written + '\n' + reason;
-            if (unwritable != QStringLiteral("Tov.ini"))
-                expected += '\n' + QFileInfo(written).path() + "/tovalo.conf\n" + reason;
+            QString expected = QStringLiteral("設定ファイルを保存できませんでした。\n") +
+                               row.written + '\n' + row.reason;
+            if (row.unwritable != QStringLiteral("Tov.ini"))
+                expected += '\n' + QFileInfo(row.written).path() + "/tovalo.conf\n" + row.reason;
             QCOMPARE(message.text, expected);
         }
 
@@ -270,10 +229,11 @@ private slots:
         next.files.contents = h.files.contents;
         next.files.readOnlyFolders = h.files.readOnlyFolders;
         next.open();
-        QCOMPARE(next.paneText("TxtOri"), reason.isEmpty() ? q(kSavedSource) + QStringLiteral("。")
-                                          : unwritable == QStringLiteral("both folders")
-                                              ? QStringLiteral("説明書") // no settings found
-                                              : q(kSavedSource));
+        QCOMPARE(next.paneText("TxtOri"),
+                 row.reason.isEmpty() ? q(kSavedSource) + QStringLiteral("。")
+                 : row.unwritable == QStringLiteral("both folders")
+                     ? QStringLiteral("説明書") // none found
+                     : q(kSavedSource));
     }
 };
 

@@ -1,13 +1,11 @@
 // The window's copy and paste commands through the system's real clipboard on an X server:
 // what they put there has the platform's line ends (LF), like Ctrl+C in the panes, and
 // pasting takes CR LF, LF and CR alike.
-#include "menu_action.h"
+#include "window_harness.h"
 
-#include "platform/qt/fake_files.h"
 #include "platform/qt/qt_clipboard.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QMouseEvent>
 
 using namespace tovalo::ui::test;
@@ -16,21 +14,10 @@ namespace platform = tovalo::platform;
 namespace {
 
 // A window on fakes except for the clipboard, which is the system's.
-struct WindowOnRealClipboard {
-    platform::FakeDialogs dialogs;
-    platform::FakeFiles files;
-    platform::FakeRegistry registry;
-    platform::QtClipboard clipboard;
-    platform::FakeShell shell;
-    platform::FakeWindowOrder windowOrder;
-    tovalo::ui::Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
-
+struct WindowOnRealClipboard : WindowOn<platform::FakeFiles, platform::QtClipboard> {
     WindowOnRealClipboard() {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-    }
-    tovalo::ui::Pane *pane(const char *name) {
-        return form.findChild<tovalo::ui::Pane *>(QString::fromLatin1(name));
     }
 };
 
@@ -72,7 +59,7 @@ private slots:
         w.pane("TxtTate")->setText(u"縦\r\n書");
         w.pane("TxtTate")->selectAll();
         if (command == QLatin1String("BtnCopy"))
-            pressOn(w.form.findChild<QWidget *>(command), Qt::NoModifier);
+            pressOn(w.find<QWidget>("BtnCopy"), Qt::NoModifier);
         else
             choose(w.form, command.toLatin1().constData());
         QCOMPARE(onClipboard(), expected);
@@ -85,7 +72,7 @@ private slots:
     void taggedCopyKeepsItsLines() {
         WindowOnRealClipboard w;
         w.pane("TxtTate")->setText(u"縦\r\n書");
-        pressOn(w.form.findChild<QWidget *>(QStringLiteral("BtnCopy")), Qt::ShiftModifier);
+        pressOn(w.find<QWidget>("BtnCopy"), Qt::ShiftModifier);
         const QString tagged = onClipboard();
         QVERIFY(!tagged.contains(QLatin1Char('\r')));
         QVERIFY(tagged.contains(QStringLiteral("縦\n書")));
@@ -106,10 +93,10 @@ private slots:
         WindowOnRealClipboard w;
         QGuiApplication::clipboard()->setText(clipboard);
         if (command == QLatin1String("BtnPaste"))
-            click(w.form.findChild<QPushButton *>(command));
+            click(w.find<QPushButton>("BtnPaste"));
         else
             choose(w.form, command.toLatin1().constData());
-        QCOMPARE(q(w.pane("TxtOri")->text()), QStringLiteral("a\r\nb"));
+        QCOMPARE(w.paneText("TxtOri"), QStringLiteral("a\r\nb"));
     }
 };
 

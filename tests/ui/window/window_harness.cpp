@@ -70,6 +70,44 @@ QString WindowHarness::boxText(const char *name) const {
     return find<QLineEdit>(name)->text();
 }
 
+void OpenWindow::choose(const char *entry) {
+    test::choose(form(), entry);
+}
+
+QAction *menuAction(const Form1 &form, const char *name) {
+    auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
+    if (!action)
+        qFatal("no menu entry %s", name);
+    return action;
+}
+
+void choose(const Form1 &form, const char *name) {
+    QAction *action = menuAction(form, name);
+    QVERIFY(action->isEnabled());
+    action->trigger();
+}
+
+std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file) {
+    settings::SettingsRecords records;
+    if (settings::readSettingsFile(std::string_view(file.data(), file.size()), records) !=
+        settings::kSettingsRecordCount)
+        return std::nullopt;
+    return records;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QVERIFY(file.setPermissions(permissions));
+}
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 QString convertedNow(const Form1 &form) {
     auto box = [&](const char *name) {
         return form.findChild<QLineEdit *>(QString::fromLatin1(name))->text().toStdU16String();

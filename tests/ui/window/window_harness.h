@@ -5,11 +5,15 @@
 #include "platform/qt/fake_files.h"
 #include "platform/qt/fake_shell.h"
 #include "platform/qt/fake_window_order.h"
+#include "platform/qt/qt_files.h"
 #include "platform/registry/fake_registry.h"
+#include "settings/settings_file.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/form1.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -19,10 +23,16 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tovalo::ui::test {
+
+inline QString q(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A main window on fakes: files in memory, dialogs that answer at once and a registry
 // in memory. Each test makes its own.
@@ -50,6 +60,7 @@ public:
     QString settingsPath() const;
     void putSettings(std::u16string_view text);
     std::u16string settingsText() const;
+    QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
     void putManual(std::u16string_view text);
     // Installs the update checker and lets it know of the given latest build.
     void installUpdateChecker(std::uint32_t latestBuild);
@@ -69,6 +80,58 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
+// The main window on fakes, started up and shown.
+struct OpenWindow : WindowHarness {
+    OpenWindow() { open(); }
+    void choose(const char *entry);
+};
+
+// A main window on the given file service (QtFiles for the real file system, QtFilesInFolder
+// for a program that lives in a folder) and clipboard, with fakes for every other service.
+template <class Files, class Clipboard = platform::FakeClipboard> struct WindowOn {
+    platform::FakeDialogs dialogs;
+    Files files;
+    platform::FakeRegistry registry;
+    Clipboard clipboard;
+    platform::FakeShell shell;
+    platform::FakeWindowOrder windowOrder;
+    Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
+
+    template <class... FilesArgs>
+    explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
+
+    template <class T> T *find(const char *name) {
+        return form.findChild<T *>(QString::fromLatin1(name));
+    }
+    Pane *pane(const char *name) { return find<Pane>(name); }
+    QString paneText(const char *name) { return q(pane(name)->text()); }
+};
+
+// A window on the real file system that is neither started up nor closed, so that no
+// settings file is read or written.
+using RealWindow = WindowOn<platform::QtFiles>;
+
+// The program started up and shown on the real file system as if it lived in `folder`.
+struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
+    explicit ProgramIn(const QString &folder) : WindowOn(folder) {
+        form.startUp();
+        form.show();
+    }
+};
+
+// The menu entry of that name; the test fails when the window lacks it.
+QAction *menuAction(const Form1 &form, const char *name);
+// Chooses the entry as the user does; it must be enabled.
+void choose(const Form1 &form, const char *name);
+
+// The records of a settings file when it holds all six, else nothing.
+std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file);
+
+// Files on the real file system.
+void writeFile(const QString &path, const QByteArray &bytes,
+               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
+QByteArray readFile(const QString &path); // "(unreadable)" when it cannot be read
+
 // What the user does.
 void typeAtEnd(QWidget *pane, const QString &text);       // through the input method
 void replaceBoxText(QLineEdit *box, const QString &text); // select all, then type
@@ -85,8 +148,18 @@ QStringList tabOrder(QWidget *first, int count);
 // options as they stand: the vertical text, or the failure text.
 QString convertedNow(const Form1 &form);
 
-inline QString q(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+// What the source pane shows when start-up stops at a failure.
+inline const QString kStartUpFailure =
+    QStringLiteral("ファイル読み込み中にエラーが発生しましたが大した問題にはならないでしょう");
+// What the vertical pane shows when a conversion fails.
+inline const QString kFailed = QStringLiteral("\r\nえらー");
+
+// Data-driven cases with one row per case, each named by its `name`: the _data function
+// calls addRows(cases); the test function takes QFETCH(Row, row).
+template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
+    QTest::addColumn<Row>("row");
+    for (const Row &row : rows)
+        QTest::newRow(row.name) << row;
 }
 
 } // namespace tovalo::ui::test

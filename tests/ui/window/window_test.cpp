@@ -22,6 +22,13 @@ void resizeOuter(QWidget &window, int width, int height) {
     window.resize(QSize(width, height) - (window.frameGeometry().size() - window.size()));
 }
 
+void everyControlIsWhole(Form1 &form) {
+    QWidget *client = form.centralWidget();
+    for (QWidget *control : client->findChildren<QWidget *>())
+        QVERIFY2(client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
+                 qPrintable(control->objectName()));
+}
+
 } // namespace
 
 class WindowTest : public QObject {
@@ -40,9 +47,12 @@ private slots:
         QVERIFY(!h.bar("ScrWidth")->isEnabled() && !h.box("TxtWidth")->isEnabled());
     }
 
+    // The first window shows every control whole, the frame at the top right included; so
+    // does a window made very small, which stops at the size where every control fits.
     void resizeSharesTheWidthAndKeepsEveryControlWhole() {
         WindowHarness h;
         Form1 &form = h.open();
+        everyControlIsWhole(form);
         resizeOuter(form, 600, 400); // 9000 x 6000 twips
         const QRect source = h.pane("TxtOri")->geometry();
         const QRect tate = h.pane("TxtTate")->geometry();
@@ -53,26 +63,12 @@ private slots:
         QCOMPARE(h.bar("ScrWidth")->geometry(), QRect(px(6544.8), px(720), px(2332.8), px(255)));
         QCOMPARE(h.button("BtnPaste")->pos(), QPoint(px(120), px(120)));
 
-        // A window made very small stops at the size where every control stays whole.
         for (const QSize small : {QSize(80, 400), QSize(300, 100)}) {
             resizeOuter(form, small.width(), small.height());
-            QWidget *client = form.centralWidget();
-            for (QWidget *control : client->findChildren<QWidget *>())
-                QVERIFY2(
-                    client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
-                    qPrintable(control->objectName()));
+            everyControlIsWhole(form);
         }
         resizeOuter(form, 600, 400);
         QCOMPARE(h.pane("TxtOri")->geometry(), source);
-    }
-
-    // The first window shows every control whole, the frame at the top right included.
-    void firstWindowShowsEveryControlWhole() {
-        WindowHarness h;
-        QWidget *client = h.open().centralWidget();
-        for (QWidget *control : client->findChildren<QWidget *>())
-            QVERIFY2(client->rect().contains(control->mapTo(client, control->rect().bottomRight())),
-                     qPrintable(control->objectName()));
     }
 
     void panesShowFullWidthCharactersTwiceAsWideAsHalfWidth() {
@@ -174,9 +170,7 @@ private slots:
 
     // Screen readers say what a sighted user reads; scripts find the control's name in
     // the description.
-    void controlsAreNamedAsTheUserReadsThem_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
+    void controlsAreNamedAsTheUserReadsThem() {
         const std::pair<const char *, const char16_t *> names[] = {
             {"TxtOri", u"もとの文章"},    {"TxtTate", u"縦書き"},    {"Command1", u"変換"},
             {"BtnMphone", u"携帯電話用"}, {"BtnPaste", u"貼り付け"}, {"BtnCopy", u"コピー"},
@@ -185,19 +179,15 @@ private slots:
             {"TxtWidth", u"行数"},        {"ScrMgn", u"余白"},       {"ScrHeight", u"本文"},
             {"ScrWidth", u"行数"},        {"LblChars", u"文字数"},
         };
-        for (const auto &[control, name] : names)
-            QTest::newRow(control) << QString::fromLatin1(control) << QString::fromUtf16(name);
-    }
-    void controlsAreNamedAsTheUserReadsThem() {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
         WindowHarness h;
-        auto *widget = h.open().findChild<QWidget *>(control);
-        QVERIFY(widget);
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), name);
-        QCOMPARE(accessible->text(QAccessible::Description), control);
+        h.open();
+        for (const auto &[control, name] : names) {
+            QAccessibleInterface *accessible =
+                QAccessible::queryAccessibleInterface(h.find<QWidget>(control));
+            QVERIFY2(accessible, control);
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf16(name));
+            QCOMPARE(accessible->text(QAccessible::Description), QString::fromLatin1(control));
+        }
     }
 
     void programRewriteKeepsTheCaretClamped() {
