@@ -87,6 +87,7 @@ TEST(FixedLines, FailsOutsideItsLimits) {
         {std::u16string(32767, u'あ'), 3, Fault::SourceTooLong},
         {repeated(u"あ\r\n", 4000), 10, Fault::CellIndexOverflow},
         {u"あ", 32768, Fault::HeightTooLarge},
+        {u"あ", 0, Fault::HeightBelowOne},
     };
     for (const auto &c : cases)
         EXPECT_EQ(FixedLines(c.source, {c.height, 2, 0, false, true}, {}).fault, c.fault)
