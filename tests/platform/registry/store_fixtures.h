@@ -1,8 +1,6 @@
 #pragma once
 
-// The stores that tests of registry users run against: the in-memory fake, and the file
-// store in a fresh temporary folder, where writer is a second program on the same files.
-// Below them, values of the current user read and written as another program would.
+// The fake and the file store, where writer is a second program on the same files.
 
 #include "platform/registry/fake_registry.h"
 #include "platform/registry/file_registry.h"
@@ -49,7 +47,7 @@ inline platform::StoredValue number(std::int32_t n) {
     return {platform::ValueType::Number, platform::numberBytes(static_cast<std::uint32_t>(n))};
 }
 
-// Opens, or with `create` creates, a key of the current user; 0 (no key) when that fails.
+// A key of the current user; 0 when it cannot be opened or created.
 inline platform::KeyHandle userKey(platform::Registry &registry, std::string_view path,
                                    bool create = false) {
     constexpr auto root = platform::RegistryRoot::CurrentUser;
