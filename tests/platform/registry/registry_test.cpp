@@ -1,10 +1,14 @@
-
 #include "store_fixtures.h"
 
+#include "platform/registry/file_registry.h"
+
 #include <csignal>
+#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,10 +23,36 @@ namespace fs = std::filesystem;
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 
+struct TempFolder {
+    fs::path path = [] {
+        std::string pattern = (fs::temp_directory_path() / "tovalo-XXXXXX").string();
+        return fs::path(::mkdtemp(pattern.data()));
+    }();
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path, ignored);
+    }
+};
+
+struct FakeStore {
+    FakeRegistry registry;
+};
+struct FileStore {
+    TempFolder folder;
+    FileRegistry registry{folder.path};
+};
+
+std::string fileText(const fs::path &file) {
+    std::ostringstream out;
+    out << std::ifstream(file, std::ios::binary).rdbuf();
+    return out.str();
+}
+
 template <typename Store> class RegistryContract : public ::testing::Test {
 protected:
     Store store;
 };
+using StoreTypes = ::testing::Types<FakeStore, FileStore>;
 TYPED_TEST_SUITE(RegistryContract, StoreTypes);
 
 TYPED_TEST(RegistryContract, KeysWithTheirParentsAndValuesAreFoundWhateverTheCaseOfTheirNames) {
