@@ -79,13 +79,7 @@ TEST(ReadNumber, ReadsDecimalNumbersOnly) {
 }
 
 TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
-    const std::pair<std::u16string_view, std::u16string_view> cases[] = {{u"２０", u"20"},
-                                                                         {u"－１２．５", u"-12.5"},
-                                                                         {u"\u3000＋３", u" +3"},
-                                                                         {u"12ab", u"12ab"},
-                                                                         {u"あ", u"あ"}};
-    for (const auto &[typed, ascii] : cases)
-        EXPECT_EQ(asciiNumberText(typed), ascii);
+    EXPECT_EQ(asciiNumberText(u"２０－１２．５\u3000＋３ｅ12ab あ"), u"20-12.5 +3e12ab あ");
 }
 
 struct Edit {
