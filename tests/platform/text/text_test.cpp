@@ -28,7 +28,6 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
         std::optional<std::size_t> unencodable;
         std::string bytes;
     } cases[] = {
-        {u"", std::nullopt, ""},
         {u"あa\r\n", std::nullopt, "\x82\xa0\x61\r\n"},
         // The wave dash would come back as the full-width tilde.
         {u"a\u301C", 1, "\xEF\xBB\xBF\x61\xE3\x80\x9C"},
