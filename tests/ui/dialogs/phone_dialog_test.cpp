@@ -31,7 +31,6 @@ struct Opened : WindowHarness {
         return dialog->findChild<T *>(QString::fromLatin1(name));
     }
     QLineEdit *box(const char *name) const { return in<QLineEdit>(name); }
-    int side(const char *bar) const { return -in<QScrollBar>(bar)->value(); }
     QString view() const { return q(in<Pane>("TxtView")->text()); }
     QStringList boxes() const {
         return {box("TxtH")->text(), box("TxtW")->text(), box("TxtSep")->text()};
@@ -90,7 +89,6 @@ private slots:
         QCOMPARE(
             QAccessible::queryAccessibleInterface(o.in<QWidget>("TxtH"))->text(QAccessible::Name),
             QStringLiteral("縦"));
-        QCOMPARE(o.in<QLabel>("LblNum")->text(), QStringLiteral("約 %1文字").arg(o.view().size()));
     }
 
     void sizesAreHeldToThreeToFifty_data() { addRows(kSizeCases); }
@@ -107,7 +105,7 @@ private slots:
         if (row.arrow != QStyle::SC_None)
             clickArrow(o.in<QScrollBar>("ScrH"), row.arrow);
         QCOMPARE(edit->text(), row.shown);
-        QCOMPARE(o.side(row.width ? "ScrW" : "ScrH"), row.side);
+        QCOMPARE(-o.in<QScrollBar>(row.width ? "ScrW" : "ScrH")->value(), row.side);
         QCOMPARE(o.view(), row.width ? o.pages(6, row.side) : o.pages(row.side, 8));
     }
 
@@ -159,7 +157,6 @@ private slots:
         click(o.in<QPushButton>("Command5"));
         QCOMPARE(o.clipboard.clearCount, 1);
         QCOMPARE(o.clipboard.content, o.view());
-        QVERIFY(o.clipboard.content.endsWith(QStringLiteral("\r\nメモ")));
         auto *onTop = o.in<QCheckBox>("ChkWin");
         click(onTop);
         onTop->setChecked(true);
