@@ -185,11 +185,9 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
-TEST_F(FileRegistryTest, AMissingStoreIsEmptyAndItsFoldersAreMadeOnTheFirstWrite) {
+TEST_F(FileRegistryTest, TheFoldersOfAStoreAreMadeOnTheFirstWrite) {
     FileRegistry fresh(folder.path / "config" / "registry");
-    KeyHandle key = 0;
-    EXPECT_EQ(fresh.openKey(kUser, "Software", key), RegStatus::NotFound);
-    EXPECT_EQ(fresh.createKey(kUser, "Software", key), RegStatus::Ok);
+    put(fresh, "Software", "Build", number(1));
     EXPECT_TRUE(fs::exists(fresh.fileOf(kUser)));
 }
 
