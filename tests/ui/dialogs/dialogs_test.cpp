@@ -175,8 +175,7 @@ private slots:
         }
     }
 
-    // Every control but the font button shows the dialog's font and stands inside its frame
-    // and the dialog, which grew for the typography boxes; these come back checked.
+    // Every control but the font button shows the dialog's font.
     void controlsFitAndTheTypographyBoxesComeBackChecked() {
         WindowHarness h;
         Form1 &form = h.open();
