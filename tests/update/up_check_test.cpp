@@ -127,8 +127,6 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     running.FilePath(true);
     ASSERT_TRUE(running.WriteData().ok());
     expectStored(Values{
-        {kDeveloperKey, "Author", text("作者")},
-        {kDeveloperKey, "InfoURL", text("https://example.jp/tovalo.txt")},
         {kDeveloperKey, "DisplayHost", text("example.jp")},
         {kProgramKey, "Build", number(210)},
         {kProgramKey, "IconIndex", number(2)},
