@@ -33,8 +33,7 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
     EXPECT_EQ(decodeText("\x85@a\x81"), u"\uFFFD@a\uFFFD"); // bytes that stand for nothing
 }
 
-// Every line of the Unicode consortium's own test file: code points with ÷ (break)
-// or × (no break) between them.
+// Every line of the Unicode test file: code points with ÷ (break) or × (no break) between.
 TEST(Grapheme, FollowsEveryCaseOfTheUnicodeTestFile) {
     std::ifstream in(TOVALO_UNICODE_DATA "/auxiliary/GraphemeBreakTest.txt");
     ASSERT_TRUE(in) << "the Unicode character database (unicode-data) is missing";

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -75,7 +74,6 @@ TEST(ReadNumber, ReadsDecimalNumbersOnly) {
     };
     for (const auto &[text, number] : cases)
         EXPECT_EQ(readNumber(text), number) << testing::PrintToString(std::u16string(text));
-    EXPECT_EQ(readNumber(u"-1e400"), -std::numeric_limits<double>::infinity());
 }
 
 TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
