@@ -171,7 +171,6 @@ TEST_F(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteD
     upCheck.MailAddress(u"dev@example.jp");
     EXPECT_EQ(upCheck.InfoURL(u"", 3).error().number, objectError(4));
 
-    ASSERT_TRUE(upCheck.InfoURL(u"https://first", 1).ok());
     ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
     EXPECT_FALSE(hasKey(registry, kDeveloperKey));
 
