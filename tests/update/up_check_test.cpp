@@ -46,7 +46,6 @@ const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
 const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
 const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
 
-// The update checker shares the registry as a second program.
 class UpCheckTest : public ::testing::Test {
 protected:
     platform::FakeRegistry registry;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -38,9 +38,8 @@ struct FileStore {
 };
 
 std::string fileText(const fs::path &file) {
-    std::ostringstream out;
-    out << std::ifstream(file, std::ios::binary).rdbuf();
-    return out.str();
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 template <typename Store> class RegistryContract : public ::testing::Test {
