@@ -217,9 +217,8 @@ TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits)
                   c.link.empty() ? "file " + fileText(target) : "link to " + c.link.string());
         EXPECT_NE(fileText(target).find("\"Build\"=dword:000000d2"), std::string::npos);
         EXPECT_EQ(hasKey(registry, "Kept"), c.mode != 0);
-        struct stat status {};
-        ASSERT_EQ(::stat(target.c_str(), &status), 0);
-        EXPECT_TRUE(c.mode == 0 || (status.st_mode & 07777) == c.mode) << status.st_mode;
+        const auto mode = mode_t(fs::status(target).permissions());
+        EXPECT_TRUE(c.mode == 0 || mode == c.mode) << mode;
     }
 }
 

@@ -41,28 +41,24 @@ TEST(JudgeBoxText, FollowsTheWholePartOfTheNumber) {
 
 constexpr BoxRange kSide{3, 50};
 
-// While typing only a number within range moves the bar; the rest waits for leaving.
-TEST(PhoneSide, MovesWhileTypingOnlyWithinRange) {
+TEST(PhoneSide, MovesWhileTypingOnlyWithinRangeAndLeavingHoldsTheBoxToTheRange) {
     using Case = std::pair<std::u16string_view, std::optional<int>>;
     constexpr std::nullopt_t no = std::nullopt;
-    const Case cases[] = {{u"12", 12},   {u"7.9", 7},  {u"3", 3}, {u"50", 50},
+    const Case typed[] = {{u"12", 12},   {u"7.9", 7},  {u"3", 3}, {u"50", 50},
                           {u"50.5", no}, {u"2.9", no}, {u"", no}, {u"1e1", 10}};
-    for (const auto &[text, side] : cases)
+    for (const auto &[text, side] : typed)
         EXPECT_EQ(sideWhileTyping(text, kSide), side)
             << testing::PrintToString(std::u16string(text));
-}
-
-TEST(PhoneSide, LeavingHoldsTheBoxToTheRange) {
-    const std::pair<std::u16string_view, std::optional<std::u16string>> cases[] = {
+    const std::pair<std::u16string_view, std::optional<std::u16string>> left[] = {
         {u"2.9", u"3"}, {u"50.5", u"50"},      {u"1e400", u"50"},      {u"", u"17"},
         {u"x", u"17"},  {u"12", std::nullopt}, {u"7.9", std::nullopt}, {u"50", std::nullopt},
     };
-    for (const auto &[text, shown] : cases)
+    for (const auto &[text, shown] : left)
         EXPECT_EQ(sideWhenLeft(text, kSide, 17), shown)
             << testing::PrintToString(std::u16string(text));
 }
 
-TEST(ReadNumber, ReadsDecimalNumbersOnly) {
+TEST(ReadNumber, ReadsDecimalNumbersOnlyAndJapaneseInputTurnsAscii) {
     const std::pair<std::u16string_view, std::optional<double>> cases[] = {
         {u"12", 12.0},          {u" -0.5 ", -0.5},       {u"+7.", 7.0},
         {u".5", 0.5},           {u"1e2", 100.0},         {u"1e-400", 0.0},
@@ -72,9 +68,6 @@ TEST(ReadNumber, ReadsDecimalNumbersOnly) {
     };
     for (const auto &[text, number] : cases)
         EXPECT_EQ(readNumber(text), number) << testing::PrintToString(std::u16string(text));
-}
-
-TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
     EXPECT_EQ(asciiNumberText(u"２０－１２．５\u3000＋３ｅ12ab あ"), u"20-12.5 +3e12ab あ");
 }
 
