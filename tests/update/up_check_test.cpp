@@ -194,6 +194,7 @@ TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOp
     const Case cases[] = {
         {"installed check cannot close", Call::Close, 1, kInstalled},
         {"installed check cannot read the store", Call::Open, 1, kInstalled},
+        {"store unreadable before a write", Call::Open, 1, kWriteData},
         {"second write fails", Call::SetValue, 2, kWriteData, 1},
         {"program key cannot be created", Call::Create, 2, kWriteData, 2},
         {"developer key cannot close", Call::Close, 2, kWriteData, 2},

@@ -1,6 +1,7 @@
 #include "store_fixtures.h"
 
 #include "platform/registry/file_registry.h"
+#include "platform/registry/regedit_format.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -175,6 +176,16 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
         ::alarm(0);
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// Each of these texts is refused whole (a value outside a key, another root, an empty key
+// name, an unknown escape, a number that is not hex, a deletion).
+TEST(RegeditFormat, RefusesWhatIsNoStore) {
+    for (const char *line :
+         {"\"x\"=dword:1\r\n", "[HKEY_LOCAL_MACHINE\\Software]\r\n",
+          "[HKEY_CURRENT_USER\\a\\\\b]\r\n", "[HKEY_CURRENT_USER\\a]\r\n\"x\"=\"\\n\"\r\n",
+          "[HKEY_CURRENT_USER\\a]\r\n\"x\"=dword:1g\r\n", "[HKEY_CURRENT_USER\\a]\r\n\"x\"=-\r\n"})
+        EXPECT_FALSE(parseRegedit("REGEDIT4\r\n"s + line, kUser)) << line;
 }
 
 TEST_F(FileRegistryTest, TheFoldersOfAStoreAreMadeOnTheFirstWrite) {

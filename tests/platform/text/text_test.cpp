@@ -33,6 +33,13 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
     EXPECT_EQ(decodeText("\x85@a\x81"), u"\uFFFD@a\uFFFD"); // bytes that stand for nothing
 }
 
+// Each byte of a cut sequence, a surrogate or an overlong form becomes U+FFFD.
+TEST(Utf8, IllFormedBytesBecomeReplacementCharacters) {
+    EXPECT_EQ(fromUtf8("a\xE3\x81"), u"a\uFFFD\uFFFD");
+    EXPECT_EQ(fromUtf8("\xED\xA0\x80\xC0\xAF😀"), u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD😀");
+    EXPECT_FALSE(isValidUtf8("a\xE3\x81"));
+}
+
 // Every line of the Unicode test file: code points with ÷ (break) or × (no break) between.
 TEST(Grapheme, FollowsEveryCaseOfTheUnicodeTestFile) {
     std::ifstream in(TOVALO_UNICODE_DATA "/auxiliary/GraphemeBreakTest.txt");
