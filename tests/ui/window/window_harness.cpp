@@ -15,19 +15,12 @@
 
 namespace tovalo::ui::test {
 
-WindowHarness::WindowHarness() = default;
-WindowHarness::~WindowHarness() = default;
-
 Form1 &WindowHarness::open(platform::Registry &store) {
     form_ = std::make_unique<Form1>(
         Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
     form_->startUp();
     form_->show();
     return *form_;
-}
-
-void WindowHarness::close() {
-    form_->close();
 }
 
 QString WindowHarness::settingsPath() const {
@@ -58,32 +51,9 @@ void WindowHarness::installUpdateChecker(std::uint32_t latestBuild) {
     registry.closeKey(key);
 }
 
-Pane *WindowHarness::pane(const char *name) const {
-    return find<Pane>(name);
-}
-
-QString WindowHarness::paneText(const char *name) const {
-    return q(pane(name)->text());
-}
-
-QString WindowHarness::boxText(const char *name) const {
-    return find<QLineEdit>(name)->text();
-}
-
-void OpenWindow::choose(const char *entry) {
-    test::choose(form(), entry);
-}
-
-QAction *menuAction(const Form1 &form, const char *name) {
-    auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
-    if (!action)
-        qFatal("no menu entry %s", name);
-    return action;
-}
-
 void choose(const Form1 &form, const char *name) {
-    QAction *action = menuAction(form, name);
-    QVERIFY(action->isEnabled());
+    auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
+    QVERIFY2(action && action->isEnabled(), name);
     action->trigger();
 }
 

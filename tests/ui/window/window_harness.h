@@ -34,6 +34,9 @@ inline QString q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Chooses the menu entry of that name as the user does; it must be enabled.
+void choose(const Form1 &form, const char *name);
+
 // A main window on fakes: files in memory, dialogs that answer at once and a registry
 // in memory. Each test makes its own.
 class WindowHarness {
@@ -45,15 +48,12 @@ public:
     platform::FakeShell shell;
     platform::FakeWindowOrder windowOrder;
 
-    WindowHarness();
-    ~WindowHarness();
-
     // Makes the window, runs its start-up and shows it; on the registry fake, or on the
     // given store.
     Form1 &open() { return open(registry); }
     Form1 &open(platform::Registry &store);
     // Closes the window as the user does; its shut-down writes the settings file.
-    void close();
+    void close() { form_->close(); }
     Form1 &form() { return *form_; }
 
     // Where the window reads and writes the settings file, as the files stand now.
@@ -68,13 +68,13 @@ public:
     template <class T> T *find(const char *name) const {
         return form_->findChild<T *>(QString::fromLatin1(name));
     }
-    Pane *pane(const char *name) const;
+    Pane *pane(const char *name) const { return find<Pane>(name); }
     QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
     QScrollBar *bar(const char *name) const { return find<QScrollBar>(name); }
     QCheckBox *check(const char *name) const { return find<QCheckBox>(name); }
     QPushButton *button(const char *name) const { return find<QPushButton>(name); }
-    QString paneText(const char *name) const;
-    QString boxText(const char *name) const;
+    QString paneText(const char *name) const { return q(pane(name)->text()); }
+    QString boxText(const char *name) const { return box(name)->text(); }
 
 private:
     std::unique_ptr<Form1> form_;
@@ -83,7 +83,7 @@ private:
 // The main window on fakes, started up and shown.
 struct OpenWindow : WindowHarness {
     OpenWindow() { open(); }
-    void choose(const char *entry);
+    void choose(const char *entry) { test::choose(form(), entry); }
 };
 
 // A main window on the given file service (QtFiles for the real file system, QtFilesInFolder
@@ -119,10 +119,6 @@ struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
     }
 };
 
-// The menu entry of that name; the test fails when the window lacks it.
-QAction *menuAction(const Form1 &form, const char *name);
-// Chooses the entry as the user does; it must be enabled.
-void choose(const Form1 &form, const char *name);
 
 // The records of a settings file when it holds all six, else nothing.
 std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file);

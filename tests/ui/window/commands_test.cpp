@@ -1,0 +1,506 @@
+// The menu bar, the file, edit and help commands, and the copy, paste and mail buttons.
+#include "window_harness.h"
+
+#include "platform/text/cp932.h"
+#include "product/program_info.h"
+#include "ui/dialogs/about_dialog.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace tovalo::ui;
+using namespace tovalo::ui::test;
+using tovalo::platform::RegistryRoot;
+
+namespace {
+
+const QString kMailer = QStringLiteral("/usr/bin/mailer");
+
+QByteArray sjis(std::u16string_view text) {
+    return QByteArray::fromStdString(tovalo::text::toCp932(text));
+}
+
+// Selects characters [start, start + length) of the pane's document.
+void select(Pane *pane, int start, int length) {
+    QTextCursor cursor = pane->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    pane->setTextCursor(cursor);
+}
+
+void pressMail(WindowHarness &h, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mousePress(h.button("BtnMail"), Qt::LeftButton, modifiers);
+    QTest::mouseRelease(h.button("BtnMail"), Qt::LeftButton, modifiers);
+}
+
+void putString(tovalo::platform::Registry &registry, const char *key, const char *name,
+               const QString &value) {
+    tovalo::platform::KeyHandle handle = 0;
+    registry.createKey(RegistryRoot::LocalMachine, key, handle);
+    registry.setString(handle, name, value.toStdString());
+    registry.closeKey(handle);
+}
+
+struct Saved {
+    const char *name;
+    QString vertical;
+    QByteArray bytes;
+};
+
+struct Opened {
+    const char *name;
+    std::optional<QString> answer{}; // what the dialog returns; nothing when cancelled
+    QByteArray bytes{};              // of "/t/in.txt"
+    QString text{};                  // the source pane afterwards; empty: as it was
+    bool autoUpdate = false, refused = false;
+};
+
+struct Paste {
+    const char *name;
+    bool button;
+    QString clipboard;
+    bool holdsText;
+    QString result;
+};
+
+struct CopyAll {
+    const char *name;
+    const char *entry; // nullptr: the button
+    Qt::KeyboardModifiers modifiers;
+    bool tagged;
+};
+
+struct Mail {
+    const char *name;
+    QString remembered;
+    Qt::KeyboardModifiers modifiers;
+    bool asks, cancel;
+};
+
+struct SysInfo {
+    const char *name;
+    QString path;
+    bool startFails;
+    QString folder;      // only /opt/loc holds MSINFO32.EXE
+    QStringList started; // none: the message instead
+};
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // F10 or Alt alone opens the first menu, Alt with a letter none; Ctrl+Return converts
+    // without typing a line break and Ctrl+Q closes.
+    void keyboardOpensTheMenusConvertsAndCloses() {
+        for (const std::string_view keys : {"F10", "Alt", "Alt+X"}) {
+            OpenWindow h;
+            QWidget *source = h.pane("TxtOri");
+            source->setFocus();
+            if (keys == "F10") {
+                QTest::keyClick(source, Qt::Key_F10);
+            } else {
+                QTest::keyPress(source, Qt::Key_Alt, Qt::AltModifier);
+                if (keys.ends_with('X'))
+                    QTest::keyClick(source, Qt::Key_X, Qt::AltModifier);
+                QTest::keyRelease(source, Qt::Key_Alt);
+            }
+            QAction *active = h.form().menuBar()->activeAction();
+            QMenu *open = active ? active->menu() : nullptr;
+            QCOMPARE(open ? open->objectName() : QString(),
+                     keys == "Alt+X" ? QString() : QStringLiteral("MnuFiles"));
+        }
+        OpenWindow h;
+        h.form().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&h.form()));
+        h.pane("TxtOri")->setText(u"あいう");
+        QTest::keyClick(h.pane("TxtOri"), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!h.paneText("TxtTate").isEmpty());
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう"));
+        QTest::keyClick(h.pane("TxtOri"), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!h.form().isVisible());
+        QVERIFY(h.settingsText().find(u"あいう") != std::u16string::npos);
+    }
+
+    // A cancelled dialog or an empty name writes nothing; either dialog proposes the name
+    // last opened or saved, never the mail program.
+    void fileDialogsProposeTheLastName() {
+        OpenWindow h;
+        h.files.contents["/t/in.txt"] = "a";
+        h.files.contents[kMailer] = "#!";
+        h.dialogs.fileAnswer = QStringLiteral("/t/in.txt");
+        h.choose("MnuOpen");
+        h.dialogs.fileAnswer = kMailer;
+        pressMail(h);
+        const int writes = h.files.writeCount;
+        h.dialogs.fileAnswer.reset();
+        h.choose("MnuSave");
+        QCOMPARE(h.dialogs.fileDialogs[2].request.filter,
+                 QStringLiteral("テキスト ファイル (*.txt)|*.txt|htmlファイル (*.htm)|*.htm|"
+                                "すべてのファイル (*.*)|*.*|"));
+        h.dialogs.fileAnswer = QStringLiteral("/t/out.htm");
+        h.choose("MnuSave");
+        h.dialogs.fileAnswer.reset();
+        h.choose("MnuOpen");
+        h.dialogs.fileAnswer = QString();
+        h.choose("MnuSave");
+        QCOMPARE(h.files.writeCount, writes + 1);
+        QStringList proposed;
+        for (const auto &dialog : h.dialogs.fileDialogs)
+            proposed.append(dialog.request.fileName);
+        QCOMPARE(proposed,
+                 (QStringList{"", "", "/t/in.txt", "/t/in.txt", "/t/out.htm", "/t/out.htm"}));
+    }
+
+    // A saved text file stays code page 932 while that code page holds every character;
+    // otherwise it is UTF-8 with a byte-order mark. "開く" reads either back unchanged.
+    void savedTextKeepsEveryCharacter_data() {
+        const Saved rows[] = {
+            {"code page 932", "縦　書\r\nき", sjis(u"縦　書\r\nき\r\n")},
+            {"half-width and circled digits", "ｱ①", "\xB1\x87\x40\r\n"},
+            {"emoji", "顔😀", "\xEF\xBB\xBF\xE9\xA1\x94\xF0\x9F\x98\x80\r\n"},
+            {"character beyond code page 932", "𠮷野家",
+             "\xEF\xBB\xBF\xF0\xA0\xAE\xB7\xE9\x87\x8E\xE5\xAE\xB6\r\n"},
+        };
+        addRows(rows);
+    }
+    void savedTextKeepsEveryCharacter() {
+        QFETCH(Saved, row);
+        OpenWindow h;
+        h.pane("TxtTate")->setText(row.vertical.toStdU16String());
+        h.dialogs.fileAnswer = QStringLiteral("/t/out.txt");
+        h.choose("MnuSave");
+        QCOMPARE(h.files.contents.value("/t/out.txt"), row.bytes);
+        h.choose("MnuOpen");
+        QCOMPARE(h.paneText("TxtOri"), row.vertical + QStringLiteral("\r\n"));
+    }
+
+    // The title names the file last saved; a failed save leaves it and the old file.
+    void failedSaveSaysWhyAndKeepsTheOldFileAndTheTitle() {
+        OpenWindow h;
+        h.dialogs.fileAnswer = QStringLiteral("/t/縦書き.htm");
+        h.choose("MnuSave");
+        h.files.contents["/t/a.txt"] = "old";
+        h.files.failWrites = true;
+        h.pane("TxtTate")->setText(u"新");
+        h.dialogs.fileAnswer = QStringLiteral("/t/a.txt");
+        h.choose("MnuSave");
+        QCOMPARE(h.files.contents.value("/t/a.txt"), QByteArray("old"));
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        const auto &message = h.dialogs.messages[0];
+        QCOMPARE(message.icon, tovalo::platform::MessageIcon::Warning);
+        QVERIFY(message.text.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
+        QVERIFY(message.text.contains(QStringLiteral("/t/a.txt")) &&
+                message.text.contains(QStringLiteral("Permission denied")));
+        QCOMPARE(h.form().windowTitle(), QStringLiteral("縦書き.htm — Tovalo"));
+    }
+
+    // Loading the pane is an edit of the source text, so automatic update follows; it
+    // trims, so a trailing line end is checked with it off. A file that is no text is
+    // refused by name; a cancelled dialog or an unreadable file leaves pane and title.
+    void openReadsTheFileIntoTheSourcePane_data() {
+        const QString in = QStringLiteral("/t/in.txt");
+        const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
+        const QByteArray eucJp = "\xa4\xb3\xa4\xec\xa4\xcf\xbd\xc4\xbd\xf1\xa4\xad\xa4\xce\xa5\xc6"
+                                 "\xa5\xad\xa5\xb9\xa5\xc8\xa4\xc7\xa4\xb9\xa1\xa3\r\n";
+        const Opened rows[] = {
+            {"code page 932, ending in a line end", in, sjis(u"縦書き\r\n二行目\r\n"),
+             "縦書き\r\n二行目\r\n"},
+            {"UTF-8, line feeds only", in, "\xe7\xb8\xa6\nA\n", "縦\r\nA\r\n"},
+            {"EUC-JP", in, eucJp, "これは縦書きのテキストです。\r\n"},
+            {"automatic update", in, sjis(u"あいう"), "あいう", true},
+            {"picture", in, png, "", false, true},
+            {"cancelled", std::nullopt},
+            {"no such file", "/t/missing.txt"},
+            {"unreadable", "/t/locked.txt"},
+            {"empty name", ""},
+        };
+        addRows(rows);
+    }
+    void openReadsTheFileIntoTheSourcePane() {
+        QFETCH(Opened, row);
+        OpenWindow h;
+        h.check("ChkAuto")->setChecked(row.autoUpdate);
+        h.pane("TxtOri")->setText(u"前の文章");
+        h.files.contents["/t/in.txt"] = row.bytes;
+        h.files.contents["/t/locked.txt"] = "x";
+        h.files.unreadable.insert("/t/locked.txt");
+        h.dialogs.fileAnswer = row.answer;
+        h.choose("MnuOpen");
+        QCOMPARE(h.dialogs.fileDialogs[0].request.filter,
+                 QStringLiteral("テキスト ファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*|"));
+        const bool read = !row.text.isEmpty();
+        QCOMPARE(h.paneText("TxtOri"), read ? row.text : QStringLiteral("前の文章"));
+        QCOMPARE(h.form().windowTitle(), read ? QStringLiteral("in.txt — Tovalo") : "Tovalo");
+        QCOMPARE(h.dialogs.messages.size(), row.refused ? 1 : 0);
+        if (row.refused)
+            QVERIFY(h.dialogs.messages[0].text.contains(QStringLiteral("/t/in.txt")));
+        if (row.autoUpdate)
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+    }
+
+    // Select all also focuses its pane; copying nothing empties the clipboard. Cutting is
+    // an edit of the source text.
+    void selectAllCopyAndCutActOnTheirPane() {
+        for (const auto &[all, copy, name] : {std::tuple("MnuAll", "MnuCut", "TxtOri"),
+                                              std::tuple("MnuAll2", "MnuCopy2", "TxtTate")}) {
+            OpenWindow h;
+            QApplication::setActiveWindow(&h.form());
+            h.check("ChkAuto")->setChecked(true);
+            Pane *shown = h.pane(name);
+            shown->setText(u"あい\r\nうえ");
+            h.check("ChkAuto")->setFocus();
+            h.choose(all);
+            QCOMPARE(q(shown->selectedText()), QStringLiteral("あい\r\nうえ"));
+            QTRY_COMPARE(QApplication::focusWidget(), shown);
+            select(shown, 1, 3); // い, the line break and う
+            h.choose(copy);
+            QCOMPARE(h.clipboard.text(), QStringLiteral("い\r\nう"));
+            select(shown, 1, 0);
+            h.choose(copy);
+            QCOMPARE(h.clipboard.text(), QString());
+            QCOMPARE(h.paneText("TxtTate"),
+                     shown == h.pane("TxtOri") ? convertedNow(h.form()) : "あい\r\nうえ");
+        }
+    }
+
+    // The menu replaces the selection, the button the whole source text, and either
+    // reconverts. A clipboard without text pastes nothing.
+    void pasteReplacesTheSelectionOrTheWholeText_data() {
+        const Paste rows[] = {
+            {"menu, CR LF", false, "x\r\ny", true, "あx\r\nyえ"},
+            {"menu, no text", false, "", false, "あえ"},
+            {"button", true, "新\nい", true, "新\r\nい"},
+            {"button, no text", true, "", false, ""},
+        };
+        addRows(rows);
+    }
+    void pasteReplacesTheSelectionOrTheWholeText() {
+        QFETCH(Paste, row);
+        OpenWindow h;
+        h.check("ChkAuto")->setChecked(true);
+        h.pane("TxtOri")->setText(u"あいうえ");
+        select(h.pane("TxtOri"), 1, 2);
+        h.clipboard.content = row.clipboard;
+        h.clipboard.holdsText = row.holdsText;
+        row.button ? click(h.button("BtnPaste")) : h.choose("MnuPaste");
+        QCOMPARE(h.paneText("TxtOri"), row.result);
+        QCOMPARE(h.button("Command1")->isEnabled(), !row.result.isEmpty());
+        if (!row.result.isEmpty())
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+    }
+
+    // The paste button and "開く" replace the whole source text as one edit that Ctrl+Z
+    // takes back, with or without automatic update, even when the new text ends in blanks
+    // that a conversion would trim.
+    void replacingTheWholeSourceIsUndone_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<QString>("newText");
+        for (const char *command : {"BtnPaste", "MnuOpen"})
+            for (const bool automatic : {false, true})
+                for (const QString &newText :
+                     {QStringLiteral("新\r\nい"), QStringLiteral("新 \r\n\r\n")})
+                    QTest::addRow("%s%s%s", command, automatic ? ", automatic update" : "",
+                                  newText.endsWith(u'い') ? "" : ", trailing blanks")
+                        << QByteArray(command) << automatic << newText;
+    }
+    void replacingTheWholeSourceIsUndone() {
+        QFETCH(QByteArray, command);
+        QFETCH(bool, automatic);
+        QFETCH(QString, newText);
+        OpenWindow h;
+        h.check("ChkAuto")->setChecked(automatic);
+        Pane *source = h.pane("TxtOri");
+        source->setText(u"もとの\r\n文章");
+        h.clipboard.setText(newText);
+        h.files.contents[QStringLiteral("/t/new.txt")] = sjis(newText.toStdU16String());
+        h.dialogs.fileAnswer = QStringLiteral("/t/new.txt");
+        command == "BtnPaste" ? click(h.button("BtnPaste")) : h.choose("MnuOpen");
+        QCOMPARE(h.paneText("TxtOri"), newText);
+        QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(h.paneText("TxtOri"), QStringLiteral("もとの\r\n文章"));
+        if (automatic)
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+        source->redo();
+        QCOMPARE(h.paneText("TxtOri"), newText);
+    }
+
+    // The menu entries copy the whole text whatever is selected. The button does so on
+    // the press alone, of any mouse button, tagged only with Shift alone.
+    void copyAllAndTagCopyTakeTheWholeVerticalText_data() {
+        const CopyAll rows[] = {
+            {"menu, all", "MnuCopyAll", Qt::NoModifier, false},
+            {"menu, tagged", "MnuTagCopy", Qt::NoModifier, true},
+            {"button", nullptr, Qt::NoModifier, false},
+            {"Shift", nullptr, Qt::ShiftModifier, true},
+            {"Ctrl", nullptr, Qt::ControlModifier, false},
+            {"Alt", nullptr, Qt::AltModifier, false},
+            {"Shift+Ctrl", nullptr, Qt::ShiftModifier | Qt::ControlModifier, false},
+            {"Shift+Alt", nullptr, Qt::ShiftModifier | Qt::AltModifier, false},
+        };
+        addRows(rows);
+    }
+    void copyAllAndTagCopyTakeTheWholeVerticalText() {
+        QFETCH(CopyAll, row);
+        const QString copied =
+            row.tagged ? QStringLiteral("<PRE><Font face=\"FixedSys,ＭＳ ゴシック, Osaka－等幅, "
+                                        "mono\">\r\n縦&lt;\r\n&amp;書\r\n</Font></Pre>")
+                       : QStringLiteral("縦<\r\n&書");
+        OpenWindow h;
+        h.pane("TxtTate")->setText(u"縦<\r\n&書");
+        select(h.pane("TxtTate"), 0, 1);
+        if (row.entry) {
+            h.choose(row.entry);
+            QCOMPARE(h.clipboard.text(), copied);
+            return;
+        }
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+            h.clipboard.content.clear();
+            QTest::mousePress(h.button("BtnCopy"), button, row.modifiers);
+            QCOMPARE(h.clipboard.text(), copied);
+            QTest::mouseRelease(h.button("BtnCopy"), button, row.modifiers);
+        }
+        QCOMPARE(h.clipboard.clearCount, 3);
+    }
+
+    // The copy and mail buttons react to the mouse only.
+    void pictureButtonsIgnoreTheKeyboard() {
+        OpenWindow h;
+        h.pane("TxtTate")->setText(u"縦");
+        h.dialogs.fileAnswer = kMailer;
+        for (const char *name : {"BtnCopy", "BtnMail"}) {
+            h.button(name)->setFocus();
+            QTest::keyClick(h.button(name), Qt::Key_Space);
+            QTest::keyClick(h.button(name), Qt::Key_Return);
+        }
+        QCOMPARE(h.clipboard.clearCount, 0);
+        QVERIFY(h.dialogs.fileDialogs.isEmpty());
+    }
+
+    // The mail button shares the copy button's decision on buttons and modifiers.
+    void mailButtonAsksOnlyWhenItMust_data() {
+        const Mail rows[] = {
+            {"nothing remembered", "", Qt::NoModifier, true, false},
+            {"remembered program gone", "/gone/mailer", Qt::NoModifier, true, false},
+            {"remembered program", kMailer, Qt::NoModifier, false, false},
+            {"Shift", kMailer, Qt::ShiftModifier, true, false},
+            {"Shift, cancelled", kMailer, Qt::ShiftModifier, true, true},
+            {"Shift+Ctrl", kMailer, Qt::ShiftModifier | Qt::ControlModifier, false, false},
+        };
+        addRows(rows);
+    }
+    void mailButtonAsksOnlyWhenItMust() {
+        QFETCH(Mail, row);
+        OpenWindow h;
+        h.files.contents[kMailer] = "#!";
+        h.form().settings().mailProgram = row.remembered.toStdU16String();
+        if (!row.cancel)
+            h.dialogs.fileAnswer = kMailer;
+        pressMail(h, row.modifiers);
+        QCOMPARE(h.dialogs.fileDialogs.size(), row.asks ? 1 : 0);
+        if (row.asks) {
+            QCOMPARE(h.dialogs.fileDialogs[0].request.title,
+                     QStringLiteral("メールソフトを指定してください"));
+            QCOMPARE(h.dialogs.fileDialogs[0].request.fileName, row.remembered);
+        }
+        QCOMPARE(h.shell.startedPrograms, row.cancel ? QStringList() : QStringList{kMailer});
+        QCOMPARE(q(h.form().settings().mailProgram), row.cancel ? row.remembered : kMailer);
+    }
+
+    // A file that is no program stays remembered; every press then fails quietly.
+    void aChosenDocumentIsRememberedAndStartsNothing() {
+        OpenWindow h;
+        h.files.contents["/t/notes.txt"] = "text";
+        h.shell.fail = true;
+        h.dialogs.fileAnswer = QStringLiteral("/t/notes.txt");
+        pressMail(h);
+        pressMail(h);
+        QCOMPARE(h.dialogs.fileDialogs.size(), 1);
+        QCOMPARE(q(h.form().settings().mailProgram), QStringLiteral("/t/notes.txt"));
+        QVERIFY(h.dialogs.messages.isEmpty());
+    }
+
+    // The manual opens once installed. Without a browser or an opener program the user
+    // learns which page to open himself.
+    void manualAndHomePageOpen() {
+        for (const bool fail : {false, true}) {
+            OpenWindow h;
+            h.shell.fail = fail;
+            h.choose("MnuManual"); // not installed: nothing happens
+            QVERIFY(h.shell.openedDocuments.isEmpty() && h.dialogs.messages.isEmpty());
+            const QString page = h.files.programFolderPath + QStringLiteral("/help.htm");
+            const QString home = q(tovalo::program_info::kDownloadPage);
+            h.files.contents[page] = "<HTML>";
+            h.choose("MnuManual");
+            h.choose("MnuHome");
+            if (fail) {
+                QCOMPARE(h.dialogs.messages.size(), 2);
+                QVERIFY(h.dialogs.messages[0].text.contains(page));
+                QVERIFY(h.dialogs.messages[1].text.contains(home));
+            } else {
+                QCOMPARE(h.shell.openedDocuments, QStringList{page});
+                QCOMPARE(h.shell.openedUrls, QList<QUrl>{QUrl(home)});
+            }
+        }
+    }
+
+    // The version is the three numbers, not the version text "2.01"; Enter and Escape
+    // close the modal box.
+    void versionShowsTheAboutBoxModally() {
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+            OpenWindow h;
+            QString version;
+            QTimer::singleShot(0, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                version = dialog->findChild<QLabel *>(QStringLiteral("lblVersion"))->text();
+                QTest::keyClick(dialog, key);
+            });
+            h.choose("MnuVer");
+            QCOMPARE(version, QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.1.0"));
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+    }
+
+    // The registry value is read into 1024 bytes, its terminating NUL included.
+    void systemInformationStartsTheViewerTheRegistryNames_data() {
+        const QString longest(1023, u'x');
+        const QString viewer = QStringLiteral("/opt/info/viewer");
+        const QStringList inFolder{"/opt/loc/MSINFO32.EXE"};
+        const SysInfo rows[] = {
+            {"PATH, even of a missing file", viewer, false, "/opt/loc", {viewer}},
+            {"PATH, start fails", viewer, true, "", {}},
+            {"longest PATH", longest, false, "/opt/loc", {longest}},
+            {"PATH too long, the folder instead", longest + u'x', false, "/opt/loc", inFolder},
+            {"folder with the viewer", "", false, "/opt/loc", inFolder},
+            {"folder without the viewer", "", false, "/opt/other", {}},
+            {"neither", "", false, "", {}},
+        };
+        addRows(rows);
+    }
+    void systemInformationStartsTheViewerTheRegistryNames() {
+        QFETCH(SysInfo, row);
+        OpenWindow h;
+        if (!row.path.isEmpty())
+            putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", row.path);
+        if (!row.folder.isEmpty())
+            putString(h.registry, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO",
+                      row.folder);
+        h.files.contents["/opt/loc/MSINFO32.EXE"] = "MZ";
+        h.shell.fail = row.startFails;
+        AboutDialog about({h.dialogs, h.files, h.registry, h.shell}, &h.form());
+        click(about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")));
+        QCOMPARE(h.shell.startedPrograms, row.started);
+        QCOMPARE(h.dialogs.messages.size(), row.started.isEmpty() ? 1 : 0);
+        if (row.started.isEmpty())
+            QCOMPARE(h.dialogs.messages[0].text,
+                     QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません"));
+        QCOMPARE(h.registry.openKeyCount(), 0);
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
