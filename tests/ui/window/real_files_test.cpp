@@ -76,27 +76,15 @@ private slots:
         const QByteArray expected =
             "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=Shift_JIS\">"
-            "<Title>\r\n"
-            "page.htm"
-            "\r\n"
-            "</Title></HEAD><Body>\r\n"
-            "\r\n"
-            "<Table border  CELLPADDING=\"20\"\r\n"
-            " ALIGN=\"center\"><TR><TD>\r\n"
-            "<PRE><Font face=\"FixedSys,\x82l\x82r \x83S\x83V\x83"
-            "b\x83N, Osaka\x81|\x93\x99\x95\x9D, "
-            "mono\">\r\n"
-            "\x8F"
-            "c\x81@\x8F\x91\r\n"
-            "\x82\xAB&lt;&amp;&gt;&#128512;\r\n"
-            "\r\n"
-            "</Font></Pre>\r\n"
+            "<Title>\r\npage.htm\r\n</Title></HEAD><Body>\r\n\r\n"
+            "<Table border  CELLPADDING=\"20\"\r\n ALIGN=\"center\"><TR><TD>\r\n"
+            "<PRE><Font face=\"FixedSys,\x82l\x82r \x83S\x83V\x83\x62\x83N, "
+            "Osaka\x81|\x93\x99\x95\x9D, mono\">\r\n"
+            "\x8F\x63\x81@\x8F\x91\r\n\x82\xAB&lt;&amp;&gt;&#128512;\r\n\r\n</Font></Pre>\r\n"
             "\x82\xB1\x82\xCC\x95\xB6\x8F\xCD\x82\xCD\xA2Tovalo\xA3\x82\xC5\x8D\xEC\x90\xAC\x82\xB5"
-            "\x82\xDC\x82\xB5\x82\xBD\x81"
-            "B<BR>\r\n"
+            "\x82\xDC\x82\xB5\x82\xBD\x81\x42<BR>\r\n"
             "<A HREF=\"https://tovalo.example/download/\">\x93\xFC\x8E\xE8!</A>\r\n"
-            "</TD></TR></Table>\r\n"
-            "</Body></Html>\r\n";
+            "</TD></TR></Table>\r\n</Body></Html>\r\n";
         QCOMPARE(readFile(page), expected);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"page.htm"});
     }

@@ -2,7 +2,6 @@
 
 #include "engine/convert.h"
 #include "platform/text/cp932.h"
-#include "platform/text/decode.h"
 #include "platform/text/unicode.h"
 #include "product/program_info.h"
 #include "ui/window/settings_location.h"
@@ -29,11 +28,6 @@ QString WindowHarness::settingsPath() const {
 
 void WindowHarness::putSettings(std::u16string_view text) {
     files.contents[settingsPath()] = QByteArray::fromStdString(text::toCp932(text));
-}
-
-std::u16string WindowHarness::settingsText() const {
-    const QByteArray bytes = files.contents.value(settingsPath());
-    return text::decodeText(std::string_view(bytes.data(), bytes.size()));
 }
 
 void WindowHarness::putManual(std::u16string_view text) {

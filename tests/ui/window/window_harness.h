@@ -59,7 +59,6 @@ public:
     // Where the window reads and writes the settings file, as the files stand now.
     QString settingsPath() const;
     void putSettings(std::u16string_view text);
-    std::u16string settingsText() const;
     QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
     void putManual(std::u16string_view text);
     // Installs the update checker and lets it know of the given latest build.
@@ -118,7 +117,6 @@ struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
         form.show();
     }
 };
-
 
 // The records of a settings file when it holds all six, else nothing.
 std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file);

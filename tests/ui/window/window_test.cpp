@@ -351,29 +351,25 @@ private slots:
 
     // Automatic update converts the trimmed text but leaves what was typed, so that a new
     // line or a space at the end can be typed on; the convert button trims.
-    void automaticUpdateKeepsBlanksTypedAtTheEnd_data() {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("tail");
-        QTest::newRow("Return and space") << QList<int>{Qt::Key_Return, Qt::Key_Space} << "\r\n ";
-        QTest::newRow("two Returns") << QList<int>{Qt::Key_Return, Qt::Key_Return} << "\r\n\r\n";
-        QTest::newRow("space, then a character") << QList<int>{Qt::Key_Space, Qt::Key_A} << " a";
-    }
     void automaticUpdateKeepsBlanksTypedAtTheEnd() {
-        QFETCH(QList<int>, keys);
-        QFETCH(QString, tail);
-        Typed t;
-        click(t.check("ChkAuto"));
-        Pane *source = t.pane("TxtOri");
-        const QString typed = t.paneText("TxtOri");
-        typeAtEnd(source, QString());
-        for (int key : keys) {
-            QTest::keyClick(source, Qt::Key(key));
-            QVERIFY(t.showsConversion());
+        using Keys = std::pair<std::array<Qt::Key, 2>, QString>;
+        for (const auto &[keys, tail] : {Keys{{Qt::Key_Return, Qt::Key_Space}, "\r\n "},
+                                         Keys{{Qt::Key_Return, Qt::Key_Return}, "\r\n\r\n"},
+                                         Keys{{Qt::Key_Space, Qt::Key_A}, " a"}}) {
+            Typed t;
+            click(t.check("ChkAuto"));
+            Pane *source = t.pane("TxtOri");
+            const QString typed = t.paneText("TxtOri");
+            typeAtEnd(source, QString());
+            for (Qt::Key key : keys) {
+                QTest::keyClick(source, key);
+                QVERIFY(t.showsConversion());
+            }
+            QCOMPARE(t.paneText("TxtOri"), typed + tail);
+            QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
+            click(t.button("Command1"));
+            QCOMPARE(t.paneText("TxtOri"), tail.endsWith(u'a') ? typed + tail : typed);
         }
-        QCOMPARE(t.paneText("TxtOri"), typed + tail);
-        QCOMPARE(source->textCursor().position(), source->document()->characterCount() - 1);
-        click(t.button("Command1"));
-        QCOMPARE(t.paneText("TxtOri"), tail.endsWith(QLatin1Char('a')) ? typed + tail : typed);
     }
 
     // Values that are no numbers, or far beyond what a pane can show, fail without ending
