@@ -91,8 +91,7 @@ struct SysInfo {
 class CommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    // F10 or Alt alone opens the first menu, Alt with a letter none; Ctrl+Return converts
-    // without typing a line break and Ctrl+Q closes.
+    // F10 or Alt alone opens the first menu; Ctrl+Return converts, Ctrl+Q closes.
     void keyboardOpensTheMenusConvertsAndCloses() {
         for (const std::string_view keys : {"F10", "Alt", "Alt+X"}) {
             OpenWindow h;
@@ -122,8 +121,7 @@ private slots:
         QVERIFY(!h.form().isVisible());
     }
 
-    // A saved text file stays code page 932 while that code page holds every character;
-    // otherwise it is UTF-8 with a byte-order mark. "開く" reads either back unchanged.
+    // Code page 932 while it holds every character, else UTF-8 with a byte-order mark.
     void savedTextKeepsEveryCharacter_data() {
         const Saved rows[] = {
             {"code page 932", "縦　書\r\nき", sjis(u"縦　書\r\nき\r\n")},
@@ -143,8 +141,7 @@ private slots:
         QCOMPARE(h.paneText("TxtOri"), row.vertical + QStringLiteral("\r\n"));
     }
 
-    // A cancelled dialog or an empty name writes nothing. The title names the file last
-    // saved, which the next dialog proposes; a failed save leaves both and the old file.
+    // Cancel or an empty name writes nothing; the next dialog proposes the last name.
     void failedSaveSaysWhyAndKeepsTheOldFileAndTheTitle() {
         OpenWindow h;
         const int writes = h.files.writeCount;
@@ -174,9 +171,7 @@ private slots:
         QCOMPARE(h.dialogs.fileDialogs[3].request.fileName, QStringLiteral("/t/縦書き.htm"));
     }
 
-    // Loading the pane is an edit of the source text, so automatic update follows; it
-    // trims, so a trailing line end is checked with it off. A file that is no text is
-    // refused by name; a cancelled dialog or an unreadable file leaves pane and title.
+    // A file that is no text is refused by name; a failed open leaves pane and title.
     void openReadsTheFileIntoTheSourcePane_data() {
         const QString in = QStringLiteral("/t/in.txt");
         const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20);
@@ -214,8 +209,7 @@ private slots:
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
-    // Select all also focuses its pane; copying nothing empties the clipboard. Cutting is
-    // an edit of the source text.
+    // Select all focuses its pane; copying nothing empties the clipboard.
     void selectAllCopyAndCutActOnTheirPane() {
         for (const auto &[all, copy, name] : {std::tuple("MnuAll", "MnuCut", "TxtOri"),
                                               std::tuple("MnuAll2", "MnuCopy2", "TxtTate")}) {
@@ -239,8 +233,7 @@ private slots:
         }
     }
 
-    // The menu replaces the selection, the button the whole source text, and either
-    // reconverts. A clipboard without text pastes nothing.
+    // The menu replaces the selection, the button the whole text.
     void pasteReplacesTheSelectionOrTheWholeText_data() {
         const Paste rows[] = {
             {"menu, CR LF", false, "x\r\ny", true, "あx\r\nyえ"},
@@ -265,9 +258,7 @@ private slots:
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
     }
 
-    // The paste button and "開く" replace the whole source text as one edit that Ctrl+Z
-    // takes back, with or without automatic update, even when the new text ends in blanks
-    // that a conversion would trim.
+    // Replacing the whole source is one edit that Ctrl+Z takes back.
     void replacingTheWholeSourceIsUndone_data() {
         QTest::addColumn<QByteArray>("command");
         QTest::addColumn<bool>("automatic");
@@ -301,8 +292,7 @@ private slots:
         QCOMPARE(h.paneText("TxtOri"), newText);
     }
 
-    // The menu entries copy the whole text whatever is selected. The button does so on
-    // the press alone, of any mouse button, tagged only with Shift alone.
+    // Whole text whatever is selected; the button on any press, tagged with Shift alone.
     void copyAllAndTagCopyTakeTheWholeVerticalText_data() {
         const CopyAll rows[] = {
             {"menu, all", "MnuCopyAll", Qt::NoModifier, false},
@@ -396,8 +386,7 @@ private slots:
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
-    // The manual opens once installed. Without a browser or an opener program the user
-    // learns which page to open himself.
+    // Without a browser the user is told which page to open.
     void manualAndHomePageOpen() {
         for (const bool fail : {false, true}) {
             OpenWindow h;
@@ -418,8 +407,7 @@ private slots:
         }
     }
 
-    // The version is the three numbers, not the version text "2.01"; Enter and Escape
-    // close the modal box.
+    // The three-number version; Enter and Escape close the modal box.
     void versionShowsTheAboutBoxModally() {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             OpenWindow h;

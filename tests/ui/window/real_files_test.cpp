@@ -113,8 +113,6 @@ private slots:
         QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
 
-    // The window's place, the vertical pane's font and colour, automatic update, the
-    // margin and both typography options come back; "Tov.ini" keeps its six records.
     void rememberedAcrossARealRestart() {
         ProgramFolder folder;
         const QRect place(40, 30, 700, 500);
@@ -148,8 +146,7 @@ private slots:
         QVERIFY(ProgramIn(folder.dir.path()).form.isMaximized());
     }
 
-    // A file that is not readable whole gives the defaults and start-up goes on; shut-down
-    // then writes a sound file over it.
+    // A damaged file gives the defaults; shut-down writes a sound one over it.
     void damagedFileGivesTheDefaults() {
         for (const QByteArray &content : {QByteArray("\x00\xFF\xFE[\x01=\n\x80\x81", 10),
                                           QByteArray("[window]\nmargin=4\n[opt")}) {
@@ -168,8 +165,7 @@ private slots:
         }
     }
 
-    // A tovalo.conf that cannot be written is reported before the window closes, with
-    // "Tov.ini" still written.
+    // Reported before the window closes, with "Tov.ini" still written.
     void unwritableFileIsReported() {
         ProgramFolder folder;
         QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
@@ -201,8 +197,7 @@ private slots:
         }
     }
 
-    // A file over 4 MB is refused by name. Reading the others would never end: a device
-    // gives bytes for ever, a pipe without a writer never opens; a folder is no file.
+    // Too large, endless or never opening: refused, and the panes stay.
     void hostileFilesLeaveThePanes_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<qint64>("size"); // of a file written: 0 for none
@@ -239,8 +234,6 @@ private slots:
                          name);
     }
 
-    // The largest file that opens arrives whole, and the automatic reconversion gives
-    // the vertical text or the failure text.
     void largestFileOpensWholeAndConverts() {
         for (const bool lineBreaks : {true, false}) {
             QTemporaryDir folder;

@@ -143,8 +143,7 @@ private slots:
         QVERIFY(h.files.normalized.contains(h.settingsPath()));
     }
 
-    // Record 3's parameters and fixed line count are restored, and nothing is converted;
-    // the height's scroll bar steps on from the number in its box.
+    // Record 3's parameters are restored; the height bar steps on from its box.
     void startChoice_data() {
         const StartChoice rows[] = {
             {.name = "no settings file, no manual", .choice = u"", .manual = false, .blank = true},
@@ -189,8 +188,7 @@ private slots:
         QVERIFY(!h.check("ChkWidth")->isChecked());
     }
 
-    // A settings file or manual that cannot be read, or a failing update checker, stops
-    // start-up; the manual fails after the settings were applied.
+    // The manual fails after the settings were applied, hence a height of 12.
     void failuresStopStartUpWithTheMessage() {
         for (const std::string_view failing : {"settings", "manual", "registry"}) {
             WindowHarness h;
@@ -221,9 +219,7 @@ private slots:
         }
     }
 
-    // The user writes a text in a run that started with the manual (1) or a blank page
-    // (2); a later run of the same kind in which the source pane is left alone keeps that
-    // text in the file.
+    // A run that showed the manual or a blank page keeps the last texts it left alone.
     void lastTextsSurviveRunsThatShowedOthers() {
         for (const std::u16string choice : {u"1", u"2"}) {
             const QString text = QStringLiteral("大切な原稿です。");
@@ -250,9 +246,7 @@ private slots:
         }
     }
 
-    // Beside the program only when it runs from a folder of its own, which holds its
-    // manual, and may write there; an installed program never writes into its bin
-    // folder, even when run as root.
+    // Beside the program only in a folder of its own with the manual that it may write.
     void settingsLocation_data() {
         const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString installedManual = QStringLiteral("/usr/share/tovalo/説明書.txt");
@@ -327,8 +321,7 @@ private slots:
         typeConvertAndClose(h, row.file);
     }
 
-    // A file start-up could not read whole is kept, replacing an older copy. When no
-    // copy can be made, nothing is written and the user is told.
+    // A file not read whole is kept as a copy; without a copy nothing is written.
     void unreadFileIsKept_data() {
         const Unread rows[] = {
             {"damaged, older copy", kDamaged, false, true, false},
@@ -359,8 +352,7 @@ private slots:
         }
     }
 
-    // Where the settings go when the program's folder cannot take them, and what the
-    // user is told, before the window closes, when they cannot be written.
+    // Where the settings go, and the warning before the window closes when they cannot.
     void shutDownWithUnwritableFiles_data() {
         const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString beside = QStringLiteral("/opt/tovalo/Tov.ini");
@@ -411,8 +403,7 @@ private slots:
         }
     }
 
-    // A registry store in files that is damaged or no file at all is left alone; start-up
-    // reads the settings file and shut-down writes it back whole.
+    // A damaged registry store is left alone; the settings file is read and written.
     void startUpReadsTheSettingsFileWhateverTheStore_data() {
         const std::string installed = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Upcheck]\r\n";
         const Store rows[] = {

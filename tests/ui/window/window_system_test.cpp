@@ -102,9 +102,7 @@ private slots:
             }
     }
 
-    // The frame arrives after the window was first laid out; the panes then fill the
-    // window without a blank strip below them, with no resize by the user. The width may
-    // differ by the rounding of the border that arrives with the frame.
+    // The panes fill the window once its frame arrives, with no resize by the user.
     void firstLayoutCountsTheWindowFrame() {
         WindowHarness h;
         Form1 &form = h.open();

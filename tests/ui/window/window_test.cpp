@@ -116,10 +116,7 @@ private slots:
     // The translators leave with each case, so that the next starts from none.
     void cleanup() { qDeleteAll(qApp->findChildren<QTranslator *>()); }
 
-    // The first window shows every control whole; so does a window made very small, which
-    // stops at the size where every control fits. The status line takes its height from
-    // the panes. Only the source pane takes Japanese input, and screen readers find each
-    // control by what the user reads.
+    // Controls stay whole at any size; input method and screen-reader names per control.
     void layoutKeepsEveryControlWhole() {
         WindowHarness h;
         Form1 &form = h.open();
@@ -141,8 +138,7 @@ private slots:
         QCOMPARE(named->text(QAccessible::Description), QStringLiteral("TxtH"));
     }
 
-    // Every zoom step keeps a full-width character two half-width ones wide; resetting
-    // returns to the font the pane had. Ctrl and the wheel zoom the pane under the pointer.
+    // Every zoom step keeps full-width characters twice as wide; Ctrl+0 resets.
     void panesZoomAndKeepTwoToOneWidths() {
         for (const char *name : {"TxtOri", "TxtTate"}) {
             OpenWindow h;
@@ -206,9 +202,7 @@ private slots:
         QCOMPARE(changes.count(), 3);
     }
 
-    // After a conversion the vertical pane shows where a reader begins, the first row and
-    // the right end of the rows, with the caret where it was; so does the manual that
-    // start-up converted before the window was shown.
+    // The vertical pane shows the reader's start (first row, right end), caret kept.
     void conversionShowsTheStartOfTheVerticalText() {
         WindowHarness h;
         h.putManual(std::u16string(3000, u'あ'));
@@ -232,8 +226,7 @@ private slots:
         QCOMPARE(h.pane("TxtTate")->textCursor().position(), 5);
     }
 
-    // The conversion trims the source, even when it fails, and keeps the caret inside the
-    // text that stays.
+    // Trimming, even in a failed conversion, keeps the caret inside the text.
     void programRewriteKeepsTheCaretClamped() {
         WindowHarness h;
         h.open();
@@ -287,8 +280,7 @@ private slots:
             QCOMPARE(fileToOpenAtStart(arguments).value_or(QString()), file);
     }
 
-    // The box starts at "4"; what is typed replaces it key by key, and each key that
-    // leaves a number estimates the lines and converts.
+    // Each key that leaves a number in the height box estimates and converts.
     void typedHeightFollowsTheWholePartOfItsNumber_data() {
         const TypedHeight rows[] = {
             {"zero shows the bar again", "0", 4, "4", true},
@@ -312,8 +304,7 @@ private slots:
         QCOMPARE(t.paneText("TxtTate"), row.converts ? convertedNow(t.form()) : vertical);
     }
 
-    // The margin and the gap convert at once; the fixed line count follows its bar and
-    // converts only when it is turned off again.
+    // Fixed line count converts only when it is turned off again.
     void marginGapAndFixedLineCount() {
         Typed t;
         replaceBoxText(t.box("TxtMgn"), QStringLiteral("2"));
@@ -331,8 +322,7 @@ private slots:
         QVERIFY(t.showsConversion());
     }
 
-    // A pasted line break becomes CR LF in the pane: 45 + 2 + 1 characters fit a height of
-    // 10 in five lines, 50 characters need 11.
+    // A pasted line break counts as CR LF: 45 + 2 + 1 characters still fit 10.
     void pastingWithAutomaticUpdateFitsTheHeight() {
         const QString fifty = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの"
                                              "はひふへほまみむめもやゆよらりるれろわをがぎぐげご");
@@ -349,8 +339,7 @@ private slots:
         }
     }
 
-    // Automatic update converts the trimmed text but leaves what was typed, so that a new
-    // line or a space at the end can be typed on; the convert button trims.
+    // Automatic update leaves blanks typed at the end; the convert button trims them.
     void automaticUpdateKeepsBlanksTypedAtTheEnd() {
         using Keys = std::pair<std::array<Qt::Key, 2>, QString>;
         for (const auto &[keys, tail] : {Keys{{Qt::Key_Return, Qt::Key_Space}, "\r\n "},
@@ -372,9 +361,7 @@ private slots:
         }
     }
 
-    // Values that are no numbers, or far beyond what a pane can show, fail without ending
-    // the program: "えらー" in the vertical pane, the source kept, the reason in the
-    // status line; the next successful conversion clears it.
+    // Bad values show "えらー" and the reason until the next good conversion.
     void failingValuesShowTheFailureTextAndTheReason_data() {
         const Failing rows[] = {
             {"height not a number", "TxtH", "あ", false, "本文の文字数が数値ではありません"},
@@ -398,8 +385,7 @@ private slots:
             click(t.check("ChkWidth"));
         const QString source = t.paneText("TxtOri");
         const QString before = t.boxText(row.box);
-        // Pasted in one go: typed key by key, the shorter values on the way convert to
-        // results of millions of characters, which only make the test slow.
+        // Pasted in one go: typing key by key would convert huge results on the way.
         t.box(row.box)->selectAll();
         pasteInto(t.box(row.box), row.value);
         if (row.reason.isEmpty()) // converted at once
@@ -445,9 +431,7 @@ private slots:
         QVERIFY(t.showsConversion());
     }
 
-    // English captions from the shipped translation for an English locale, the Japanese
-    // source texts for every other locale and where the translation is missing; the object
-    // names and the failure text stay as they are.
+    // English captions for English locales only; names and failure text stay.
     void captionsFollowTheLocale_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("englishFile");
