@@ -147,7 +147,6 @@ private slots:
     void startChoice_data() {
         const StartChoice rows[] = {
             {.name = "no settings file, no manual", .choice = u"", .manual = false, .blank = true},
-            {.name = "last texts, no manual", .choice = u"3", .manual = false, .blank = false},
             {.name = "blank", .choice = u"2", .manual = true, .blank = true},
             {.name = "last texts", .choice = u"3", .manual = true, .blank = false},
             {.name = "zero, as last texts", .choice = u"0", .manual = true, .blank = false},
