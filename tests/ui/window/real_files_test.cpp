@@ -46,7 +46,7 @@ QByteArray japaneseText(qint64 size, bool lineBreaks) {
 
 // A window that converts automatically, with a text of its own in both panes.
 void prepare(RealWindow &w) {
-    w.form.show();
+    w.form().show();
     w.pane("TxtOri")->setText(u"前の文章です。");
     w.find<QCheckBox>("ChkAuto")->setChecked(true);
     QVERIFY(!w.paneText("TxtTate").isEmpty());
@@ -72,7 +72,7 @@ private slots:
         w.pane("TxtTate")->setText(u"縦　書\r\nき<&>😀");
         const QString page = folder.filePath(QStringLiteral("page.htm"));
         w.dialogs.fileAnswer = page;
-        choose(w.form, "MnuSave");
+        choose(w.form(), "MnuSave");
         const QByteArray expected =
             "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=Shift_JIS\">"
@@ -96,7 +96,7 @@ private slots:
         w.pane("TxtTate")->setText(u"縦");
         for (const char *name : {"missing/a.txt", "missing/deeper/a.htm"}) {
             w.dialogs.fileAnswer = folder.filePath(QString::fromLatin1(name));
-            choose(w.form, "MnuSave");
+            choose(w.form(), "MnuSave");
         }
         QCOMPARE(w.dialogs.messages.size(), 2);
         QVERIFY(
@@ -108,7 +108,7 @@ private slots:
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("new"))));
         QTemporaryDir program; // no manual beside the program: as installed
-        ProgramIn(program.path()).form.close();
+        ProgramIn(program.path()).close();
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
@@ -118,32 +118,32 @@ private slots:
         const QRect place(40, 30, 700, 500);
         {
             ProgramIn first(folder.dir.path());
-            first.form.setGeometry(place);
+            first.form().setGeometry(place);
             first.dialogs.fontAnswer =
                 platform::FontChoice{QFont(QStringLiteral("Serif"), 14, QFont::Bold), Qt::red};
-            first.form.FontChange();
+            first.form().FontChange();
             first.find<QCheckBox>("ChkAuto")->setChecked(true);
             first.find<QScrollBar>("ScrMgn")->setValue(3);
-            first.form.settings().verticalForms = true;
-            first.form.settings().tateChuYoko = true;
-            first.form.close();
+            first.form().settings().verticalForms = true;
+            first.form().settings().tateChuYoko = true;
+            first.form().close();
         }
         QVERIFY(wholeSettings(readFile(folder.ini())));
         // Qt's own reader understands the file.
         QCOMPARE(QSettings(folder.conf(), QSettings::IniFormat).status(), QSettings::NoError);
 
         ProgramIn next(folder.dir.path());
-        QCOMPARE(next.form.normalGeometry(), place);
+        QCOMPARE(next.form().normalGeometry(), place);
         const QFont font = next.pane("TxtTate")->font();
         QVERIFY(font.family() == QStringLiteral("Serif") && font.pointSize() == 14 && font.bold());
         QCOMPARE(next.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
         QVERIFY(next.find<QCheckBox>("ChkAuto")->isChecked());
-        QVERIFY(next.form.settings().verticalForms && next.form.settings().tateChuYoko);
+        QVERIFY(next.form().settings().verticalForms && next.form().settings().tateChuYoko);
         // The manual was converted once, with the restored margin and options.
         QVERIFY(next.pane("TxtTate")->text().starts_with(u"   "));
-        next.form.showMaximized();
-        next.form.close();
-        QVERIFY(ProgramIn(folder.dir.path()).form.isMaximized());
+        next.form().showMaximized();
+        next.form().close();
+        QVERIFY(ProgramIn(folder.dir.path()).form().isMaximized());
     }
 
     // A damaged file gives the defaults; shut-down writes a sound one over it.
@@ -155,13 +155,13 @@ private slots:
             {
                 ProgramIn first(folder.dir.path());
                 QCOMPARE(first.find<QLineEdit>("TxtMgn")->text(), QStringLiteral("0"));
-                QVERIFY(!first.form.settings().tateChuYoko);
+                QVERIFY(!first.form().settings().tateChuYoko);
                 QCOMPARE(first.pane("TxtOri")->text(), u"manual");
-                first.form.settings().tateChuYoko = true;
-                first.form.close();
+                first.form().settings().tateChuYoko = true;
+                first.form().close();
                 QVERIFY(first.dialogs.messages.isEmpty());
             }
-            QVERIFY(ProgramIn(folder.dir.path()).form.settings().tateChuYoko);
+            QVERIFY(ProgramIn(folder.dir.path()).form().settings().tateChuYoko);
         }
     }
 
@@ -170,7 +170,7 @@ private slots:
         ProgramFolder folder;
         QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
         ProgramIn first(folder.dir.path());
-        first.form.close();
+        first.form().close();
         QCOMPARE(first.dialogs.messages.size(), 1);
         QCOMPARE(first.dialogs.messages[0].text,
                  QStringLiteral("設定ファイルを保存できませんでした。\n") + folder.conf() +
@@ -220,7 +220,7 @@ private slots:
         const QString source = w.paneText("TxtOri");
         const QString vertical = w.paneText("TxtTate");
         w.dialogs.fileAnswer = name;
-        choose(w.form, "MnuOpen");
+        choose(w.form(), "MnuOpen");
         QCOMPARE(w.paneText("TxtOri"), source);
         QCOMPARE(w.paneText("TxtTate"), vertical);
         QCOMPARE(w.dialogs.messages.size(), size > 0 ? 1 : 0);
@@ -240,10 +240,10 @@ private slots:
             RealWindow w;
             prepare(w);
             w.dialogs.fileAnswer = name;
-            choose(w.form, "MnuOpen");
+            choose(w.form(), "MnuOpen");
             QVERIFY(w.dialogs.messages.isEmpty());
             QCOMPARE(w.paneText("TxtOri"), QString::fromUtf8(bytes));
-            QCOMPARE(w.paneText("TxtTate"), convertedNow(w.form));
+            QCOMPARE(w.paneText("TxtTate"), convertedNow(w.form()));
         }
     }
 };

@@ -14,14 +14,6 @@
 
 namespace tovalo::ui::test {
 
-Form1 &WindowHarness::open(platform::Registry &store) {
-    form_ = std::make_unique<Form1>(
-        Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
-    form_->startUp();
-    form_->show();
-    return *form_;
-}
-
 QString WindowHarness::settingsPath() const {
     return settingsFilePath(files);
 }

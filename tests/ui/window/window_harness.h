@@ -37,32 +37,39 @@ inline QString q(std::u16string_view text) {
 // Chooses the menu entry of that name as the user does; it must be enabled.
 void choose(const Form1 &form, const char *name);
 
-// A main window on fakes: files in memory, dialogs that answer at once and a registry
-// in memory. Each test makes its own.
-class WindowHarness {
+// A main window on the given file service (FakeFiles keeps files in memory, QtFiles uses
+// the real file system, QtFilesInFolder too for a program that lives in a folder) and
+// clipboard, with fakes for every other service. Each test makes its own.
+template <class Files, class Clipboard = platform::FakeClipboard> class WindowOn {
 public:
     platform::FakeDialogs dialogs;
-    platform::FakeFiles files;
+    Files files;
     platform::FakeRegistry registry;
-    platform::FakeClipboard clipboard;
+    Clipboard clipboard;
     platform::FakeShell shell;
     platform::FakeWindowOrder windowOrder;
 
+    template <class... FilesArgs>
+    explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
+
+    // Makes the window without start-up, so that no settings file is read or written.
+    Form1 &make(platform::Registry &store) {
+        form_ = std::make_unique<Form1>(
+            Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
+        return *form_;
+    }
+    Form1 &make() { return make(registry); }
     // Makes the window, runs its start-up and shows it; on the registry fake, or on the
     // given store.
+    Form1 &open(platform::Registry &store) {
+        make(store).startUp();
+        form_->show();
+        return *form_;
+    }
     Form1 &open() { return open(registry); }
-    Form1 &open(platform::Registry &store);
     // Closes the window as the user does; its shut-down writes the settings file.
     void close() { form_->close(); }
     Form1 &form() { return *form_; }
-
-    // Where the window reads and writes the settings file, as the files stand now.
-    QString settingsPath() const;
-    void putSettings(std::u16string_view text);
-    QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
-    void putManual(std::u16string_view text);
-    // Installs the update checker and lets it know of the given latest build.
-    void installUpdateChecker(std::uint32_t latestBuild);
 
     template <class T> T *find(const char *name) const {
         return form_->findChild<T *>(QString::fromLatin1(name));
@@ -79,43 +86,32 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
+// A main window on fakes: files in memory, dialogs that answer at once and a registry
+// in memory.
+struct WindowHarness : WindowOn<platform::FakeFiles> {
+    // Where the window reads and writes the settings file, as the files stand now.
+    QString settingsPath() const;
+    void putSettings(std::u16string_view text);
+    QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
+    void putManual(std::u16string_view text);
+    // Installs the update checker and lets it know of the given latest build.
+    void installUpdateChecker(std::uint32_t latestBuild);
+};
+
 // The main window on fakes, started up and shown.
 struct OpenWindow : WindowHarness {
     OpenWindow() { open(); }
     void choose(const char *entry) { test::choose(form(), entry); }
 };
 
-// A main window on the given file service (QtFiles for the real file system, QtFilesInFolder
-// for a program that lives in a folder) and clipboard, with fakes for every other service.
-template <class Files, class Clipboard = platform::FakeClipboard> struct WindowOn {
-    platform::FakeDialogs dialogs;
-    Files files;
-    platform::FakeRegistry registry;
-    Clipboard clipboard;
-    platform::FakeShell shell;
-    platform::FakeWindowOrder windowOrder;
-    Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
-
-    template <class... FilesArgs>
-    explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
-
-    template <class T> T *find(const char *name) {
-        return form.findChild<T *>(QString::fromLatin1(name));
-    }
-    Pane *pane(const char *name) { return find<Pane>(name); }
-    QString paneText(const char *name) { return q(pane(name)->text()); }
+// A window on the real file system, neither started up nor shown.
+struct RealWindow : WindowOn<platform::QtFiles> {
+    RealWindow() { make(); }
 };
-
-// A window on the real file system that is neither started up nor closed, so that no
-// settings file is read or written.
-using RealWindow = WindowOn<platform::QtFiles>;
 
 // The program started up and shown on the real file system as if it lived in `folder`.
 struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
-    explicit ProgramIn(const QString &folder) : WindowOn(folder) {
-        form.startUp();
-        form.show();
-    }
+    explicit ProgramIn(const QString &folder) : WindowOn(folder) { open(); }
 };
 
 // The records of a settings file when it holds all six, else nothing.

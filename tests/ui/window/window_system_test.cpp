@@ -53,8 +53,8 @@ QRect sourcePaneFor(const QWidget &window) {
 // A window on fakes except for the clipboard, which is the system's.
 struct WindowOnRealClipboard : WindowOn<platform::FakeFiles, platform::QtClipboard> {
     WindowOnRealClipboard() {
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        make().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
     }
 };
 
@@ -79,7 +79,7 @@ private slots:
             if (command == std::string_view("BtnCopy"))
                 QTest::mousePress(w.find<QWidget>("BtnCopy"), Qt::LeftButton);
             else
-                choose(w.form, command);
+                choose(w.form(), command);
             QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("縦\n書"));
         }
         WindowOnRealClipboard w;
@@ -97,7 +97,7 @@ private slots:
                 if (command == std::string_view("BtnPaste"))
                     click(w.find<QPushButton>("BtnPaste"));
                 else
-                    choose(w.form, command);
+                    choose(w.form(), command);
                 QCOMPARE(w.paneText("TxtOri"), QStringLiteral("a\r\nb"));
             }
     }
