@@ -98,12 +98,6 @@ struct Location {
     QString settings;
 };
 
-struct Odd {
-    const char *name;
-    QByteArray file;
-    bool failure;
-};
-
 struct Unread {
     const char *name;
     QByteArray file;
@@ -278,46 +272,35 @@ private slots:
         QCOMPARE(written, QStringList{row.settings});
     }
 
-    // A file cut short fails at start-up unless the cut only takes its last line end.
-    void fileCutAtAnyByte_data() {
-        QTest::addColumn<int>("length");
-        for (int length = 0; length <= kWholeFile.size(); ++length)
-            QTest::addRow("%d of %d bytes", length, int(kWholeFile.size())) << length;
-    }
-    void fileCutAtAnyByte() {
-        QFETCH(int, length);
-        const bool whole = length >= kWholeFile.size() - 2;
-        WindowHarness h;
-        openOn(h, kWholeFile.left(length));
-        QCOMPARE(h.paneText("TxtOri"), whole ? q(kSavedSource) : kStartUpFailure);
-        QCOMPARE(h.paneText("TxtTate"), whole ? QStringLiteral("saved\r\nvertical") : QString());
-        QCOMPARE(h.boxText("TxtH"), whole ? QStringLiteral("12") : QStringLiteral("10"));
-        typeConvertAndClose(h, kWholeFile.left(length));
-    }
-
-    // Whole files with values the program never writes.
-    void oddValues_data() {
+    // A file cut short fails unless the cut only takes its last line end; whole files with
+    // values the program never writes start up.
+    void damagedOrOddFile_data() {
         using namespace std::string_view_literals;
-        const Odd rows[] = {
-            {"choices out of range", oddFile("32767,-32768,\"\"", "\"12\",\"7\",1", "text"), false},
-            {"number beyond 16 bits", oddFile("40000,3,\"\"", "\"12\",\"7\",1", "text"), true},
-            {"parameters that are no numbers", oddFile("1,3,\"x\"", "\"abc\",\"-3\",1", "text"),
-             false},
-            {"largest parameters", oddFile("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text"),
-             false},
-            {"control characters in the text",
-             oddFile("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv), false},
-            {"half a double-byte character", oddFile("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82"),
-             false},
-        };
-        addRows(rows);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("failure");
+        for (int length = 0; length <= kWholeFile.size(); ++length)
+            QTest::addRow("%d of %d bytes", length, int(kWholeFile.size()))
+                << kWholeFile.left(length) << (length < kWholeFile.size() - 2);
+        QTest::newRow("choices out of range")
+            << oddFile("32767,-32768,\"\"", "\"12\",\"7\",1", "text") << false;
+        QTest::newRow("number beyond 16 bits")
+            << oddFile("40000,3,\"\"", "\"12\",\"7\",1", "text") << true;
+        QTest::newRow("parameters that are no numbers")
+            << oddFile("1,3,\"x\"", "\"abc\",\"-3\",1", "text") << false;
+        QTest::newRow("largest parameters")
+            << oddFile("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text") << false;
+        QTest::newRow("control characters in the text")
+            << oddFile("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv) << false;
+        QTest::newRow("half a double-byte character")
+            << oddFile("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82") << false;
     }
-    void oddValues() {
-        QFETCH(Odd, row);
+    void damagedOrOddFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, failure);
         WindowHarness h;
-        openOn(h, row.file);
-        QCOMPARE(h.paneText("TxtOri") == kStartUpFailure, row.failure);
-        typeConvertAndClose(h, row.file);
+        openOn(h, file);
+        QCOMPARE(h.paneText("TxtOri") == kStartUpFailure, failure);
+        typeConvertAndClose(h, file);
     }
 
     // A file not read whole is kept as a copy; without a copy nothing is written.
