@@ -119,6 +119,12 @@ private slots:
         {
             ProgramIn first(folder.dir.path());
             first.form().setGeometry(place);
+            const QFont before = first.pane("TxtTate")->font();
+            first.form().FontChange(); // warns, then opens on the pane's font; cancelled
+            QCOMPARE(first.dialogs.messages.value(0).text,
+                     QStringLiteral("フォントによっては表示がおかしくなります"));
+            QVERIFY(first.dialogs.fontDialogs[0].font == before &&
+                    first.pane("TxtTate")->font() == before);
             first.dialogs.fontAnswer =
                 platform::FontChoice{QFont(QStringLiteral("Serif"), 14, QFont::Bold), Qt::red};
             first.form().FontChange();
@@ -137,6 +143,7 @@ private slots:
         const QFont font = next.pane("TxtTate")->font();
         QVERIFY(font.family() == QStringLiteral("Serif") && font.pointSize() == 14 && font.bold());
         QCOMPARE(next.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(next.pane("TxtOri")->font(), next.form().font());
         QVERIFY(next.find<QCheckBox>("ChkAuto")->isChecked());
         QVERIFY(next.form().settings().verticalForms && next.form().settings().tateChuYoko);
         // The manual was converted once, with the restored margin and options.

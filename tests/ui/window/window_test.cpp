@@ -166,25 +166,6 @@ private slots:
         }
     }
 
-    void fontChangeWarnsFirstAndAppliesTheChoiceToTheVerticalPaneOnly() {
-        WindowHarness h;
-        Form1 &form = h.open();
-        const QFont before = h.pane("TxtTate")->font();
-        form.FontChange(); // cancelled
-        QCOMPARE(h.dialogs.messages.size(), 1);
-        QCOMPARE(h.dialogs.messages[0].text,
-                 QStringLiteral("フォントによっては表示がおかしくなります"));
-        QCOMPARE(h.dialogs.fontDialogs[0].font, before);
-        QCOMPARE(h.pane("TxtTate")->font(), before);
-        const QFont chosen(QStringLiteral("DejaVu Sans"), 12);
-        h.dialogs.fontAnswer = tovalo::platform::FontChoice{chosen, Qt::red};
-        form.FontChange();
-        QCOMPARE(h.pane("TxtTate")->font().family(), chosen.family());
-        QCOMPARE(h.pane("TxtTate")->font().pointSize(), 12);
-        QCOMPARE(h.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(h.pane("TxtOri")->font(), before);
-    }
-
     // The pane's text has CR LF line breaks; it reports only real changes.
     void paneTextHasCrLfLineBreaksAndReportsOnlyRealChanges() {
         WindowHarness h;
