@@ -14,6 +14,17 @@ using namespace tovalo::ui::test;
 
 namespace {
 
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
 // Everything runs several times slower under AddressSanitizer; there the files that
 // are loaded are smaller, so that the test stays quick.
 #if defined(__SANITIZE_ADDRESS__)

@@ -4,6 +4,8 @@
 
 #include "platform/registry/file_registry.h"
 #include "platform/text/cp932.h"
+#include "platform/text/unicode.h"
+#include "product/program_info.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -36,6 +38,17 @@ const QByteArray kWholeFile = QByteArray::fromStdString(tovalo::text::toCp932(
     u"2,3,\"＃\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
     u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n"));
 const QByteArray kDamaged = kWholeFile.left(60);
+
+// Installs the update checker and lets it know of the given latest build.
+void installUpdateChecker(WindowHarness &h, std::uint32_t latestBuild) {
+    using namespace tovalo;
+    const std::string programKey = "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
+                                   "\\" + text::toUtf8(program_info::kName);
+    platform::KeyHandle key = 0;
+    h.registry.createKey(platform::RegistryRoot::CurrentUser, programKey, key);
+    h.registry.setNumber(key, "LatestBuild", latestBuild);
+    h.registry.closeKey(key);
+}
 
 QString copyPath(const WindowHarness &h) {
     return h.settingsPath() + QStringLiteral(".bak");
@@ -144,7 +157,6 @@ private slots:
             {.name = "blank", .choice = u"2", .manual = true, .blank = true},
             {.name = "last texts", .choice = u"3", .manual = true, .blank = false},
             {.name = "zero, as last texts", .choice = u"0", .manual = true, .blank = false},
-            {.name = "four, as last texts", .choice = u"4", .manual = true, .blank = false},
         };
         addRows(rows);
     }
@@ -193,7 +205,7 @@ private slots:
                 h.files.unreadable.insert(h.files.programFolderPath +
                                           QStringLiteral("/説明書.txt"));
             if (failing == "registry") {
-                h.installUpdateChecker(200);
+                installUpdateChecker(h, 200);
                 h.registry.failCall(tovalo::platform::FakeRegistry::Call::SetValue);
             }
             h.open();
@@ -205,7 +217,7 @@ private slots:
     void newerBuildIsAnnounced() {
         for (const std::uint32_t latest : {210u, 211u}) {
             WindowHarness h;
-            h.installUpdateChecker(latest);
+            installUpdateChecker(h, latest);
             h.open();
             QCOMPARE(h.dialogs.messages.value(0).text,
                      latest > 210 ? QStringLiteral("最新バージョンが存在します") : QString());
@@ -364,7 +376,6 @@ private slots:
             h.files.readOnly.insert(besideTheProgram);
         h.close();
 
-        QVERIFY(!h.form().isVisible());
         QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
         if (row.reason.isEmpty()) {
             QVERIFY(h.dialogs.messages.isEmpty());

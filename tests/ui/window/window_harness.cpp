@@ -2,8 +2,6 @@
 
 #include "engine/convert.h"
 #include "platform/text/cp932.h"
-#include "platform/text/unicode.h"
-#include "product/program_info.h"
 #include "ui/window/settings_location.h"
 
 #include <QApplication>
@@ -27,16 +25,6 @@ void WindowHarness::putManual(std::u16string_view text) {
         QByteArray::fromStdString(text::toCp932(text));
 }
 
-void WindowHarness::installUpdateChecker(std::uint32_t latestBuild) {
-    using platform::RegistryRoot;
-    const std::string programKey = "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
-                                   "\\" + text::toUtf8(program_info::kName);
-    platform::KeyHandle key = 0;
-    registry.createKey(RegistryRoot::CurrentUser, programKey, key);
-    registry.setNumber(key, "LatestBuild", latestBuild);
-    registry.closeKey(key);
-}
-
 void choose(const Form1 &form, const char *name) {
     auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
     QVERIFY2(action && action->isEnabled(), name);
@@ -49,19 +37,6 @@ std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file) {
         settings::kSettingsRecordCount)
         return std::nullopt;
     return records;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    QVERIFY(file.setPermissions(permissions));
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 QString convertedNow(const Form1 &form) {

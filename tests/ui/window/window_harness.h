@@ -94,8 +94,6 @@ struct WindowHarness : WindowOn<platform::FakeFiles> {
     void putSettings(std::u16string_view text);
     QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
     void putManual(std::u16string_view text);
-    // Installs the update checker and lets it know of the given latest build.
-    void installUpdateChecker(std::uint32_t latestBuild);
 };
 
 // The main window on fakes, started up and shown.
@@ -116,11 +114,6 @@ struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
 
 // The records of a settings file when it holds all six, else nothing.
 std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file);
-
-// Files on the real file system.
-void writeFile(const QString &path, const QByteArray &bytes,
-               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
-QByteArray readFile(const QString &path); // "(unreadable)" when it cannot be read
 
 // What the user does.
 void typeAtEnd(QWidget *pane, const QString &text);       // through the input method
