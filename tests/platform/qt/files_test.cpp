@@ -1,15 +1,24 @@
-// The real file system service and the font dialog.
+// The real file system service, the dialogs, the shell and the window order.
 #include "platform/qt/fake_files.h"
 #include "platform/qt/font_color_dialog.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
+#include "platform/qt/qt_shell.h"
+#include "platform/qt/qt_window_order.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -222,6 +231,66 @@ private slots:
         QCOMPARE(choice.font.pointSize(), 14);
         QVERIFY(choice.font.underline());
         QCOMPARE(choice.color, QColor(Qt::red));
+    }
+
+    // The open dialog lists what each kind stands for as on Windows: any letter case,
+    // programs for "*.exe", also names without a dot for "*.*", and folders always; the
+    // name comes back as typed. Only executable files start as programs. A hidden window put
+    // on top stays hidden.
+    void openDialogShellAndWindowOrderActAsOnWindows() {
+        QTemporaryDir folder;
+        const QString mail = folder.filePath(QStringLiteral("mail"));
+        const QString marker = folder.filePath(QStringLiteral("started"));
+        putFile(mail, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n");
+        QFile::setPermissions(mail, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        for (const char *name : {"a.txt", "B.TXT", "c.htm", "notes", "setup.exe"})
+            putFile(folder.filePath(QString::fromLatin1(name)), "x");
+        QDir(folder.path()).mkdir(QStringLiteral("sub"));
+        const QList<QStringList> expected = {
+            {"B.TXT", "a.txt", "sub"},
+            {"mail", "sub"},
+            {"B.TXT", "a.txt", "c.htm", "mail", "notes", "setup.exe", "sub"}};
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+            auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
+            const auto listed = [view] {
+                QStringList names;
+                for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                    names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+                names.sort();
+                return names;
+            };
+            [&] { // a failed check still closes the dialog below
+                QCOMPARE(combo->count(), expected.size());
+                for (int i = 0; i < combo->count(); ++i) {
+                    combo->setCurrentIndex(i);
+                    emit combo->activated(i);
+                    emit combo->textActivated(combo->currentText());
+                    QTRY_COMPARE(listed(), expected.value(i));
+                }
+            }();
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("notes"));
+            static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own accept
+        });
+        const std::optional<QString> chosen = tovalo::platform::QtDialogs().openFileName(
+            nullptr, {QStringLiteral("メールソフトを指定してください"), mail,
+                      QStringLiteral("テキスト (*.txt)|*.txt|アプリケーション (*.exe)|*.exe|"
+                                     "すべてのファイル (*.*)|*.*|")});
+        QCOMPARE(chosen, std::optional<QString>(folder.filePath(QStringLiteral("notes"))));
+
+        tovalo::platform::QtShell shell;
+        for (const QString &refused : {folder.filePath(QStringLiteral("a.txt")),
+                                       folder.filePath(QStringLiteral("missing")), folder.path()})
+            QVERIFY2(!shell.startProgram(refused), qPrintable(refused));
+        QVERIFY(shell.startProgram(mail));
+        QTRY_VERIFY(QFile::exists(marker));
+
+        QWidget hidden;
+        QVERIFY(tovalo::platform::QtWindowOrder().setTopMost(hidden, true));
+        QVERIFY(hidden.windowFlags().testFlag(Qt::WindowStaysOnTopHint) && !hidden.isVisible());
     }
 };
 

@@ -1,34 +1,75 @@
-// The commands and platform services on the real file system, in a temporary folder.
+// The commands and the per-user file "tovalo.conf" on the real file system, in a
+// temporary folder, and "開く" with files that could freeze the window or exhaust its memory.
 #include "window_harness.h"
 
-#include "platform/qt/qt_dialogs.h"
-#include "platform/qt/qt_shell.h"
-#include "platform/qt/qt_window_order.h"
-
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace tovalo;
 using namespace tovalo::ui::test;
 
 namespace {
 
-const QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-
-// The names that an open dialog lists in its folder, once the listing has arrived.
-QStringList listedNames(QFileDialog *dialog) {
-    auto *view = dialog->findChild<QAbstractItemView *>(QStringLiteral("listView"));
-    QStringList names;
-    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
-        names.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
-    names.sort();
-    return names;
+void writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
+
+QByteArray readFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Everything runs several times slower under AddressSanitizer; there the files that
+// are loaded are smaller, so that the test stays quick.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+constexpr qint64 kMB = qint64{1} << 20;
+constexpr qint64 kLargestOpened = 4 * kMB;
+
+// Japanese text in UTF-8 of exactly `size` bytes: lines of 33 characters, or a single
+// line; the last bytes are ASCII letters.
+QByteArray japaneseText(qint64 size, bool lineBreaks) {
+    QByteArray unit =
+        QStringLiteral("吾輩は猫である。名前はまだ無い。どこで生れたかとんと見当がつかぬ。")
+            .toUtf8();
+    if (lineBreaks)
+        unit += "\r\n";
+    QByteArray text = unit.repeated(size / unit.size());
+    text.append(size - text.size(), 'x');
+    return text;
+}
+
+// A window that converts automatically, with a text of its own in both panes.
+void prepare(RealWindow &w) {
+    w.form().show();
+    w.pane("TxtOri")->setText(u"前の文章です。");
+    w.find<QCheckBox>("ChkAuto")->setChecked(true);
+    QVERIFY(!w.paneText("TxtTate").isEmpty());
+}
+
+// A folder of its own, with the manual, where the program keeps its files beside it.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    ProgramFolder() { writeFile(dir.filePath(QStringLiteral("説明書.txt")), "manual"); }
+    QString conf() const { return dir.filePath(QStringLiteral("tovalo.conf")); }
+    QString ini() const { return dir.filePath(QStringLiteral("Tov.ini")); }
+};
 
 } // namespace
 
@@ -42,33 +83,20 @@ private slots:
         w.pane("TxtTate")->setText(u"縦　書\r\nき<&>😀");
         const QString page = folder.filePath(QStringLiteral("page.htm"));
         w.dialogs.fileAnswer = page;
-        choose(w.form, "MnuSave");
+        choose(w.form(), "MnuSave");
         const QByteArray expected =
             "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=Shift_JIS\">"
-            "<Title>\r\n"
-            "page.htm"
-            "\r\n"
-            "</Title></HEAD><Body>\r\n"
-            "\r\n"
-            "<Table border  CELLPADDING=\"20\"\r\n"
-            " ALIGN=\"center\"><TR><TD>\r\n"
-            "<PRE><Font face=\"FixedSys,\x82l\x82r \x83S\x83V\x83"
-            "b\x83N, Osaka\x81|\x93\x99\x95\x9D, "
-            "mono\">\r\n"
-            "\x8F"
-            "c\x81@\x8F\x91\r\n"
-            "\x82\xAB&lt;&amp;&gt;&#128512;\r\n"
-            "\r\n"
-            "</Font></Pre>\r\n"
+            "<Title>\r\npage.htm\r\n</Title></HEAD><Body>\r\n\r\n"
+            "<Table border  CELLPADDING=\"20\"\r\n ALIGN=\"center\"><TR><TD>\r\n"
+            "<PRE><Font face=\"FixedSys,\x82l\x82r \x83S\x83V\x83\x62\x83N, "
+            "Osaka\x81|\x93\x99\x95\x9D, mono\">\r\n"
+            "\x8F\x63\x81@\x8F\x91\r\n\x82\xAB&lt;&amp;&gt;&#128512;\r\n\r\n</Font></Pre>\r\n"
             "\x82\xB1\x82\xCC\x95\xB6\x8F\xCD\x82\xCD\xA2Tovalo\xA3\x82\xC5\x8D\xEC\x90\xAC\x82\xB5"
-            "\x82\xDC\x82\xB5\x82\xBD\x81"
-            "B<BR>\r\n"
+            "\x82\xDC\x82\xB5\x82\xBD\x81\x42<BR>\r\n"
             "<A HREF=\"https://tovalo.example/download/\">\x93\xFC\x8E\xE8!</A>\r\n"
-            "</TD></TR></Table>\r\n"
-            "</Body></Html>\r\n";
+            "</TD></TR></Table>\r\n</Body></Html>\r\n";
         QCOMPARE(readFile(page), expected);
-
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"page.htm"});
     }
 
@@ -79,11 +107,9 @@ private slots:
         w.pane("TxtTate")->setText(u"縦");
         for (const char *name : {"missing/a.txt", "missing/deeper/a.htm"}) {
             w.dialogs.fileAnswer = folder.filePath(QString::fromLatin1(name));
-            choose(w.form, "MnuSave");
+            choose(w.form(), "MnuSave");
         }
         QCOMPARE(w.dialogs.messages.size(), 2);
-        QVERIFY(w.dialogs.messages[0].text.startsWith(
-            QStringLiteral("ファイルを保存できませんでした。")));
         QVERIFY(
             QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
@@ -93,88 +119,150 @@ private slots:
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.filePath(QStringLiteral("new"))));
         QTemporaryDir program; // no manual beside the program: as installed
-        {
-            ProgramIn installed(program.path());
-            installed.pane("TxtOri")->setText(u"設定");
-            installed.form.close();
-        }
+        ProgramIn(program.path()).close();
         qunsetenv("XDG_CONFIG_HOME");
         QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
 
-    // The real dialog shows the kinds under their descriptions and lists what each kind
-    // stands for as on Windows: any letter case, programs for "*.exe", also names without
-    // a dot for "*.*", and folders always. The name comes back as typed.
-    void openDialogListsEachKindAsOnWindows() {
-        QTemporaryDir folder;
-        writeFile(folder.filePath(QStringLiteral("mail")), "#!/bin/sh\n", kExecutable);
-        for (const char *name : {"a.txt", "B.TXT", "c.htm", "notes", "setup.exe"})
-            writeFile(folder.filePath(QString::fromLatin1(name)), "x");
-        QDir(folder.path()).mkdir(QStringLiteral("sub"));
-        const QList<QStringList> expected = {
-            {"B.TXT", "a.txt", "sub"},
-            {"mail", "sub"},
-            {"B.TXT", "a.txt", "c.htm", "mail", "notes", "setup.exe", "sub"}};
-        QStringList kinds;
-        QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            auto *combo = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
-            [&] { // a failed check still closes the dialog below
-                QCOMPARE(dialog->windowTitle(), QStringLiteral("メールソフトを指定してください"));
-                for (int i = 0; i < combo->count(); ++i) {
-                    kinds.append(combo->itemText(i));
-                    combo->setCurrentIndex(i);
-                    emit combo->activated(i);
-                    emit combo->textActivated(combo->currentText());
-                    QTRY_COMPARE(listedNames(dialog), expected.value(i));
-                }
-            }();
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
-                ->setText(QStringLiteral("notes"));
-            static_cast<QDialog *>(dialog)->accept(); // runs the file dialog's own accept
-        });
-        const std::optional<QString> chosen = platform::QtDialogs().openFileName(
-            nullptr, {QStringLiteral("メールソフトを指定してください"),
-                      folder.filePath(QStringLiteral("mail")),
-                      QStringLiteral("テキスト (*.txt)|*.txt|アプリケーション (*.exe)|*.exe|"
-                                     "すべてのファイル (*.*)|*.*|")});
-        QCOMPARE(kinds, (QStringList{"テキスト (*.txt)", "アプリケーション (*.exe)",
-                                     "すべてのファイル (*.*)"}));
-        QCOMPARE(chosen, std::optional<QString>(folder.filePath(QStringLiteral("notes"))));
-    }
-
-    void programsStartOnlyWhenExecutable() {
-        QTemporaryDir folder;
-        const QString marker = folder.filePath(QStringLiteral("started"));
-        const QString program = folder.filePath(QStringLiteral("prog"));
-        writeFile(program, "#!/bin/sh\ntouch '" + marker.toUtf8() + "'\n", kExecutable);
-        const QString document = folder.filePath(QStringLiteral("doc.txt"));
-        writeFile(document, "#!/bin/sh\n");
-        platform::QtShell shell;
-        QVERIFY(!shell.startProgram(document));
-        QVERIFY(!shell.startProgram(folder.filePath(QStringLiteral("missing"))));
-        QVERIFY(!shell.startProgram(folder.path()));
-        QVERIFY(shell.startProgram(program));
-        QTRY_VERIFY(QFile::exists(marker));
-    }
-
-    void topMostKeepsTheWindowShownWhereItWas() {
-        QWidget window;
-        window.setGeometry(100, 120, 300, 200);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QRect before = window.geometry();
-        platform::QtWindowOrder order;
-        for (bool onTop : {true, true, false, false}) {
-            QVERIFY(order.setTopMost(window, onTop));
-            QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
-            QVERIFY(window.isVisible());
-            QCOMPARE(window.geometry(), before);
+    void rememberedAcrossARealRestart() {
+        ProgramFolder folder;
+        const QRect place(40, 30, 700, 500);
+        {
+            ProgramIn first(folder.dir.path());
+            first.form().setGeometry(place);
+            const QFont before = first.pane("TxtTate")->font();
+            first.form().FontChange(); // warns, then opens on the pane's font; cancelled
+            QCOMPARE(first.dialogs.messages.value(0).text,
+                     QStringLiteral("フォントによっては表示がおかしくなります"));
+            QVERIFY(first.dialogs.fontDialogs[0].font == before &&
+                    first.pane("TxtTate")->font() == before);
+            first.dialogs.fontAnswer =
+                platform::FontChoice{QFont(QStringLiteral("Serif"), 14, QFont::Bold), Qt::red};
+            first.form().FontChange();
+            first.find<QCheckBox>("ChkAuto")->setChecked(true);
+            first.find<QScrollBar>("ScrMgn")->setValue(3);
+            first.form().settings().verticalForms = true;
+            first.form().settings().tateChuYoko = true;
+            first.form().close();
         }
-        QWidget hidden;
-        QVERIFY(order.setTopMost(hidden, true));
-        QVERIFY(!hidden.isVisible());
+        QVERIFY(wholeSettings(readFile(folder.ini())));
+        // Qt's own reader understands the file.
+        QCOMPARE(QSettings(folder.conf(), QSettings::IniFormat).status(), QSettings::NoError);
+
+        ProgramIn next(folder.dir.path());
+        QCOMPARE(next.form().normalGeometry(), place);
+        const QFont font = next.pane("TxtTate")->font();
+        QVERIFY(font.family() == QStringLiteral("Serif") && font.pointSize() == 14 && font.bold());
+        QCOMPARE(next.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(next.pane("TxtOri")->font(), next.form().font());
+        QVERIFY(next.find<QCheckBox>("ChkAuto")->isChecked());
+        QVERIFY(next.form().settings().verticalForms && next.form().settings().tateChuYoko);
+        // The manual was converted once, with the restored margin and options.
+        QVERIFY(next.pane("TxtTate")->text().starts_with(u"   "));
+        next.form().showMaximized();
+        next.form().close();
+        QVERIFY(ProgramIn(folder.dir.path()).form().isMaximized());
+    }
+
+    // A damaged file gives the defaults; shut-down writes a sound one over it.
+    void damagedFileGivesTheDefaults() {
+        for (const QByteArray &content : {QByteArray("\x00\xFF\xFE[\x01=\n\x80\x81", 10),
+                                          QByteArray("[window]\nmargin=4\n[opt")}) {
+            ProgramFolder folder;
+            writeFile(folder.conf(), content);
+            {
+                ProgramIn first(folder.dir.path());
+                QCOMPARE(first.find<QLineEdit>("TxtMgn")->text(), QStringLiteral("0"));
+                QVERIFY(!first.form().settings().tateChuYoko);
+                QCOMPARE(first.pane("TxtOri")->text(), u"manual");
+                first.form().settings().tateChuYoko = true;
+                first.form().close();
+                QVERIFY(first.dialogs.messages.isEmpty());
+            }
+            QVERIFY(ProgramIn(folder.dir.path()).form().settings().tateChuYoko);
+        }
+    }
+
+    // Reported before the window closes, with "Tov.ini" still written.
+    void unwritableFileIsReported() {
+        ProgramFolder folder;
+        QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
+        ProgramIn first(folder.dir.path());
+        first.form().close();
+        QCOMPARE(first.dialogs.messages.size(), 1);
+        QCOMPARE(first.dialogs.messages[0].text,
+                 QStringLiteral("設定ファイルを保存できませんでした。\n") + folder.conf() +
+                     QStringLiteral("\nnot an ordinary file"));
+        QVERIFY(QFile::exists(folder.ini()));
+    }
+
+    // Both typography options reach the convert command, the estimate and the phone pages.
+    void windowConvertsWithBothOptions() {
+        WindowHarness h;
+        ui::Form1 &form = h.open();
+        h.pane("TxtOri")->setText(u"「12」と");
+        form.convert();
+        form.settings().verticalForms = true;
+        form.settings().tateChuYoko = true;
+        form.convert();
+        QCOMPARE(h.paneText("TxtTate"), convertedNow(form));
+        for (const QString &output : {h.paneText("TxtTate"), q(form.MpMaker(6, 8, true))})
+            QVERIFY2(output.contains(QStringLiteral("﹂")) &&
+                         !output.contains(QStringLiteral("2 ")),
+                     qPrintable(output));
+    }
+
+    // Too large, endless or never opening: refused, and the panes stay.
+    void hostileFilesLeaveThePanes_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<qint64>("size"); // of a file written: 0 for none
+        QTest::newRow("100 MB of lines") << "lines" << 100 * kMB;
+        QTest::newRow("one byte too many") << "lines" << kLargestOpened + 1;
+        QTest::newRow("endless device") << "/dev/zero" << qint64{0};
+        QTest::newRow("pipe") << "pipe" << qint64{0};
+        QTest::newRow("folder") << "folder" << qint64{0};
+    }
+    void hostileFilesLeaveThePanes() {
+        QFETCH(QString, kind);
+        QFETCH(qint64, size);
+        QTemporaryDir folder;
+        QString name = kind.startsWith(u'/') ? kind : folder.filePath(kind);
+        if (size > 0)
+            writeFile(name, japaneseText(size, kind == QStringLiteral("lines")));
+        if (kind == QStringLiteral("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+        if (kind == QStringLiteral("folder"))
+            name = folder.path();
+        RealWindow w;
+        prepare(w);
+        const QString source = w.paneText("TxtOri");
+        const QString vertical = w.paneText("TxtTate");
+        w.dialogs.fileAnswer = name;
+        choose(w.form(), "MnuOpen");
+        QCOMPARE(w.paneText("TxtOri"), source);
+        QCOMPARE(w.paneText("TxtTate"), vertical);
+        QCOMPARE(w.dialogs.messages.size(), size > 0 ? 1 : 0);
+        if (size > 0)
+            QCOMPARE(w.dialogs.messages[0].text,
+                     QStringLiteral("ファイルが大きすぎるため開けませんでした（4 MB まで）。\n") +
+                         name);
+    }
+
+    void largestFileOpensWholeAndConverts() {
+        for (const bool lineBreaks : {true, false}) {
+            QTemporaryDir folder;
+            const QString name = folder.filePath(QStringLiteral("長い.txt"));
+            const QByteArray bytes =
+                japaneseText(kSanitized ? kLargestOpened / 8 : kLargestOpened, lineBreaks);
+            writeFile(name, bytes);
+            RealWindow w;
+            prepare(w);
+            w.dialogs.fileAnswer = name;
+            choose(w.form(), "MnuOpen");
+            QVERIFY(w.dialogs.messages.isEmpty());
+            QCOMPARE(w.paneText("TxtOri"), QString::fromUtf8(bytes));
+            QCOMPARE(w.paneText("TxtTate"), convertedNow(w.form()));
+        }
     }
 };
 

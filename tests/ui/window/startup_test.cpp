@@ -1,11 +1,24 @@
-// Start-up and shut-down of the main window with the settings file and the manual.
-// Damaged and unwritable settings files are the resilience test's.
+// Start-up and shut-down of the main window with the settings file, the manual and the
+// registry store, sound, damaged or unwritable.
 #include "window_harness.h"
 
+#include "platform/registry/file_registry.h"
 #include "platform/text/cp932.h"
+#include "platform/text/unicode.h"
+#include "product/program_info.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tovalo::ui;
 using namespace tovalo::ui::test;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -18,16 +31,77 @@ std::u16string fileWith(std::u16string_view recordOne, std::u16string_view recor
            u"\"\r\n\"" + std::u16string(vertical) + u"\"\r\n";
 }
 
+const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前はまだ無い。";
+// A whole file of six records whose texts hold line breaks, doubled quotation marks
+// and double-byte characters.
+const QByteArray kWholeFile = QByteArray::fromStdString(tovalo::text::toCp932(
+    u"2,3,\"＃\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
+    u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n"));
+const QByteArray kDamaged = kWholeFile.left(60);
+
+// Installs the update checker and lets it know of the given latest build.
+void installUpdateChecker(WindowHarness &h, std::uint32_t latestBuild) {
+    using namespace tovalo;
+    const std::string programKey = "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
+                                   "\\" + text::toUtf8(program_info::kName);
+    platform::KeyHandle key = 0;
+    h.registry.createKey(platform::RegistryRoot::CurrentUser, programKey, key);
+    h.registry.setNumber(key, "LatestBuild", latestBuild);
+    h.registry.closeKey(key);
+}
+
+QString copyPath(const WindowHarness &h) {
+    return h.settingsPath() + QStringLiteral(".bak");
+}
+
+Form1 &openOn(WindowHarness &h, const QByteArray &file) {
+    h.files.contents[h.settingsPath()] = file;
+    return h.open();
+}
+
+// The user turns on automatic update and types, which converts; shut-down then rewrites
+// the settings file whole, after keeping the file start-up found as a copy unless it
+// read that file whole.
+void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
+    click(h.check("ChkAuto"));
+    typeAtEnd(h.pane("TxtOri"), QStringLiteral("あ"));
+    QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
+    const QString source = h.paneText("TxtOri");
+    const QString vertical = h.paneText("TxtTate");
+    h.close();
+    QVERIFY(!h.form().isVisible());
+    QVERIFY(h.dialogs.messages.isEmpty());
+    const auto written = wholeSettings(h.settingsBytes());
+    QVERIFY(written && q(written->source) == source && q(written->vertical) == vertical);
+    if (wholeSettings(fileFound))
+        QVERIFY(!h.files.contents.contains(copyPath(h)));
+    else
+        QCOMPARE(h.files.contents.value(copyPath(h)), fileFound);
+}
+
+QByteArray oddFile(std::string_view recordOne, std::string_view recordThree,
+                   std::string_view source) {
+    return QByteArray::fromStdString(std::string(recordOne) + "\r\n#TRUE#,#TRUE#,#TRUE#\r\n" +
+                                     std::string(recordThree) + "\r\n\"\"\r\n\"" +
+                                     std::string(source) + "\"\r\n\"\"\r\n");
+}
+
+std::string bytesOf(const fs::path &file) {
+    std::ostringstream out;
+    out << std::ifstream(file, std::ios::binary).rdbuf();
+    return out.str();
+}
+
+// What stands in the store's place: its kind and, for a file, its bytes.
+std::pair<fs::file_type, std::string> stateOf(const fs::path &store) {
+    const fs::file_type type = fs::symlink_status(store).type();
+    return {type, type == fs::file_type::regular ? bytesOf(store) : std::string()};
+}
+
 struct StartChoice {
     const char *name;
     std::u16string choice; // of record 1; empty: no settings file
     bool manual, blank;
-};
-
-struct Failing {
-    const char *name;
-    QString failing;
-    int height; // 12 once the settings were applied
 };
 
 struct Location {
@@ -35,6 +109,26 @@ struct Location {
     QString programFolder, manual; // manual: empty for none
     bool writable;
     QString settings;
+};
+
+struct Unread {
+    const char *name;
+    QByteArray file;
+    bool unreadable, olderCopy, folderReadOnly;
+};
+
+struct Unwritable {
+    const char *name;
+    QString unwritable;
+    QString written; // the file written, or the one complained of
+    QString reason;
+};
+
+struct Store {
+    const char *name;
+    std::string kind; // file, fifo, folder or device
+    std::string bytes;
+    bool registers;
 };
 
 } // namespace
@@ -47,36 +141,29 @@ private slots:
         h.putManual(kManual);
         h.open();
         QCOMPARE(h.paneText("TxtOri"), q(kManual));
-        QCOMPARE(h.boxText("TxtH"), QStringLiteral("35"));
-        QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("30"));
-        QCOMPARE(h.bar("ScrWidth")->value(), 30);
         QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         QVERIFY(h.dialogs.messages.isEmpty());
         h.close();
-        QVERIFY(h.settingsText().starts_with(
+        QVERIFY(h.settingsBytes().startsWith(QByteArray::fromStdString(tovalo::text::toCp932(
             u"1,1,\"＊\"\r\n#FALSE#,#FALSE#,#TRUE#\r\n\"35\",\"30\",0\r\n\"\"\r\n\"" + kManual +
-            u"\"\r\n\""));
+            u"\"\r\n\""))));
         QVERIFY(h.files.normalized.contains(h.settingsPath()));
     }
 
-    // Record 3's parameters and fixed line count are restored, and nothing is converted;
-    // the height's scroll bar steps on from the number in its box.
+    // Record 3's parameters are restored; the height bar steps on from its box.
     void startChoice_data() {
         const StartChoice rows[] = {
             {.name = "no settings file, no manual", .choice = u"", .manual = false, .blank = true},
-            {.name = "blank, no manual", .choice = u"2", .manual = false, .blank = true},
-            {.name = "last texts, no manual", .choice = u"3", .manual = false, .blank = false},
             {.name = "blank", .choice = u"2", .manual = true, .blank = true},
             {.name = "last texts", .choice = u"3", .manual = true, .blank = false},
             {.name = "zero, as last texts", .choice = u"0", .manual = true, .blank = false},
-            {.name = "four, as last texts", .choice = u"4", .manual = true, .blank = false},
         };
         addRows(rows);
     }
     void startChoice() {
         QFETCH(StartChoice, row);
         const std::u16string source = u"一行目\r\n\r\n三行目、\r\n";
-        const QString height = row.choice.empty() ? QStringLiteral("10") : QStringLiteral("12");
+        const int height = row.choice.empty() ? 10 : 12;
         WindowHarness h;
         if (row.manual)
             h.putManual(kManual);
@@ -88,113 +175,82 @@ private slots:
         QCOMPARE(h.paneText("TxtTate"),
                  row.blank ? QString() : QStringLiteral("saved\r\nvertical text"));
         QCOMPARE(h.button("Command1")->isEnabled(), !row.blank);
-        QCOMPARE(h.boxText("TxtH"), height);
-        QCOMPARE(h.bar("ScrHeight")->value(), height.toInt());
-        if (!row.choice.empty()) {
-            QCOMPARE(h.boxText("TxtWidth"), QStringLiteral("7"));
-            QVERIFY(h.check("ChkWidth")->isChecked() && h.box("TxtWidth")->isEnabled());
-            QVERIFY(h.bar("ScrWidth")->isEnabled());
-            QCOMPARE(h.bar("ScrWidth")->value(), 7);
-        }
+        if (!row.choice.empty())
+            QVERIFY(h.boxText("TxtWidth") == "7" && h.check("ChkWidth")->isChecked() &&
+                    h.bar("ScrWidth")->isEnabled() && h.bar("ScrWidth")->value() == 7);
         clickArrow(h.bar("ScrHeight"), QStyle::SC_ScrollBarAddLine);
-        QCOMPARE(h.boxText("TxtH"), QString::number(height.toInt() + 1));
+        QCOMPARE(h.boxText("TxtH"), QString::number(height + 1));
     }
 
     // The parameters of record 3 are applied only once all six records have been read.
     void fileWithThreeRecordsStopsStartUpButKeepsWhatWasRead() {
         WindowHarness h;
-        h.putManual(kManual);
         h.putSettings(u"4,3,\"＃\"\r\n#TRUE#,#TRUE#,#FALSE#\r\n\"12\",\"7\",1\r\n");
         const tovalo::engine::Settings &s = h.open().settings();
         QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
-        QVERIFY(s.separatorKind == 4 && s.startText == 3 && s.pageRule == u"＃");
-        QVERIFY(s.barForLongVowel && s.fullWidth && !s.shaping);
+        QVERIFY(s.separatorKind == 4 && s.pageRule == u"＃" && s.fullWidth && !s.shaping);
         QVERIFY(!h.check("ChkWidth")->isChecked());
     }
 
-    void failuresStopStartUpWithTheMessage_data() {
-        const Failing rows[] = {
-            {.name = "settings file unreadable", .failing = "settings", .height = 10},
-            {.name = "manual unreadable", .failing = "manual", .height = 12},
-            {.name = "update checker error", .failing = "registry", .height = 10},
-        };
-        addRows(rows);
-    }
+    // The manual fails after the settings were applied, hence a height of 12.
     void failuresStopStartUpWithTheMessage() {
-        QFETCH(Failing, row);
-        WindowHarness h;
-        h.putManual(kManual);
-        h.putSettings(fileWith(u"1,1,\"＊\"", u"\"12\",\"7\",1", u"never shown"));
-        if (row.failing == QStringLiteral("settings"))
-            h.files.unreadable.insert(h.settingsPath());
-        if (row.failing == QStringLiteral("manual"))
-            h.files.unreadable.insert(h.files.programFolderPath + QStringLiteral("/説明書.txt"));
-        if (row.failing == QStringLiteral("registry")) {
-            h.installUpdateChecker(200);
-            h.registry.failCall(tovalo::platform::FakeRegistry::Call::SetValue);
+        for (const std::string_view failing : {"settings", "manual", "registry"}) {
+            WindowHarness h;
+            h.putManual(kManual);
+            h.putSettings(fileWith(u"1,1,\"＊\"", u"\"12\",\"7\",1", u"never shown"));
+            if (failing == "settings")
+                h.files.unreadable.insert(h.settingsPath());
+            if (failing == "manual")
+                h.files.unreadable.insert(h.files.programFolderPath +
+                                          QStringLiteral("/説明書.txt"));
+            if (failing == "registry") {
+                installUpdateChecker(h, 200);
+                h.registry.failCall(tovalo::platform::FakeRegistry::Call::SetValue);
+            }
+            h.open();
+            QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
+            QCOMPARE(h.boxText("TxtH"), failing == "manual" ? "12" : "10");
         }
-        h.open();
-        QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
-        QCOMPARE(h.boxText("TxtH"), QString::number(row.height));
     }
 
     void newerBuildIsAnnounced() {
         for (const std::uint32_t latest : {210u, 211u}) {
             WindowHarness h;
-            h.installUpdateChecker(latest);
+            installUpdateChecker(h, latest);
             h.open();
-            QCOMPARE(h.dialogs.messages.size(), latest > 210 ? 1 : 0);
-            for (const auto &message : h.dialogs.messages) {
-                QCOMPARE(message.text, QStringLiteral("最新バージョンが存在します"));
-                QCOMPARE(message.caption, QStringLiteral("Tovalo"));
-                QCOMPARE(message.icon, tovalo::platform::MessageIcon::Information);
-            }
-            QVERIFY(h.paneText("TxtOri").isEmpty());
+            QCOMPARE(h.dialogs.messages.value(0).text,
+                     latest > 210 ? QStringLiteral("最新バージョンが存在します") : QString());
         }
     }
 
-    // The user writes a text in a run that started with the manual (1) or a blank page
-    // (2). A later run of the same kind in which the source pane is left alone keeps that
-    // text in the file; one in which the user writes replaces it.
+    // A run that showed the manual or a blank page keeps the last texts it left alone.
     void lastTextsSurviveRunsThatShowedOthers() {
-        for (const QString &choice : {QStringLiteral("1"), QStringLiteral("2")}) {
-            for (const QString &typedLater : {QString(), QStringLiteral("追記")}) {
-                const QString text = QStringLiteral("大切な原稿です。");
-                WindowHarness first;
-                first.putManual(kManual);
-                first.putSettings(
-                    fileWith(u"1," + choice.toStdU16String() + u",\"＊\"", u"\"10\",\"5\",0", u""));
-                first.open();
-                first.pane("TxtOri")->selectAll();
-                QTest::keyClick(first.pane("TxtOri"), Qt::Key_Delete);
-                typeAtEnd(first.pane("TxtOri"), text);
-                click(first.button("Command1"));
-                first.close();
-                const auto written = wholeSettings(first.settingsBytes());
-                QVERIFY(written && q(written->source) == text);
+        for (const std::u16string choice : {u"1", u"2"}) {
+            const QString text = QStringLiteral("大切な原稿です。");
+            WindowHarness first;
+            first.putManual(kManual);
+            first.putSettings(fileWith(u"1," + choice + u",\"＊\"", u"\"10\",\"5\",0", u""));
+            first.open();
+            first.pane("TxtOri")->selectAll();
+            QTest::keyClick(first.pane("TxtOri"), Qt::Key_Delete);
+            typeAtEnd(first.pane("TxtOri"), text);
+            click(first.button("Command1"));
+            first.close();
+            const auto written = wholeSettings(first.settingsBytes());
 
-                WindowHarness second;
-                second.files.contents = first.files.contents;
-                second.open();
-                QCOMPARE(second.paneText("TxtOri"), choice == "1" ? q(kManual) : QString());
-                if (!typedLater.isEmpty())
-                    typeAtEnd(second.pane("TxtOri"), typedLater);
-                const QString sourceLater = second.paneText("TxtOri");
-                second.close();
-
-                const auto kept = wholeSettings(second.settingsBytes());
-                QVERIFY(kept);
-                QCOMPARE(q(kept->source), typedLater.isEmpty() ? text : sourceLater);
-                QCOMPARE(q(kept->vertical),
-                         typedLater.isEmpty() ? q(written->vertical) : second.paneText("TxtTate"));
-                QCOMPARE(QString::number(kept->settings.startText), choice);
-            }
+            WindowHarness second;
+            second.files.contents = first.files.contents;
+            second.open();
+            QCOMPARE(second.paneText("TxtOri"), choice == u"1" ? q(kManual) : QString());
+            second.close();
+            const auto kept = wholeSettings(second.settingsBytes());
+            QVERIFY(written && kept && q(kept->source) == text);
+            QCOMPARE(kept->vertical, written->vertical);
+            QCOMPARE(kept->settings.startText, choice == u"1" ? 1 : 2);
         }
     }
 
-    // Beside the program only when it runs from a folder of its own, which holds its
-    // manual, and may write there; an installed program never writes into its bin
-    // folder, even when run as root.
+    // Beside the program only in a folder of its own with the manual that it may write.
     void settingsLocation_data() {
         const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString installedManual = QStringLiteral("/usr/share/tovalo/説明書.txt");
@@ -225,6 +281,160 @@ private slots:
         QStringList written = h.files.contents.keys();
         written.removeOne(row.manual);
         QCOMPARE(written, QStringList{row.settings});
+    }
+
+    // A file cut short fails unless the cut only takes its last line end; whole files with
+    // values the program never writes start up.
+    void damagedOrOddFile_data() {
+        using namespace std::string_view_literals;
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("failure");
+        for (int length = 0; length <= kWholeFile.size(); ++length)
+            QTest::addRow("%d of %d bytes", length, int(kWholeFile.size()))
+                << kWholeFile.left(length) << (length < kWholeFile.size() - 2);
+        QTest::newRow("choices out of range")
+            << oddFile("32767,-32768,\"\"", "\"12\",\"7\",1", "text") << false;
+        QTest::newRow("number beyond 16 bits")
+            << oddFile("40000,3,\"\"", "\"12\",\"7\",1", "text") << true;
+        QTest::newRow("parameters that are no numbers")
+            << oddFile("1,3,\"x\"", "\"abc\",\"-3\",1", "text") << false;
+        QTest::newRow("largest parameters")
+            << oddFile("1,3,\"x\"", "\"2147483647\",\"32767\",0", "text") << false;
+        QTest::newRow("control characters in the text")
+            << oddFile("1,3,\"\"", "\"10\",\"5\",0", "a\0b\x01\tc\x7f"sv) << false;
+        QTest::newRow("half a double-byte character")
+            << oddFile("1,3,\"\x82\"", "\"10\",\"5\",0", "\x82") << false;
+    }
+    void damagedOrOddFile() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, failure);
+        WindowHarness h;
+        openOn(h, file);
+        QCOMPARE(h.paneText("TxtOri") == kStartUpFailure, failure);
+        typeConvertAndClose(h, file);
+    }
+
+    // A file not read whole is kept as a copy; without a copy nothing is written.
+    void unreadFileIsKept_data() {
+        const Unread rows[] = {
+            {"damaged, older copy", kDamaged, false, true, false},
+            {"unreadable", kWholeFile, true, false, false},
+            {"damaged, folder read-only", kDamaged, false, false, true},
+        };
+        addRows(rows);
+    }
+    void unreadFileIsKept() {
+        QFETCH(Unread, row);
+        WindowHarness h;
+        if (row.unreadable)
+            h.files.unreadable.insert(h.settingsPath());
+        if (row.olderCopy)
+            h.files.contents[copyPath(h)] = "older copy";
+        openOn(h, row.file);
+        QCOMPARE(h.paneText("TxtOri"), kStartUpFailure);
+        if (row.folderReadOnly)
+            h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
+        h.close();
+        QCOMPARE(h.dialogs.messages.size(), row.folderReadOnly ? 1 : 0);
+        if (row.folderReadOnly) {
+            QCOMPARE(h.settingsBytes(), row.file);
+            QVERIFY(!h.files.contents.contains(copyPath(h)));
+        } else {
+            QCOMPARE(h.files.contents.value(copyPath(h)), row.file);
+            QVERIFY(wholeSettings(h.settingsBytes()));
+        }
+    }
+
+    // Where the settings go, and the warning before the window closes when they cannot.
+    void shutDownWithUnwritableFiles_data() {
+        const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
+        const QString beside = QStringLiteral("/opt/tovalo/Tov.ini");
+        const Unwritable rows[] = {
+            {"program folder read-only", "program folder", config, ""},
+            {"both folders read-only", "both folders", config, "Permission denied"},
+            {"every write fails", "every write", beside, "Permission denied"},
+            {"Tov.ini read-only", "Tov.ini", beside, "the file is read-only"},
+        };
+        addRows(rows);
+    }
+    void shutDownWithUnwritableFiles() {
+        QFETCH(Unwritable, row);
+        WindowHarness h;
+        h.putManual(u"説明書");
+        const QString besideTheProgram = h.settingsPath();
+        openOn(h, kWholeFile);
+        typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
+        // The files change while the program runs.
+        if (row.unwritable.endsWith(QStringLiteral("folder")) ||
+            row.unwritable == QStringLiteral("both folders"))
+            h.files.readOnlyFolders.insert(h.files.programFolderPath);
+        if (row.unwritable == QStringLiteral("both folders"))
+            h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
+        h.files.failWrites = row.unwritable == QStringLiteral("every write");
+        if (row.unwritable == QStringLiteral("Tov.ini"))
+            h.files.readOnly.insert(besideTheProgram);
+        h.close();
+
+        QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
+        if (row.reason.isEmpty()) {
+            QVERIFY(h.dialogs.messages.isEmpty());
+            QVERIFY(h.files.normalized.contains(row.written));
+        } else {
+            QVERIFY(
+                !h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
+            QCOMPARE(h.dialogs.messages.size(), 1);
+            const auto &message = h.dialogs.messages[0];
+            QCOMPARE(message.icon, tovalo::platform::MessageIcon::Warning);
+            QVERIFY(message.overShownWindow);
+            // The per-user file beside it fails alike, unless only "Tov.ini" is read-only.
+            QString expected = QStringLiteral("設定ファイルを保存できませんでした。\n") +
+                               row.written + '\n' + row.reason;
+            if (row.unwritable != QStringLiteral("Tov.ini"))
+                expected += '\n' + QFileInfo(row.written).path() + "/tovalo.conf\n" + row.reason;
+            QCOMPARE(message.text, expected);
+        }
+    }
+
+    // A damaged registry store is left alone; the settings file is read and written.
+    void startUpReadsTheSettingsFileWhateverTheStore_data() {
+        const std::string installed = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Upcheck]\r\n";
+        const Store rows[] = {
+            {"one broken line", "file", installed + "\"Author\"=\"no end\r\n", false},
+            {"no store text at all", "file", std::string("\x00\xff\r\n[", 5), false},
+            {"a FIFO", "fifo", "", false},
+            {"a folder", "folder", "", false},
+            {"a link to a device", "device", "", false},
+            {"well formed", "file", installed, true},
+        };
+        addRows(rows);
+    }
+    void startUpReadsTheSettingsFileWhateverTheStore() {
+        QFETCH(Store, row);
+        QTemporaryDir folder;
+        tovalo::platform::FileRegistry store(folder.path().toStdString());
+        const fs::path storeFile = store.fileOf(tovalo::platform::RegistryRoot::CurrentUser);
+        if (row.kind == "file")
+            std::ofstream(storeFile, std::ios::binary) << row.bytes;
+        if (row.kind == "fifo")
+            QCOMPARE(::mkfifo(storeFile.c_str(), 0600), 0);
+        if (row.kind == "folder")
+            fs::create_directory(storeFile);
+        if (row.kind == "device")
+            fs::create_symlink("/dev/null", storeFile);
+        const auto before = stateOf(storeFile);
+
+        WindowHarness h;
+        h.files.contents[h.settingsPath()] = kWholeFile;
+        ::alarm(20); // a store that blocks start-up fails the test instead of hanging it
+        h.open(store);
+        ::alarm(0);
+        QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
+        typeConvertAndClose(h, kWholeFile);
+        if (row.registers)
+            QVERIFY(bytesOf(storeFile).find("\"Build\"=dword:000000d2") != std::string::npos);
+        else
+            QVERIFY(stateOf(storeFile) == before);
+        QVERIFY(fs::is_character_file("/dev/null"));
     }
 };
 

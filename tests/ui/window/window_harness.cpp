@@ -2,9 +2,6 @@
 
 #include "engine/convert.h"
 #include "platform/text/cp932.h"
-#include "platform/text/decode.h"
-#include "platform/text/unicode.h"
-#include "product/program_info.h"
 #include "ui/window/settings_location.h"
 
 #include <QApplication>
@@ -15,21 +12,6 @@
 
 namespace tovalo::ui::test {
 
-WindowHarness::WindowHarness() = default;
-WindowHarness::~WindowHarness() = default;
-
-Form1 &WindowHarness::open(platform::Registry &store) {
-    form_ = std::make_unique<Form1>(
-        Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
-    form_->startUp();
-    form_->show();
-    return *form_;
-}
-
-void WindowHarness::close() {
-    form_->close();
-}
-
 QString WindowHarness::settingsPath() const {
     return settingsFilePath(files);
 }
@@ -38,52 +20,14 @@ void WindowHarness::putSettings(std::u16string_view text) {
     files.contents[settingsPath()] = QByteArray::fromStdString(text::toCp932(text));
 }
 
-std::u16string WindowHarness::settingsText() const {
-    const QByteArray bytes = files.contents.value(settingsPath());
-    return text::decodeText(std::string_view(bytes.data(), bytes.size()));
-}
-
 void WindowHarness::putManual(std::u16string_view text) {
     files.contents[files.programFolderPath + QStringLiteral("/説明書.txt")] =
         QByteArray::fromStdString(text::toCp932(text));
 }
 
-void WindowHarness::installUpdateChecker(std::uint32_t latestBuild) {
-    using platform::RegistryRoot;
-    const std::string programKey = "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
-                                   "\\" + text::toUtf8(program_info::kName);
-    platform::KeyHandle key = 0;
-    registry.createKey(RegistryRoot::CurrentUser, programKey, key);
-    registry.setNumber(key, "LatestBuild", latestBuild);
-    registry.closeKey(key);
-}
-
-Pane *WindowHarness::pane(const char *name) const {
-    return find<Pane>(name);
-}
-
-QString WindowHarness::paneText(const char *name) const {
-    return q(pane(name)->text());
-}
-
-QString WindowHarness::boxText(const char *name) const {
-    return find<QLineEdit>(name)->text();
-}
-
-void OpenWindow::choose(const char *entry) {
-    test::choose(form(), entry);
-}
-
-QAction *menuAction(const Form1 &form, const char *name) {
-    auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
-    if (!action)
-        qFatal("no menu entry %s", name);
-    return action;
-}
-
 void choose(const Form1 &form, const char *name) {
-    QAction *action = menuAction(form, name);
-    QVERIFY(action->isEnabled());
+    auto *action = form.findChild<QAction *>(QString::fromLatin1(name));
+    QVERIFY2(action && action->isEnabled(), name);
     action->trigger();
 }
 
@@ -93,19 +37,6 @@ std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file) {
         settings::kSettingsRecordCount)
         return std::nullopt;
     return records;
-}
-
-void writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
-    QVERIFY(file.setPermissions(permissions));
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 QString convertedNow(const Form1 &form) {

@@ -34,103 +34,86 @@ inline QString q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A main window on fakes: files in memory, dialogs that answer at once and a registry
-// in memory. Each test makes its own.
-class WindowHarness {
+// Chooses the menu entry of that name as the user does; it must be enabled.
+void choose(const Form1 &form, const char *name);
+
+// A main window on the given file service (FakeFiles keeps files in memory, QtFiles uses
+// the real file system, QtFilesInFolder too for a program that lives in a folder) and
+// clipboard, with fakes for every other service. Each test makes its own.
+template <class Files, class Clipboard = platform::FakeClipboard> class WindowOn {
 public:
-    platform::FakeDialogs dialogs;
-    platform::FakeFiles files;
-    platform::FakeRegistry registry;
-    platform::FakeClipboard clipboard;
-    platform::FakeShell shell;
-    platform::FakeWindowOrder windowOrder;
-
-    WindowHarness();
-    ~WindowHarness();
-
-    // Makes the window, runs its start-up and shows it; on the registry fake, or on the
-    // given store.
-    Form1 &open() { return open(registry); }
-    Form1 &open(platform::Registry &store);
-    // Closes the window as the user does; its shut-down writes the settings file.
-    void close();
-    Form1 &form() { return *form_; }
-
-    // Where the window reads and writes the settings file, as the files stand now.
-    QString settingsPath() const;
-    void putSettings(std::u16string_view text);
-    std::u16string settingsText() const;
-    QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
-    void putManual(std::u16string_view text);
-    // Installs the update checker and lets it know of the given latest build.
-    void installUpdateChecker(std::uint32_t latestBuild);
-
-    template <class T> T *find(const char *name) const {
-        return form_->findChild<T *>(QString::fromLatin1(name));
-    }
-    Pane *pane(const char *name) const;
-    QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
-    QScrollBar *bar(const char *name) const { return find<QScrollBar>(name); }
-    QCheckBox *check(const char *name) const { return find<QCheckBox>(name); }
-    QPushButton *button(const char *name) const { return find<QPushButton>(name); }
-    QString paneText(const char *name) const;
-    QString boxText(const char *name) const;
-
-private:
-    std::unique_ptr<Form1> form_;
-};
-
-// The main window on fakes, started up and shown.
-struct OpenWindow : WindowHarness {
-    OpenWindow() { open(); }
-    void choose(const char *entry);
-};
-
-// A main window on the given file service (QtFiles for the real file system, QtFilesInFolder
-// for a program that lives in a folder) and clipboard, with fakes for every other service.
-template <class Files, class Clipboard = platform::FakeClipboard> struct WindowOn {
     platform::FakeDialogs dialogs;
     Files files;
     platform::FakeRegistry registry;
     Clipboard clipboard;
     platform::FakeShell shell;
     platform::FakeWindowOrder windowOrder;
-    Form1 form{{dialogs, files, registry, clipboard, shell, windowOrder}};
 
     template <class... FilesArgs>
     explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
 
-    template <class T> T *find(const char *name) {
-        return form.findChild<T *>(QString::fromLatin1(name));
+    // Makes the window without start-up, so that no settings file is read or written.
+    Form1 &make(platform::Registry &store) {
+        form_ = std::make_unique<Form1>(
+            Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
+        return *form_;
     }
-    Pane *pane(const char *name) { return find<Pane>(name); }
-    QString paneText(const char *name) { return q(pane(name)->text()); }
+    Form1 &make() { return make(registry); }
+    // Makes the window, runs its start-up and shows it; on the registry fake, or on the
+    // given store.
+    Form1 &open(platform::Registry &store) {
+        make(store).startUp();
+        form_->show();
+        return *form_;
+    }
+    Form1 &open() { return open(registry); }
+    // Closes the window as the user does; its shut-down writes the settings file.
+    void close() { form_->close(); }
+    Form1 &form() { return *form_; }
+
+    template <class T> T *find(const char *name) const {
+        return form_->findChild<T *>(QString::fromLatin1(name));
+    }
+    Pane *pane(const char *name) const { return find<Pane>(name); }
+    QLineEdit *box(const char *name) const { return find<QLineEdit>(name); }
+    QScrollBar *bar(const char *name) const { return find<QScrollBar>(name); }
+    QCheckBox *check(const char *name) const { return find<QCheckBox>(name); }
+    QPushButton *button(const char *name) const { return find<QPushButton>(name); }
+    QString paneText(const char *name) const { return q(pane(name)->text()); }
+    QString boxText(const char *name) const { return box(name)->text(); }
+
+private:
+    std::unique_ptr<Form1> form_;
 };
 
-// A window on the real file system that is neither started up nor closed, so that no
-// settings file is read or written.
-using RealWindow = WindowOn<platform::QtFiles>;
+// A main window on fakes: files in memory, dialogs that answer at once and a registry
+// in memory.
+struct WindowHarness : WindowOn<platform::FakeFiles> {
+    // Where the window reads and writes the settings file, as the files stand now.
+    QString settingsPath() const;
+    void putSettings(std::u16string_view text);
+    QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
+    void putManual(std::u16string_view text);
+};
+
+// The main window on fakes, started up and shown.
+struct OpenWindow : WindowHarness {
+    OpenWindow() { open(); }
+    void choose(const char *entry) { test::choose(form(), entry); }
+};
+
+// A window on the real file system, neither started up nor shown.
+struct RealWindow : WindowOn<platform::QtFiles> {
+    RealWindow() { make(); }
+};
 
 // The program started up and shown on the real file system as if it lived in `folder`.
 struct ProgramIn : WindowOn<platform::QtFilesInFolder> {
-    explicit ProgramIn(const QString &folder) : WindowOn(folder) {
-        form.startUp();
-        form.show();
-    }
+    explicit ProgramIn(const QString &folder) : WindowOn(folder) { open(); }
 };
-
-// The menu entry of that name; the test fails when the window lacks it.
-QAction *menuAction(const Form1 &form, const char *name);
-// Chooses the entry as the user does; it must be enabled.
-void choose(const Form1 &form, const char *name);
 
 // The records of a settings file when it holds all six, else nothing.
 std::optional<settings::SettingsRecords> wholeSettings(const QByteArray &file);
-
-// Files on the real file system.
-void writeFile(const QString &path, const QByteArray &bytes,
-               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner);
-QByteArray readFile(const QString &path); // "(unreadable)" when it cannot be read
 
 // What the user does.
 void typeAtEnd(QWidget *pane, const QString &text);       // through the input method
