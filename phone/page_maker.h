@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/char_rules.h"
+#include "engine/settings.h"
 
 #include <cstdint>
 #include <string>
@@ -34,6 +35,18 @@ struct PhoneParams {
     bool verticalForms = false;  // brackets, dashes and arrows in their vertical forms
     bool tateChuYoko = false;    // two half-width digits side by side in one cell
 };
+
+// Pages of a size with the rule and the cell options the settings hold.
+inline PhoneParams phoneParams(std::int16_t height, std::int16_t width, bool lineBreaks,
+                               const engine::Settings &settings) {
+    return {.height = height,
+            .width = width,
+            .lineBreaks = lineBreaks,
+            .rule = settings.pageRule,
+            .fullWidth = settings.fullWidth,
+            .verticalForms = settings.verticalForms,
+            .tateChuYoko = settings.tateChuYoko};
+}
 
 // What the parameters say about the cells.
 inline engine::CellRules cellRulesOf(const PhoneParams &params) {

@@ -80,14 +80,10 @@ val convert(const std::u16string &source, const val &settings) {
 
 // The phone pages, or the page maker's failure text.
 std::u16string phonePages(const std::u16string &source, const val &settings) {
-    phone::PhoneParams params;
-    params.height = static_cast<std::int16_t>(settings["phoneHeight"].as<int>());
-    params.width = static_cast<std::int16_t>(settings["phoneWidth"].as<int>());
-    params.lineBreaks = flagOf(settings, "phoneBreaks");
-    params.rule = textOf(settings, "rule");
-    params.fullWidth = flagOf(settings, "fullWidth");
-    params.verticalForms = flagOf(settings, "verticalForms");
-    params.tateChuYoko = flagOf(settings, "tateChuYoko");
+    const phone::PhoneParams params =
+        phone::phoneParams(static_cast<std::int16_t>(settings["phoneHeight"].as<int>()),
+                           static_cast<std::int16_t>(settings["phoneWidth"].as<int>()),
+                           flagOf(settings, "phoneBreaks"), optionsOf(settings));
     return text::withLf(phone::MpMaker(text::withCrLf(source), params).text);
 }
 

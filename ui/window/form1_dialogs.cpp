@@ -20,13 +20,7 @@ void Form1::connectDialogs() {
 }
 
 std::u16string Form1::MpMaker(std::int16_t height, std::int16_t width, bool lineBreaks) const {
-    return phone::MpMaker(TxtOri->text(), {.height = height,
-                                           .width = width,
-                                           .lineBreaks = lineBreaks,
-                                           .rule = settings_.pageRule,
-                                           .fullWidth = settings_.fullWidth,
-                                           .verticalForms = settings_.verticalForms,
-                                           .tateChuYoko = settings_.tateChuYoko})
+    return phone::MpMaker(TxtOri->text(), phone::phoneParams(height, width, lineBreaks, settings_))
         .text;
 }
 
