@@ -52,7 +52,7 @@ protected:
     UpCheck upCheck{registry, program()};
 };
 
-TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
+TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
     const std::map<std::int32_t, std::string_view> messages = {
         {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
         {objectError(2), "メールアドレスが指定されていません"},
@@ -60,6 +60,7 @@ TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         {objectError(4), "アップデート情報ファイルのアドレスが指定されていません"},
         {objectError(5), "Tovalo からソフト名が取得できません。Distinctnameを指定してください"},
         {objectError(6), "IconIndex には負の値は設定できません"},
+        {objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"},
         {6, "オーバーフローしました。"},
     };
     // Everything a registration needs is set unless a case says otherwise.
@@ -68,7 +69,9 @@ TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         bool installed = true;
         std::u16string_view mail = u"m", author = u"a", url = u"u", product = u"T";
         int iconIndex = 0, major = 2;
+        Step step = kWriteData;
     };
+    const Step noFurtherURL = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); };
     const Case cases[] = {
         {objectError(1), false, u"", u"", u"", u"", -1, 4}, // nothing at all
         {.error = objectError(2), .mail = u"", .author = u""},
@@ -77,6 +80,12 @@ TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         {.error = objectError(5), .product = u"", .iconIndex = -1},
         {.error = objectError(6), .iconIndex = -1, .major = 4},
         {.error = 6, .major = 4}, // the build 40100 does not fit in 16 bits
+        {.error = objectError(1), .installed = false, .step = kInfoURL2},
+        {.error = objectError(2), .mail = u"", .step = kInfoURL2},
+        {.error = objectError(4), .step = noFurtherURL},
+        {.error = objectError(2), .mail = u"", .step = kCheckNewVer},
+        {.error = objectError(5), .installed = false, .product = u"", .step = kCheckNewVer},
+        {.error = objectError(10), .installed = false, .step = kCheckNewVer},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(messages.at(c.error));
@@ -88,7 +97,7 @@ TEST_F(UpCheckTest, WriteDataStopsAtTheFirstMissingPieceAndWritesNothing) {
         upCheck.Author(c.author);
         ASSERT_TRUE(upCheck.InfoURL(c.url, 1).ok());
         upCheck.IconIndex(c.iconIndex);
-        EXPECT_EQ(kWriteData(upCheck), UpCheckError(c.error, messages.at(c.error)));
+        EXPECT_EQ(c.step(upCheck), UpCheckError(c.error, messages.at(c.error)));
         EXPECT_FALSE(hasKey(store, "Software\\Upcheck\\m"));
     }
 }
@@ -134,16 +143,8 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     });
 }
 
-TEST_F(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheckerWroteLast) {
-    EXPECT_EQ(kCheckNewVer(upCheck).number, objectError(2));
+TEST_F(UpCheckTest, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
     describe(upCheck);
-    EXPECT_EQ(
-        kCheckNewVer(upCheck),
-        UpCheckError(objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"));
-    UpCheck noName(registry, program(u""));
-    noName.MailAddress(u"dev@example.jp");
-    EXPECT_EQ(kCheckNewVer(noName).number, objectError(5));
-
     installChecker(registry);
     upCheck.Build(210);
     ASSERT_TRUE(upCheck.WriteData().ok());
@@ -164,12 +165,8 @@ TEST_F(UpCheckTest, CheckNewVerNeedsTheProgramKeyAndComparesWithWhatTheCheckerWr
 }
 
 TEST_F(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
-    EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(1));
     installChecker(registry);
-    EXPECT_EQ(upCheck.InfoURL(u"https://a", 3).error().number, objectError(2));
     upCheck.MailAddress(u"dev@example.jp");
-    EXPECT_EQ(upCheck.InfoURL(u"", 3).error().number, objectError(4));
-
     ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
     EXPECT_FALSE(hasKey(registry, kDeveloperKey));
 

@@ -9,6 +9,15 @@ namespace {
 
 const std::u16string kText = u"これは縦書きのテキストです。\n";
 
+std::string utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char high = char(unit >> 8), low = char(unit & 0xFF);
+        bytes += {bigEndian ? high : low, bigEndian ? low : high};
+    }
+    return bytes;
+}
+
 TEST(DecodeTextFile, RecognisesEachEncodingAndRefusesWhatIsNotText) {
     const struct {
         const char *name;
@@ -24,21 +33,13 @@ TEST(DecodeTextFile, RecognisesEachEncodingAndRefusesWhatIsNotText) {
          "\x1b\x24\x42\x24\x33\x24\x6c\x24\x4f\x3d\x44\x3d\x71\x24\x2d\x24\x4e\x25\x46"
          "\x25\x2d\x25\x39\x25\x48\x24\x47\x24\x39\x21\x23\x1b\x28\x42\n",
          kText},
-        {"utf-16le without mark",
-         std::string("\x53\x30\x8c\x30\x6f\x30\x26\x7e\xf8\x66\x4d\x30\x6e\x30\xc6\x30\xad\x30\xb9"
-                     "\x30\xc8\x30\x67\x30\x59\x30\x02\x30\x0a\x00",
-                     30),
-         kText},
-        {"utf-16be without mark",
-         std::string("\x30\x53\x30\x8c\x30\x6f\x7e\x26\x66\xf8\x30\x4d\x30\x6e\x30\xc6\x30\xad\x30"
-                     "\xb9\x30\xc8\x30\x67\x30\x59\x30\x02\x00\x0a",
-                     30),
-         kText},
-        {"utf-16le ascii", std::string("a\0b\0\r\0\n\0", 8), u"ab\r\n"},
+        {"utf-16le without mark", utf16(kText, false), kText},
+        {"utf-16be without mark", utf16(kText, true), kText},
+        {"utf-16le ascii", utf16(u"ab\r\n", false), u"ab\r\n"},
         {"short shift_jis", "\x82\xa0", u"あ"},
         {"utf-8 behind a mark", "\xEF\xBB\xBF" + toUtf8(u"a"), u"a"},
-        {"utf-16le behind a mark", "\xFF\xFE\x42\x30", u"あ"},
-        {"utf-16be behind a mark", "\xFE\xFF\x30\x42", u"あ"},
+        {"utf-16le behind a mark", "\xFF\xFE" + utf16(u"あ", false), u"あ"},
+        {"utf-16be behind a mark", "\xFE\xFF" + utf16(u"あ", true), u"あ"},
         {"binary with nul bytes", std::string("PK\x03\x04\x14\0\0\0\x08\0", 10), std::nullopt},
         {"bytes no character stands for", "\x82\xa0\x85\x40\x81", std::nullopt},
     };

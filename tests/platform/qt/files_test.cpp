@@ -16,6 +16,7 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -45,32 +46,12 @@ QString kindOf(const QString &path) {
     return found ? QString::number(status.st_mode, 8) : QStringLiteral("nothing");
 }
 
-// A small file system of its own, full to the last few kilobytes, while it lives; it
-// needs the right to mount one.
-class FullDisk {
-public:
-    explicit FullDisk(const QString &folder) : folder_(QFile::encodeName(folder)) {
-        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~FullDisk() {
-        if (mounted_)
-            ::umount(folder_.constData());
-    }
-    bool mounted() const { return mounted_; }
-
-private:
-    QByteArray folder_;
-    bool mounted_ = false;
-};
-
 } // namespace
 
 class FilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Writes over every kind of name, and failed ones, are covered below and with the
-    // save command on the real file system.
-    void makesFoldersAndTellsOrdinaryFromHiddenFiles() {
+    void makesFoldersTellsHiddenFilesRenamesAndFindsDataFiles() {
         QTemporaryDir dir;
         QtFiles files;
         QString error;
@@ -83,26 +64,33 @@ private slots:
         QCOMPARE(files.readBytes(hidden).value(), QByteArray("first"));
         QVERIFY(files.exists(plain) && !files.exists(hidden));
         QVERIFY(files.existsIncludingHidden(hidden) && !files.existsIncludingHidden(dir.path()));
-        QVERIFY(!files.exists(dir.filePath(QStringLiteral("missing"))));
         QVERIFY(files.isWritableFolder(dir.path()) && !files.isWritableFolder(plain));
         QFile::setPermissions(hidden, QFileDevice::ReadOwner);
         QVERIFY(files.setNormalAttributes(hidden));
         QVERIFY(QFile::permissions(hidden) & QFileDevice::WriteOwner);
+
+        QVERIFY(files.renameReplacing(hidden, plain, error)); // over an older file
+        QCOMPARE(contentOf(plain), QByteArray("first"));
+        QVERIFY(!files.renameReplacing(hidden, plain, error) && !error.isEmpty());
+
+        tovalo::platform::FakeFiles fake; // beside the program, else in its shared folder
+        fake.programFolderPath = QStringLiteral("/usr/bin");
+        fake.contents[QStringLiteral("/usr/share/tovalo/help.htm")] = "installed";
+        QCOMPARE(fake.dataFile(QStringLiteral("help.htm")),
+                 QStringLiteral("/usr/share/tovalo/help.htm"));
     }
 
-    // A link stays and its target is replaced; the permission bits stay. Whatever is
-    // refused stays as it was, and no temporary file is left beside it.
+    // Links and permission bits stay; what is refused stays as it was, with no temporary file.
     void replacingWhatTheNameStandsFor_data() {
         QTest::addColumn<QString>("made"); // what the name stands for before
         QTest::addColumn<bool>("written");
-        QTest::newRow("file 644") << "file 644" << true;
-        QTest::newRow("file 640") << "file 640" << true;
-        QTest::newRow("link to a file") << "link to file" << true;
-        QTest::newRow("dangling link") << "link to nothing" << true;
-        QTest::newRow("read-only file") << "file 444" << false;
-        QTest::newRow("pipe") << "pipe 644" << false;
-        QTest::newRow("folder") << "folder 755" << false;
-        QTest::newRow("link to a folder") << "link to folder" << false;
+        const std::pair<const char *, bool> rows[] = {
+            {"file 644", true},        {"file 640", true},        {"link to file", true},
+            {"link to nothing", true}, {"file 444", false},       {"pipe 644", false},
+            {"folder 755", false},     {"link to folder", false},
+        };
+        for (const auto &[made, written] : rows)
+            QTest::newRow(made) << QString::fromLatin1(made) << written;
     }
     void replacingWhatTheNameStandsFor() {
         QFETCH(QString, made);
@@ -146,13 +134,13 @@ private slots:
             QCOMPARE(contentOf(name), written ? QByteArray("new") : QByteArray("old"));
     }
 
-    // The last buffered write fails on a full disk: the old file stays whole and the
-    // failure is told, whether the new content is smaller or larger than the buffer.
+    // New content smaller or larger than the write buffer: the old file stays whole.
     void fullDiskKeepsTheOldFileWhole() {
         QTemporaryDir dir;
-        FullDisk disk(dir.path());
-        if (!disk.mounted())
+        const QByteArray mountPoint = QFile::encodeName(dir.path());
+        if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
             QSKIP("no right to mount a small file system here");
+        const auto unmount = qScopeGuard([&] { ::umount(mountPoint.constData()); });
         const QString path = dir.filePath(QStringLiteral("Tov.ini"));
         const QByteArray old(15000, 'o');
         putFile(path, old);
@@ -168,75 +156,42 @@ private slots:
         }
     }
 
-    void renameReplacesAnOlderFile() {
-        QTemporaryDir dir;
-        const QString from = dir.filePath(QStringLiteral("Tov.ini"));
-        const QString to = dir.filePath(QStringLiteral("Tov.ini.bak"));
-        putFile(from, "unread");
-        putFile(to, "older copy");
-        QtFiles files;
-        QString error;
-        QVERIFY(files.renameReplacing(from, to, error));
-        QCOMPARE(contentOf(to), QByteArray("unread"));
-        QVERIFY(!QFile::exists(from));
-        QVERIFY(!files.renameReplacing(from, to, error));
-        QVERIFY(!error.isEmpty());
-    }
-
-    void dataFilesAreFoundBesideTheProgramOrInItsSharedFolder() {
-        tovalo::platform::FakeFiles files;
-        files.programFolderPath = QStringLiteral("/usr/bin");
-        const QString name = QStringLiteral("help.htm");
-        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/bin/help.htm"));
-        files.contents[QStringLiteral("/usr/share/tovalo/help.htm")] = "installed";
-        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/share/tovalo/help.htm"));
-        files.contents[QStringLiteral("/usr/bin/help.htm")] = "beside";
-        QCOMPARE(files.dataFile(name), QStringLiteral("/usr/bin/help.htm"));
-    }
-
-    // The font dialog opens on the current choice and gives the new one. It offers no
-    // symbol fonts, and choosing another family keeps an upright font of normal weight
-    // upright and normal, though the family names its styles differently ("Book").
+    // No symbol fonts are offered; another family keeps an upright font of normal weight.
     void fontDialogOffersScriptFontsAndGivesTheChoice() {
-        const QColor custom(0x12, 0x34, 0x56);
-        tovalo::platform::FontColorDialog dialog({QFont(QStringLiteral("IPAGothic"), 11), custom});
-        QCOMPARE(dialog.choice().color, custom);
-        QCOMPARE(dialog.choice().font.family(), QStringLiteral("IPAGothic"));
+        tovalo::platform::FontColorDialog dialog(
+            {QFont(QStringLiteral("IPAGothic"), 11), Qt::blue});
         auto *chooser = dialog.findChild<QFontDialog *>(QStringLiteral("FontChooser"));
+        QCOMPARE(dialog.choice().font.family(), QStringLiteral("IPAGothic"));
         QListView *families = chooser->findChildren<QListView *>().value(0);
-        QStringList offered;
-        for (int row = 0; row < families->model()->rowCount(); ++row)
-            if (!families->isRowHidden(row))
-                offered << families->model()->index(row, 0).data().toString();
-        QVERIFY(!offered.contains(QStringLiteral("Standard Symbols PS")));
-        for (const QString &family : offered)
-            QVERIFY2(!QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
+        QAbstractItemModel *model = families->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QString family = model->index(row, 0).data().toString();
+            QVERIFY2(families->isRowHidden(row) ||
+                         (family != QStringLiteral("Standard Symbols PS") &&
+                          !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)),
                      qPrintable(family));
+        }
         const QModelIndexList dejaVu =
-            families->model()->match(families->model()->index(0, 0), Qt::DisplayRole,
-                                     QStringLiteral("DejaVu Sans"), 1, Qt::MatchExactly);
+            model->match(model->index(0, 0), Qt::DisplayRole, QStringLiteral("DejaVu Sans"), 1,
+                         Qt::MatchExactly);
         QVERIFY(!dejaVu.isEmpty() && !families->isRowHidden(dejaVu.first().row()));
         families->setCurrentIndex(dejaVu.first());
-        QCOMPARE(chooser->currentFont().family(), QStringLiteral("DejaVu Sans"));
-        QVERIFY(!chooser->currentFont().italic());
-        QCOMPARE(chooser->currentFont().weight(), QFont::Normal);
+        QVERIFY(!chooser->currentFont().italic() &&
+                chooser->currentFont().weight() == QFont::Normal);
 
         QFont font(QStringLiteral("DejaVu Sans"), 14);
         font.setUnderline(true);
         chooser->setCurrentFont(font);
         auto *colors = dialog.findChild<QComboBox *>(QStringLiteral("TextColor"));
+        QCOMPARE(dialog.choice().color, QColor(Qt::blue));
         colors->setCurrentIndex(colors->findText(QStringLiteral("赤")));
         const auto choice = dialog.choice();
-        QCOMPARE(choice.font.family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(choice.font.pointSize(), 14);
-        QVERIFY(choice.font.underline());
+        QVERIFY(choice.font.family() == font.family() && choice.font.pointSize() == 14 &&
+                choice.font.underline());
         QCOMPARE(choice.color, QColor(Qt::red));
     }
 
-    // The open dialog lists what each kind stands for as on Windows: any letter case,
-    // programs for "*.exe", also names without a dot for "*.*", and folders always; the
-    // name comes back as typed. Only executable files start as programs. A hidden window put
-    // on top stays hidden.
+    // Kinds as on Windows: any letter case, programs for "*.exe", names without a dot for "*.*".
     void openDialogShellAndWindowOrderActAsOnWindows() {
         QTemporaryDir folder;
         const QString mail = folder.filePath(QStringLiteral("mail"));

@@ -1,7 +1,6 @@
 #include "store_fixtures.h"
 
 #include "platform/registry/file_registry.h"
-#include "platform/registry/regedit_format.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -147,14 +146,20 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
         return [text](const fs::path &f) { std::ofstream(f, std::ios::binary) << text; };
     };
     constexpr RegStatus kDamaged = RegStatus::StoreDamaged, kUnreadable = RegStatus::StoreIoError;
+    const std::string key = "REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n";
     const struct {
         const char *name;
         Setup setup;
         RegStatus status;
     } cases[] = {
         {"no header", file("[HKEY_CURRENT_USER\\Software]\r\n"), kDamaged},
-        {"over 32 bits", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\a]\r\n\"x\"=dword:123456789\r\n"),
-         kDamaged},
+        {"value outside a key", file("REGEDIT4\r\n\"x\"=dword:1\r\n"), kDamaged},
+        {"another root", file("REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n"), kDamaged},
+        {"empty key name", file("REGEDIT4\r\n[HKEY_CURRENT_USER\\a\\\\b]\r\n"), kDamaged},
+        {"unknown escape", file(key + "\"x\"=\"\\n\"\r\n"), kDamaged},
+        {"number not hex", file(key + "\"x\"=dword:1g\r\n"), kDamaged},
+        {"over 32 bits", file(key + "\"x\"=dword:123456789\r\n"), kDamaged},
+        {"a deletion", file(key + "\"x\"=-\r\n"), kDamaged},
         {"FIFO", [](const fs::path &f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, kUnreadable},
         {"folder", [](const fs::path &f) { fs::create_directory(f); }, kUnreadable},
         {"link to a device", [](const fs::path &f) { fs::create_symlink("/dev/null", f); },
@@ -176,16 +181,6 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
         ::alarm(0);
     }
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
-}
-
-// Each of these texts is refused whole (a value outside a key, another root, an empty key
-// name, an unknown escape, a number that is not hex, a deletion).
-TEST(RegeditFormat, RefusesWhatIsNoStore) {
-    for (const char *line :
-         {"\"x\"=dword:1\r\n", "[HKEY_LOCAL_MACHINE\\Software]\r\n",
-          "[HKEY_CURRENT_USER\\a\\\\b]\r\n", "[HKEY_CURRENT_USER\\a]\r\n\"x\"=\"\\n\"\r\n",
-          "[HKEY_CURRENT_USER\\a]\r\n\"x\"=dword:1g\r\n", "[HKEY_CURRENT_USER\\a]\r\n\"x\"=-\r\n"})
-        EXPECT_FALSE(parseRegedit("REGEDIT4\r\n"s + line, kUser)) << line;
 }
 
 TEST_F(FileRegistryTest, TheFoldersOfAStoreAreMadeOnTheFirstWrite) {

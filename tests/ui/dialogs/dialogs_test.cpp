@@ -85,27 +85,22 @@ void putInto(QLineEdit *box, const QString &text) {
     pasteInto(box, text);
 }
 
-// A size typed key by key (then Enter, or not yet) or pasted, then an arrow of ScrH if any.
-enum class Entry { Keys, KeysEnter, Pasted };
+// A size typed with Enter or pasted, then an arrow of ScrH if any.
 struct SizeCase {
     const char *name;
     QString typed;
-    Entry how = Entry::Keys;
+    bool pasted = false;
     bool width = false; // TxtW, else TxtH
     QStyle::SubControl arrow = QStyle::SC_None;
     int side;
     QString shown;
 };
 
-// The range holds once the box is left, so that "12" can be typed digit by digit.
-using enum Entry;
 using enum QStyle::SubControl;
 const SizeCase kSizeCases[] = {
-    {.name = "2 being typed", .typed = "2", .side = 6, .shown = "2"},
-    {.name = "2 entered", .typed = "2", .how = KeysEnter, .side = 3, .shown = "3"},
-    {.name = "7.9 typed", .typed = "7.9", .side = 7, .shown = "7.9"},
-    {.name = "7.9 pasted", .typed = "7.9", .how = Pasted, .side = 7, .shown = "7"},
-    {.name = "２０", .typed = "２０", .how = Pasted, .width = true, .side = 20, .shown = "20"},
+    {.name = "2 entered", .typed = "2", .side = 3, .shown = "3"},
+    {.name = "7.9 pasted", .typed = "7.9", .pasted = true, .side = 7, .shown = "7"},
+    {.name = "２０", .typed = "２０", .pasted = true, .width = true, .side = 20, .shown = "20"},
     {.name = "up from 6", .typed = "6", .arrow = SC_ScrollBarSubLine, .side = 7, .shown = "7"},
     {.name = "down at 3", .typed = "3", .arrow = SC_ScrollBarAddLine, .side = 3, .shown = "3"},
 };
@@ -117,19 +112,6 @@ Q_DECLARE_METATYPE(SizeCase)
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The first focus and Tab land on the selected button of each group.
-    void modalWithTabOnTheSelectedOptionsAndAFontButtonThatKeepsItOpen() {
-        WindowHarness h;
-        withOptions(openWith(h, 4, 2), [&h](FrmCstm &d) {
-            QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
-            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 10),
-                     QStringList({"StBlank", "Check(0)", "Check(1)", "ChkVert", "ChkTcy", "chkMaru",
-                                  "BtnOK", "SpcI", "BtnFont", "StBlank"}));
-            click(in(&d, "BtnFont"));
-            QVERIFY(h.dialogs.fontDialogs.size() == 1 && d.isVisible());
-        });
-    }
-
     // Out-of-range settings become the first choice; start-up loads the dialog unless StManual.
     void everyClosingStoresTheChoicesAndConvertsAgain() {
         const struct {
@@ -171,11 +153,15 @@ private slots:
         }
     }
 
-    // Every control but the font button shows the dialog's font.
-    void controlsFitAndTheTypographyBoxesComeBackChecked() {
+    // Focus lands on the selected buttons; all but the font button show the dialog's font.
+    void focusFontsAndTheTypographyBoxesComeBackChecked() {
         WindowHarness h;
-        Form1 &form = h.open();
-        withOptions(form, [](FrmCstm &d) {
+        Form1 &form = openWith(h, 4, 2);
+        withOptions(form, [&h](FrmCstm &d) {
+            QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
+            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 10),
+                     QStringList({"StBlank", "Check(0)", "Check(1)", "ChkVert", "ChkTcy", "chkMaru",
+                                  "BtnOK", "SpcI", "BtnFont", "StBlank"}));
             const QFontInfo dialogFont(d.font());
             for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
                 const QFontInfo shown(control->font());
@@ -189,6 +175,8 @@ private slots:
                              d.rect().contains(inDialog),
                          qPrintable(name));
             }
+            click(in(&d, "BtnFont"));
+            QVERIFY(h.dialogs.fontDialogs.size() == 1 && d.isVisible());
             click(in(&d, "ChkTcy"));
         });
         QVERIFY(form.settings().tateChuYoko && !form.settings().verticalForms);
@@ -202,12 +190,12 @@ private slots:
         QFETCH(SizeCase, row);
         Opened o;
         QLineEdit *edit = o.box(row.width ? "TxtW" : "TxtH");
-        if (row.how == Entry::Pasted)
+        if (row.pasted) {
             putInto(edit, row.typed);
-        else
+        } else {
             replaceBoxText(edit, row.typed);
-        if (row.how == Entry::KeysEnter)
             QTest::keyClick(edit, Qt::Key_Return);
+        }
         if (row.arrow != QStyle::SC_None)
             clickArrow(o.in<QScrollBar>("ScrH"), row.arrow);
         QCOMPARE(edit->text(), row.shown);
@@ -215,28 +203,33 @@ private slots:
         QCOMPARE(o.view(), row.width ? o.pages(6, row.side) : o.pages(row.side, 8));
     }
 
-    void clearedBoxesKeepTheLastSize() {
+    // Cleared size boxes keep the last size; the rule is stored, at most two characters.
+    void clearedBoxesKeepTheLastSizeAndTheRuleIsLimitedToTwoCharacters() {
         Opened o;
         putInto(o.box("TxtW"), QStringLiteral("10"));
         clearBox(o.box("TxtH"));
         clearBox(o.box("TxtW"));
-        putInto(o.box("TxtSep"), QStringLiteral("＃")); // rebuilds with the kept sizes
-        QCOMPARE(o.view(), o.pages(6, 10));
-    }
-
-    void ruleTextIsStoredAndLimitedToTwoCharacters() {
-        Opened o;
         clearBox(o.box("TxtSep"));
         QVERIFY(o.form().settings().pageRule.empty());
         QVERIFY(o.view().startsWith(QStringLiteral(" \r\n")));
         QTest::keyClicks(o.box("TxtSep"), QStringLiteral("abc"));
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
         QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("ab"));
-        QCOMPARE(o.view(), o.pages(6, 8));
+        QCOMPARE(o.view(), o.pages(6, 10));
     }
 
-    void widePagesScrollAndTheCounterShowsLongAndFailedPages() {
+    // Copy takes the user's edits; on top follows its box, not a setting that changes nothing.
+    void copyOnTopScrollingAndTheCounterOfLongAndFailedPages() {
         Opened o;
+        typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
+        click(o.in<QPushButton>("Command5"));
+        QVERIFY(o.clipboard.clearCount == 1 && o.clipboard.content == o.view());
+        auto *onTop = o.in<QCheckBox>("ChkWin");
+        click(onTop);
+        onTop->setChecked(true);
+        const auto &calls = o.windowOrder.calls;
+        QVERIFY(calls.size() == 1 && calls[0].window == o.dialog && calls[0].onTop);
+
         putInto(o.box("TxtW"), QStringLiteral("20"));
         auto *view = o.in<Pane>("TxtView");
         QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
@@ -249,20 +242,6 @@ private slots:
         o.press();
         QCOMPARE(o.view(), QStringLiteral("えらー"));
         QCOMPARE(counter->text(), QStringLiteral("約 3文字"));
-    }
-
-    // On top follows its box, but not a setting that changes nothing.
-    void copyPutsTheViewWithTheUsersEditsAndOnTopFollowsItsBox() {
-        Opened o;
-        typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
-        click(o.in<QPushButton>("Command5"));
-        QCOMPARE(o.clipboard.clearCount, 1);
-        QCOMPARE(o.clipboard.content, o.view());
-        auto *onTop = o.in<QCheckBox>("ChkWin");
-        click(onTop);
-        onTop->setChecked(true);
-        const auto &calls = o.windowOrder.calls;
-        QVERIFY(calls.size() == 1 && calls[0].window == o.dialog && calls[0].onTop);
     }
 
     // After closing, the next press loads the dialog anew, with a rule longer than the box.
