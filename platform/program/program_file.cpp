@@ -11,11 +11,4 @@ std::string runningProgramFile() {
     return error ? std::string() : file.string();
 }
 
-std::u16string windowsProgramFile(std::u16string_view folder, std::u16string_view baseName) {
-    std::u16string file(folder);
-    if (folder.size() != 3)
-        file += u'\\';
-    return file.append(baseName).append(u".EXE");
-}
-
 } // namespace tovalo::platform

@@ -216,15 +216,5 @@ TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOp
     }
 }
 
-TEST(ProgramFile, WindowsJoinsFolderAndNameWithEXEAndNoDoubleBackslashAtADriveRoot) {
-    const std::tuple<std::u16string_view, std::u16string_view, std::u16string_view> cases[] = {
-        {u"C:\\", u"tovalo", u"C:\\tovalo.EXE"},
-        {u"C:\\Tools", u"Tovalo", u"C:\\Tools\\Tovalo.EXE"},
-        {u"\\\\server\\share\\縦書き", u"t", u"\\\\server\\share\\縦書き\\t.EXE"},
-    };
-    for (const auto &[folder, name, expected] : cases)
-        EXPECT_TRUE(platform::windowsProgramFile(folder, name) == expected);
-}
-
 } // namespace
 } // namespace tovalo::testing
