@@ -43,8 +43,8 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"convert", "あい", 0, " あ\n い\n" + blankLines(8, 3) + " \u3000"}, // height 10
         {"convert --height 3 --no-shaping --no-gap --crlf --full-width", "あ\nb", 0,
          "ｂあ\r\n    \r\n    \r\n"},
-        {"convert --height 2 --no-shaping --no-gap --sjis", "\x82\xa0\x82\xa2", 0,
-         "\x82\xa0\n\x82\xa2\n"},
+        {"convert --height 3 --no-shaping --no-gap --sjis", "\x82\xa0\x82\xa2", 0,
+         "\x82\xa0\n\x82\xa2\n  \n"},
         {"convert --height 2 --lines 1 --fixed --separator 4 --rule - --no-shaping", "あ", 0,
          "|-\n\n|あ\n|  \n\n|-"},
         {"count --height 3", "あいう。えお", 0, "2\n"},
