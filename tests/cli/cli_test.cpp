@@ -1,15 +1,69 @@
-#include "run_cli.h"
-
 #include "engine/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tovalo::testing {
 namespace {
+
+struct CliRun {
+    int status = -1; // exit status, or -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string &arg) {
+    std::string out = "'";
+    for (char c : arg)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string readFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes bytes to a new file in the temporary folder and returns its path.
+std::string writeTempFile(const std::string &bytes) {
+    char path[] = "/tmp/tovalo-cli-test-XXXXXX";
+    close(mkstemp(path));
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+// Runs the built tovalo-cli with the arguments, feeding `input` on standard input.
+// Standard output goes to `outputPath` when one is given (`out` then stays empty).
+CliRun runCli(const std::vector<std::string> &args, const std::string &input = "",
+              const std::string &outputPath = "") {
+    const std::string in = writeTempFile(input);
+    const std::string out = writeTempFile("");
+    const std::string err = writeTempFile("");
+    // Appended piece by piece: GCC 12 at -O3 misreads `"literal" + std::string` as an
+    // overlapping copy (-Wrestrict).
+    std::string command = quoted(TOVALO_CLI_PATH);
+    for (const std::string &arg : args)
+        command.append(" ").append(quoted(arg));
+    command.append(" <").append(quoted(in));
+    command.append(" >").append(quoted(outputPath.empty() ? out : outputPath));
+    command.append(" 2>").append(quoted(err));
+    const int raw = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(out);
+    run.err = readFile(err);
+    for (const std::string &path : {in, out, err})
+        std::remove(path.c_str());
+    return run;
+}
 
 // `count` lines of `width` spaces.
 std::string blankLines(int count, std::size_t width) {
