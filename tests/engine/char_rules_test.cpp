@@ -57,16 +57,13 @@ TEST(IsMaru, OnlyTheEightMarksAlone) {
 }
 
 TEST(PutFromRight, ReplacesTheNthCharacterFromTheRight) {
-    std::u16string s = u"\u3000\u3000\u3000";
-    ASSERT_TRUE(PutFromRight(s, 1, u"。"));
-    EXPECT_EQ(s, u"\u3000\u3000。");
-    s = u"\u3000\u3000\u3000";
-    ASSERT_TRUE(PutFromRight(s, 3, u"。"));
-    EXPECT_EQ(s, u"。\u3000\u3000");
-    for (int n : {0, 4, -32768}) {
-        s = u"\u3000\u3000\u3000";
-        EXPECT_FALSE(PutFromRight(s, n, u"。"));
-        EXPECT_EQ(s, u"\u3000\u3000\u3000");
+    const std::u16string blank = u"\u3000\u3000\u3000";
+    const std::pair<int, std::u16string> cases[] = {
+        {1, u"\u3000\u3000。"}, {3, u"。\u3000\u3000"}, {0, blank}, {4, blank}, {-32768, blank}};
+    for (const auto &[n, expected] : cases) {
+        std::u16string s = blank;
+        EXPECT_EQ(PutFromRight(s, n, u"。"), expected != blank) << n;
+        EXPECT_EQ(s, expected) << n;
     }
 }
 

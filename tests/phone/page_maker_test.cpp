@@ -20,8 +20,6 @@ std::u16string blankLines(int count, std::size_t width) {
 
 // The expected pages below write the CR LF that ends every line as \n.
 const std::u16string kTen = u"あいうえおかきくけこ";
-// The dialog's start values (6 rows of 7 cells) for a text that fills no cell.
-const std::u16string kBlankStartPage = u" ＊＊＊＊＊＊\n" + blankLines(6, 14) + u" ＊＊＊＊＊＊\n";
 
 TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
     const std::tuple<std::u16string, PhoneParams, std::u16string> cases[] = {
@@ -53,8 +51,7 @@ TEST(PageMaker, CutsTheTextIntoPagesOfVerticalWriting) {
         {u"か\u3099😀ｶﾞ",
          {.height = 2, .width = 2, .lineBreaks = false},
          u" ＊\nｶ か\u3099ﾞ 😀 ＊\n" + spaces(9) + u"＊\n"},
-        {spaces(10), {.height = 6, .width = 8, .lineBreaks = true}, kBlankStartPage},
-        {u"", {.height = 6, .width = 8, .lineBreaks = true}, kBlankStartPage},
+        {spaces(10), {.height = 1, .width = 3, .lineBreaks = true}, u" ＊\n    \n ＊\n"},
     };
     for (const auto &[source, params, expected] : cases) {
         const PhonePages pages = MpMaker(source, params);

@@ -113,18 +113,17 @@ TEST(SettingsFileReading, StopsAtTheFirstBadFieldKeepingWhatWasRead) {
 // Shut-down writes the texts of the last run back while start-up showed something else
 // and the source pane still holds what start-up put there.
 TEST(SettingsAtShutDown, TextsOfTheLastRunSurviveUntilTheUserWritesNewOnes) {
-    struct Case {
+    const struct {
         const char *name;
         bool unshown;
         std::u16string source; // at shut-down
         std::u16string written;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"manual shown, source untouched", true, u"manual", u"last source"},
         {"manual shown, user wrote", true, u"manual and more", u"manual and more"},
         {"last texts shown", false, u"manual", u"manual"},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SettingsAtStart start;
         start.startSource = u"manual";
         if (c.unshown)
