@@ -160,9 +160,6 @@ TEST(MakeTate, ReadsTheBoxesInOrderTrimsOnlyAfterHeightAndLinesAndRunsTheChosenL
     EXPECT_TRUE(ok.ok());
     EXPECT_EQ(ok.trimmed, u"あいう。えお");
     EXPECT_EQ(ok.vertical, u"えあ\r\nおい\r\n  う\r\n\u3000 ｡");
-    texts.fixedLines = true;
-    EXPECT_EQ(MakeTate(u"あいう。えお", texts, {}).vertical,
-              u"＊＊\r\n\r\nえあ\r\nおい\r\n  う\r\n\u3000 ｡\r\n＊＊");
 
     texts.height = u"x";
     Conversion badHeight = MakeTate(u"あ\r\n", texts, {});
