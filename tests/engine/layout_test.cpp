@@ -131,26 +131,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, LayoutTest, testing::ValuesIn(kLayoutCases),
 
 // Parameters outside the layout's limits fail plainly; no margin the box accepts
 // overflows.
-TEST(FreeLayout, FailsOutsideItsLimits) {
+TEST(Layouts, FailOutsideTheirLimits) {
     const struct {
+        bool fixed = false;
+        std::u16string source = u"あ";
         std::int32_t height;
-        std::int16_t lines;
+        std::int16_t lines = 1;
         std::int32_t margin = 0;
         Fault fault;
     } cases[] = {
-        {.height = 0, .lines = 1, .fault = Fault::HeightBelowOne},
+        {.height = 0, .fault = Fault::HeightBelowOne},
         {.height = 3, .lines = 0, .fault = Fault::LinesBelowOne},
-        {.height = 3, .lines = 1, .margin = -1, .fault = Fault::MarginNegative},
+        {.height = 3, .margin = -1, .fault = Fault::MarginNegative},
         {.height = 1 << 30, .lines = 2, .fault = Fault::CellStoreOverflow},
-        {.height = 1 << 29, .lines = 1, .fault = Fault::ResultTooLarge},
-        {.height = 3, .lines = 1, .margin = 1 << 30, .fault = Fault::ResultTooLarge},
-        {.height = 3, .lines = 1, .margin = 2147483646, .fault = Fault::ResultTooLarge},
-        {.height = 3, .lines = 1, .margin = 2147483647, .fault = Fault::ResultTooLarge},
+        {.height = 1 << 29, .fault = Fault::ResultTooLarge},
+        {.height = 3, .margin = 1 << 30, .fault = Fault::ResultTooLarge},
+        {.height = 3, .margin = 2147483646, .fault = Fault::ResultTooLarge},
+        {.height = 3, .margin = 2147483647, .fault = Fault::ResultTooLarge},
+        {true, std::u16string(32767, u'あ'), 3, 2, 0, Fault::SourceTooLong},
+        {true, repeated(u"あ\r\n", 4000), 10, 2, 0, Fault::CellIndexOverflow},
+        {true, u"あ", 32768, 2, 0, Fault::HeightTooLarge},
+        {true, u"あ", 0, 2, 0, Fault::HeightBelowOne},
     };
     for (const auto &c : cases) {
-        const LayoutResult result =
-            FreeLayout(u"あ", {c.height, c.lines, c.margin, true, false}, {});
-        EXPECT_EQ(result.fault, c.fault) << c.height << " " << c.lines << " " << c.margin;
+        const ConvParams params{c.height, c.lines, c.margin, !c.fixed, c.fixed};
+        EXPECT_EQ((c.fixed ? FixedLines : FreeLayout)(c.source, params, {}).fault, c.fault)
+            << c.fixed << " " << c.height << " " << c.lines << " " << c.margin;
     }
 }
 
@@ -171,22 +177,6 @@ TEST(MakeTate, ReadsTheBoxesInOrderTrimsOnlyAfterHeightAndLinesAndRunsTheChosenL
     Conversion badMargin = MakeTate(u"あ\r\n", texts, {});
     EXPECT_EQ(badMargin.fault, Fault::MarginNotNumber);
     EXPECT_EQ(badMargin.trimmed, u"あ");
-}
-
-TEST(FixedLines, FailsOutsideItsLimits) {
-    const struct {
-        std::u16string source;
-        std::int32_t height;
-        Fault fault;
-    } cases[] = {
-        {std::u16string(32767, u'あ'), 3, Fault::SourceTooLong},
-        {repeated(u"あ\r\n", 4000), 10, Fault::CellIndexOverflow},
-        {u"あ", 32768, Fault::HeightTooLarge},
-        {u"あ", 0, Fault::HeightBelowOne},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(FixedLines(c.source, {c.height, 2, 0, false, true}, {}).fault, c.fault)
-            << c.height;
 }
 
 TEST(CountLines, CountsTheColumnsOfTheFreeLayoutAndFailsOnBadHeights) {
