@@ -48,14 +48,18 @@ std::u16string consumeRule(FuzzedDataProvider &in) {
     }
 }
 
+std::u16string digitsOf(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
 // A number as a box could hold it: blanks around it, and for a value that is not
 // negative a fraction that rounding takes away again.
 std::u16string boxText(std::int64_t value, FuzzedDataProvider &in) {
     constexpr std::u16string_view kBlanks[] = {u"", u" ", u"\t", u"\u3000 "};
     constexpr std::u16string_view kFractions[] = {u"", u".0", u".4"};
-    const std::string digits = std::to_string(value);
-    std::u16string text(kBlanks[in.ConsumeIntegralInRange(0, 3)]);
-    text.append(digits.begin(), digits.end());
+    std::u16string text =
+        std::u16string(kBlanks[in.ConsumeIntegralInRange(0, 3)]) + digitsOf(value);
     if (value >= 0)
         text += kFractions[in.ConsumeIntegralInRange(0, 2)];
     text += kBlanks[in.ConsumeIntegralInRange(0, 3)];
@@ -80,16 +84,13 @@ void checkTrim(std::u16string_view source, std::u16string_view trimmed) {
 
 // The numbers a box may hold read back the same when written out plainly.
 void checkNumberReading(std::u16string_view text) {
-    auto plain = [](std::int64_t value) {
-        const std::string digits = std::to_string(value);
-        return std::u16string(digits.begin(), digits.end());
+    auto readsBack = [text](auto read) {
+        if (const auto reading = read(text); reading.ok())
+            FUZZ_CHECK(read(digitsOf(reading.value)).value == reading.value);
     };
-    if (const Reading height = readColHeight(text); height.ok())
-        FUZZ_CHECK(readColHeight(plain(height.value)).value == height.value);
-    if (const Reading lines = readLineCount(text); lines.ok())
-        FUZZ_CHECK(readLineCount(plain(lines.value)).value == lines.value);
-    if (const Reading margin = readMargin(text); margin.ok())
-        FUZZ_CHECK(readMargin(plain(margin.value)).value == margin.value);
+    readsBack(readColHeight);
+    readsBack(readLineCount);
+    readsBack(readMargin);
 }
 
 // The rows of a grid of either layout: each begins with the margin and, when the cells

@@ -63,8 +63,7 @@ TEST(SettingsFileWriting, WholeFileIsUtf8WithMarkWhenOneCharacterNeedsIt) {
         field += u"~";
         std::u16string text = text::fromCp932(writeSettingsFile(r));
         text.replace(text.find(u'~'), 1, u"𠮷");
-        field.pop_back();
-        field += u"𠮷";
+        field.replace(field.size() - 1, 1, u"𠮷");
         EXPECT_EQ(writeSettingsFile(r), "\xEF\xBB\xBF" + text::toUtf8(text));
     }
 }
