@@ -1,15 +1,69 @@
-#include "run_cli.h"
-
 #include "engine/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tovalo::testing {
 namespace {
+
+struct CliRun {
+    int status = -1; // exit status, or -1 when the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string &arg) {
+    std::string out = "'";
+    for (char c : arg)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string readFile(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Writes bytes to a new file in the temporary folder and returns its path.
+std::string writeTempFile(const std::string &bytes) {
+    char path[] = "/tmp/tovalo-cli-test-XXXXXX";
+    close(mkstemp(path));
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+// Runs the built tovalo-cli with the arguments, feeding `input` on standard input.
+// Standard output goes to `outputPath` when one is given (`out` then stays empty).
+CliRun runCli(const std::vector<std::string> &args, const std::string &input = "",
+              const std::string &outputPath = "") {
+    const std::string in = writeTempFile(input);
+    const std::string out = writeTempFile("");
+    const std::string err = writeTempFile("");
+    // Appended piece by piece: GCC 12 at -O3 misreads `"literal" + std::string` as an
+    // overlapping copy (-Wrestrict).
+    std::string command = quoted(TOVALO_CLI_PATH);
+    for (const std::string &arg : args)
+        command.append(" ").append(quoted(arg));
+    command.append(" <").append(quoted(in));
+    command.append(" >").append(quoted(outputPath.empty() ? out : outputPath));
+    command.append(" 2>").append(quoted(err));
+    const int raw = std::system(command.c_str());
+    CliRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = readFile(out);
+    run.err = readFile(err);
+    for (const std::string &path : {in, out, err})
+        std::remove(path.c_str());
+    return run;
+}
 
 // `count` lines of `width` spaces.
 std::string blankLines(int count, std::size_t width) {
@@ -41,13 +95,12 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"convert --height 3 --no-gap --margin 1", "あいう。えお\n", 0,
          " えあ\n おい\n   う\n \u3000 ｡"},
         {"convert", "あい", 0, " あ\n い\n" + blankLines(8, 3) + " \u3000"}, // height 10
-        {"convert --height 3 --no-shaping --no-gap --crlf", "あ\nい", 0,
-         "いあ\r\n    \r\n    \r\n"},
-        {"convert --height 2 --no-shaping --no-gap --sjis", "あ", 0, "\x82\xa0\n  \n"},
-        {"convert --height 3 --no-shaping --no-gap", "\x82\xa0\x82\xa2", 0, "あ\nい\n  \n"},
+        {"convert --height 3 --no-shaping --no-gap --crlf --full-width", "あ\nb", 0,
+         "ｂあ\r\n    \r\n    \r\n"},
+        {"convert --height 3 --no-shaping --no-gap --sjis", "\x82\xa0\x82\xa2", 0,
+         "\x82\xa0\n\x82\xa2\n  \n"},
         {"convert --height 2 --lines 1 --fixed --separator 4 --rule - --no-shaping", "あ", 0,
          "|-\n\n|あ\n|  \n\n|-"},
-        {"convert --height 3 --no-gap --full-width --no-shaping", "ab", 0, "ａ\nｂ\n  \n"},
         {"count --height 3", "あいう。えお", 0, "2\n"},
         {"count --height 1 " + file, "", 0, "3\n"},
         // The phone pages have 6 rows of 7 cells unless told otherwise.
@@ -62,6 +115,10 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"phone --width 1", "あ", 1, "", "width"}, // no cell beside the line break
         {"convert /nonexistent/file.txt", "", 1, "", "/nonexistent/file.txt"},
         {"count /", "", 1, "", "cannot read /"},
+        // A huge input is refused; blanks at its end, which are trimmed, do not count.
+        {"count", std::string(engine::kMaxResultUnits + 1, 'a'), 1, "",
+         "tovalo-cli: the input is too large\n"},
+        {"count", "a" + std::string(engine::kMaxResultUnits, ' '), 0, "1\n"},
         {"convert --bogus", "", 2, "", "Usage"},
         {"convert --height", "", 2, "", "needs a value"},
         {"convert --separator x", "", 2, "", "--separator"},
@@ -70,20 +127,7 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
         {"turn", "", 2, "", "Usage"},
         {"", "", 2, "", "Usage"},
         {"--version", "", 0, "tovalo-cli 2.1.0\n"},
-        // A cell for each user-perceived character, full-width unless it shows half-width.
-        {"convert --height 3 --no-gap --no-shaping", "😀🇯🇵か\u3099\ne\u0301#\uFE0F\u20E3ｶﾞ", 0,
-         "ｶ   😀\nﾞ e\u0301 🇯🇵\n  #\uFE0F\u20E3か\u3099\n"},
-        // Encodings are recognised; what is not text is refused.
-        // これは縦書きのテキストです。 (14 characters) in EUC-JP and in UTF-16LE without a mark.
-        {"count --height 1",
-         "\xa4\xb3\xa4\xec\xa4\xcf\xbd\xc4\xbd\xf1\xa4\xad\xa4\xce\xa5\xc6\xa5\xad\xa5\xb9\xa5\xc8"
-         "\xa4\xc7\xa4\xb9\xa1\xa3",
-         0, "15\n"},
-        {"count --height 1",
-         std::string("\x53\x30\x8c\x30\x6f\x30\x26\x7e\xf8\x66\x4d\x30\x6e\x30\xc6\x30\xad\x30"
-                     "\xb9\x30\xc8\x30\x67\x30\x59\x30\x02\x30",
-                     28),
-         0, "15\n"},
+        // What is not text is refused.
         {"count",
          std::string("\x7f"
                      "ELF\0\0\0",
@@ -112,29 +156,13 @@ TEST(Cli, PrintsAndExitsAsDocumented) {
     std::remove(file.c_str());
 }
 
-// An endless or huge input ends at once, and blanks at its end, which the conversion
-// trims, do not count against the limit.
-TEST(Cli, RefusesInputsTooLargeToConvert) {
+TEST(Cli, RefusesAnEndlessInputAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     const CliRun endless = runCli({"convert", "/dev/zero"});
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_EQ(endless.status, 1);
     EXPECT_EQ(endless.err, "tovalo-cli: the input is too large\n");
     EXPECT_EQ(endless.out, "");
-
-    const std::size_t limit = tovalo::engine::kMaxResultUnits;
-    const struct {
-        std::string input;
-        int status;
-    } cases[] = {
-        {std::string(limit + 1, 'a'), 1},
-        {"a" + std::string(limit, ' '), 0},
-    };
-    for (const auto &c : cases) {
-        const CliRun run = runCli({"count"}, c.input);
-        EXPECT_EQ(run.status, c.status) << run.err;
-        EXPECT_EQ(run.err, c.status ? "tovalo-cli: the input is too large\n" : "");
-    }
 }
 
 // Output that never reached its destination is a failure, whatever was written.

@@ -25,22 +25,6 @@ constexpr std::size_t kMaxSourceUnits = 600;
 constexpr std::int32_t kTallColumns = 1000;
 constexpr std::size_t kMaxSourceUnitsWhenTall = 48;
 
-// Mostly small values, sometimes one past a limit of the layouts. (Columns of 32767
-// cells and more take a tenth of a second each; the unit tests hold that limit.)
-std::int32_t consumeHeight(FuzzedDataProvider &in) {
-    constexpr std::int32_t kEdges[] = {kTallColumns + 1, 1 << 29,
-                                       std::numeric_limits<std::int32_t>::max(),
-                                       std::numeric_limits<std::int32_t>::min(), -1};
-    const int pick = in.ConsumeIntegralInRange(0, 44);
-    return pick < 40 ? pick : kEdges[pick - 40];
-}
-
-std::int16_t consumeLineCount(FuzzedDataProvider &in) {
-    constexpr std::int16_t kEdges[] = {32767, -32768, -1};
-    const int pick = in.ConsumeIntegralInRange(0, 42);
-    return static_cast<std::int16_t>(pick < 40 ? pick : kEdges[pick - 40]);
-}
-
 // Mostly small margins, sometimes one from the rest of the 32-bit range, where every
 // conversion fails as too large (the margins just below that are the unit tests').
 std::int32_t consumeMargin(FuzzedDataProvider &in) {
@@ -64,14 +48,18 @@ std::u16string consumeRule(FuzzedDataProvider &in) {
     }
 }
 
+std::u16string digitsOf(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return {digits.begin(), digits.end()};
+}
+
 // A number as a box could hold it: blanks around it, and for a value that is not
 // negative a fraction that rounding takes away again.
 std::u16string boxText(std::int64_t value, FuzzedDataProvider &in) {
     constexpr std::u16string_view kBlanks[] = {u"", u" ", u"\t", u"\u3000 "};
     constexpr std::u16string_view kFractions[] = {u"", u".0", u".4"};
-    const std::string digits = std::to_string(value);
-    std::u16string text(kBlanks[in.ConsumeIntegralInRange(0, 3)]);
-    text.append(digits.begin(), digits.end());
+    std::u16string text =
+        std::u16string(kBlanks[in.ConsumeIntegralInRange(0, 3)]) + digitsOf(value);
     if (value >= 0)
         text += kFractions[in.ConsumeIntegralInRange(0, 2)];
     text += kBlanks[in.ConsumeIntegralInRange(0, 3)];
@@ -96,61 +84,77 @@ void checkTrim(std::u16string_view source, std::u16string_view trimmed) {
 
 // The numbers a box may hold read back the same when written out plainly.
 void checkNumberReading(std::u16string_view text) {
-    auto plain = [](std::int64_t value) {
-        const std::string digits = std::to_string(value);
-        return std::u16string(digits.begin(), digits.end());
+    auto readsBack = [text](auto read) {
+        if (const auto reading = read(text); reading.ok())
+            FUZZ_CHECK(read(digitsOf(reading.value)).value == reading.value);
     };
-    if (const Reading height = readColHeight(text); height.ok())
-        FUZZ_CHECK(readColHeight(plain(height.value)).value == height.value);
-    if (const Reading lines = readLineCount(text); lines.ok())
-        FUZZ_CHECK(readLineCount(plain(lines.value)).value == lines.value);
-    if (const Reading margin = readMargin(text); margin.ok())
-        FUZZ_CHECK(readMargin(plain(margin.value)).value == margin.value);
+    readsBack(readColHeight);
+    readsBack(readLineCount);
+    readsBack(readMargin);
 }
 
-// The characters a grid row shows that must come from the source: not blanks, not the
-// separator, and not the full stops and commas, which may hang or stand twice.
-auto sourceShown(std::u16string_view sep) {
-    return [sep](char32_t ch) {
-        return ch != u' ' && ch != u'\u3000' && !isMaruChar(ch) &&
-               sep.find(static_cast<char16_t>(ch)) == std::u16string_view::npos;
-    };
-}
+// The rows of a grid of either layout: each begins with the margin and, when the cells
+// can be measured (see cellsMayJoin), is as wide as the others; together they show every
+// character of the source but blanks, the separator and the full stops and commas,
+// which may hang or stand twice.
+struct GridCheck {
+    std::u16string_view trimmed;
+    CellRules rules;
+    std::u16string_view sep;
+    std::u16string margin;
+    bool measurable;
+    std::vector<char32_t> found;
+
+    GridCheck(std::u16string_view source, const ConvParams &params, const Settings &options)
+        : trimmed(source), rules(cellRulesOf(options)), sep(separatorOf(params, options)),
+          margin(params.margin, u' '), measurable(!cellsMayJoin(source, rules)) {}
+
+    auto shown() const {
+        return [sep = sep](char32_t ch) {
+            return ch != u' ' && ch != u'\u3000' && !isMaruChar(ch) &&
+                   sep.find(static_cast<char16_t>(ch)) == std::u16string_view::npos;
+        };
+    }
+
+    // Reads a row; a negative width becomes the first row's.
+    void row(LineReader &reader, std::int64_t &width) {
+        const std::u16string_view row = reader.line();
+        FUZZ_CHECK(row.starts_with(margin));
+        if (width < 0)
+            width = displayWidth(row);
+        FUZZ_CHECK(!measurable || displayWidth(row) == width);
+        collectCharacters(row, shown(), found);
+    }
+
+    void checkAllShown() {
+        std::ranges::sort(found);
+        FUZZ_CHECK(found == sourceCharacters(trimmed, rules, shown()));
+    }
+};
 
 // The free layout: colHeight rows of one width, each ending in CR LF, then the hanging
 // row with shaping or nothing without it. Returns the number of columns, when the rows
-// can be measured (see cellsMayJoin), else 0.
+// can be measured, else 0.
 std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimmed,
                              const ConvParams &params, const Settings &options) {
-    const std::u16string_view sep = separatorOf(params, options);
-    const auto shown = sourceShown(sep);
-    const std::u16string margin(params.margin, u' ');
-    const bool measurable = !cellsMayJoin(trimmed, cellRulesOf(options));
+    GridCheck grid(trimmed, params, options);
     LineReader reader(text);
-    std::vector<char32_t> found;
     std::int64_t width = -1;
-    for (std::int32_t r = 0; r < params.colHeight; ++r) {
-        const std::u16string_view row = reader.line();
-        FUZZ_CHECK(row.starts_with(margin));
-        if (r == 0)
-            width = displayWidth(row);
-        FUZZ_CHECK(!measurable || displayWidth(row) == width);
-        collectCharacters(row, shown, found);
-    }
-    std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(trimmed, cellRulesOf(options), shown));
+    for (std::int32_t r = 0; r < params.colHeight; ++r)
+        grid.row(reader, width);
+    grid.checkAllShown();
 
     // The hanging row holds the margin, blanks, the separator and shaped marks only.
     const std::u16string_view hanging = reader.rest();
     FUZZ_CHECK(options.shaping || hanging.empty());
     FUZZ_CHECK(std::ranges::all_of(hanging, [&](char16_t c) {
-        return c == u'\u3000' || c == u' ' || isMaruChar(c) || sep.find(c) != sep.npos;
+        return c == u'\u3000' || c == u' ' || isMaruChar(c) || grid.sep.find(c) != grid.sep.npos;
     }));
-    FUZZ_CHECK(!options.shaping || hanging.starts_with(margin));
-    if (!measurable)
+    FUZZ_CHECK(!options.shaping || hanging.starts_with(grid.margin));
+    if (!grid.measurable)
         return 0;
 
-    const std::int64_t cellWidth = displayWidth(sep) + 2;
+    const std::int64_t cellWidth = displayWidth(grid.sep) + 2;
     FUZZ_CHECK(width > params.margin && (width - params.margin) % cellWidth == 0);
     const std::int64_t columns = (width - params.margin) / cellWidth;
     // When the number of lines is the number of columns, the hanging row is as wide as
@@ -167,8 +171,8 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
 // line break or ends in a blank it takes more, so the shape is then not checked.
 void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
                      const ConvParams &params, const Settings &options) {
-    const std::u16string_view sep = separatorOf(params, options);
-    const std::u16string unit = std::u16string(sep) + options.pageRule;
+    GridCheck grid(trimmed, params, options);
+    const std::u16string unit = std::u16string(grid.sep) + options.pageRule;
     if (unit.empty() || isBreak(unit.front()) || isBlankOrBreak(unit.back()))
         return;
     const LineCount estimate = CountLines(trimmed, params.colHeight, options);
@@ -179,24 +183,17 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
         rule += unit;
     rule += u"\r\n\r\n";
 
-    const auto shown = sourceShown(sep);
-    const std::u16string margin(params.margin, u' ');
-    const std::int64_t width = params.margin + columns * (displayWidth(sep) + 2);
-    const bool measurable = !cellsMayJoin(trimmed, cellRulesOf(options));
+    std::int64_t width = params.margin + columns * (displayWidth(grid.sep) + 2);
     const std::u16string whole = std::u16string(text) + u"\r\n\r\n";
     LineReader reader(whole);
     reader.expect(rule);
-    std::vector<char32_t> found;
     std::int64_t pages = 0;
     while (!reader.atEnd()) {
-        for (std::int32_t r = 0; r < params.colHeight; ++r) {
-            const std::u16string_view row = reader.line();
-            FUZZ_CHECK(row.starts_with(margin) && (!measurable || displayWidth(row) == width));
-            collectCharacters(row, shown, found);
-        }
+        for (std::int32_t r = 0; r < params.colHeight; ++r)
+            grid.row(reader, width);
         if (options.shaping) {
             const std::u16string_view hanging = reader.line();
-            FUZZ_CHECK(hanging.starts_with(margin) && displayWidth(hanging) == width);
+            FUZZ_CHECK(hanging.starts_with(grid.margin) && displayWidth(hanging) == width);
         } else {
             reader.expect(u"\r\n");
         }
@@ -204,12 +201,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
         ++pages;
     }
     FUZZ_CHECK(pages >= 1);
-    std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(trimmed, cellRulesOf(options), shown));
-}
-
-bool hasHalfWidthMark(std::u16string_view text) {
-    return text.find_first_of(u".,｡､") != std::u16string_view::npos;
+    grid.checkAllShown();
 }
 
 } // namespace
@@ -228,8 +220,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.tateChuYoko = in.ConsumeBool();
     options.shaping = in.ConsumeBool();
     ConvParams params;
-    params.colHeight = consumeHeight(in);
-    params.lineCount = consumeLineCount(in);
+    // Mostly small values, sometimes one past a limit of the layouts. (Columns of 32767
+    // cells and more take a tenth of a second each; the unit tests hold that limit.)
+    params.colHeight =
+        consumeSmallOrEdge(in, {kTallColumns + 1, 1 << 29, INT32_MAX, INT32_MIN, -1});
+    params.lineCount = consumeSmallOrEdge<std::int16_t>(in, {32767, -32768, -1});
     params.margin = consumeMargin(in);
     params.gapOn = in.ConsumeBool();
     params.fixedLines = false;
@@ -251,7 +246,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::int64_t columns = checkFreeLayout(free.text, trimmed, params, options);
         // Only the half-width marks, which hang in the estimate but not in the layout,
         // may make the two differ.
-        if (columns > 0 && (options.fullWidth || !hasHalfWidthMark(trimmed))) {
+        if (columns > 0 && (options.fullWidth || trimmed.find_first_of(u".,｡､") == trimmed.npos)) {
             const LineCount estimate = CountLines(source, params.colHeight, options);
             FUZZ_CHECK(estimate.ok() && estimate.count == columns);
         }

@@ -16,30 +16,16 @@ namespace {
 
 using namespace tovalo::text;
 
-bool isHighSurrogate(char16_t c) {
-    return c >= 0xD800 && c < 0xDC00;
-}
-bool isLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c < 0xE000;
-}
-
 // The text with every surrogate that is not part of a pair replaced by U+FFFD; also
 // counts its characters (a pair is one).
 std::u16string pairedOnly(std::u16string_view text, std::size_t &characters) {
-    std::u16string out(text);
+    std::u16string out;
     characters = 0;
-    for (std::size_t i = 0; i < out.size(); ++i, ++characters) {
-        if (isHighSurrogate(out[i]) && i + 1 < out.size() && isLowSurrogate(out[i + 1]))
-            ++i;
-        else if (isHighSurrogate(out[i]) || isLowSurrogate(out[i]))
-            out[i] = u'\uFFFD';
+    for (std::size_t i = 0; i < text.size(); ++characters) {
+        const char32_t ch = nextCodePoint(text, i);
+        appendCodePoint(out, ch >= 0xD800 && ch < 0xE000 ? U'\uFFFD' : ch);
     }
     return out;
-}
-
-bool hasLoneSurrogate(std::u16string_view text) {
-    std::size_t characters = 0;
-    return pairedOnly(text, characters) != text;
 }
 
 void checkFileDecoding(std::string_view bytes) {
@@ -71,17 +57,14 @@ void checkOpenedFile(std::string_view bytes) {
     }
 }
 
-void checkUtf8(std::u16string_view text) {
+// Every text survives UTF-8 but for lone surrogates, and the code page keeps one
+// character per character and is stable after one pass.
+void checkEncodings(std::u16string_view text) {
     std::size_t characters = 0;
     const std::u16string paired = pairedOnly(text, characters);
     const std::string utf8 = toUtf8(text);
     FUZZ_CHECK(isValidUtf8(utf8));
     FUZZ_CHECK(fromUtf8(utf8) == paired);
-}
-
-void checkCodePage(std::u16string_view text) {
-    std::size_t characters = 0;
-    pairedOnly(text, characters);
     const std::u16string once = fromCp932(toCp932(text));
     FUZZ_CHECK(once.size() == characters);
     FUZZ_CHECK(fromCp932(toCp932(once)) == once);
@@ -106,10 +89,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkOpenedFile(bytes);
     const std::u16string texts[] = {fromUtf8(bytes), fromUtf16(bytes, false),
                                     fromUtf16(bytes, true), fromCp932(bytes)};
-    FUZZ_CHECK(!hasLoneSurrogate(texts[0]) && !hasLoneSurrogate(texts[3]));
+    std::size_t characters = 0;
+    FUZZ_CHECK(pairedOnly(texts[0], characters) == texts[0]);
+    FUZZ_CHECK(pairedOnly(texts[3], characters) == texts[3]);
     for (const std::u16string &text : texts) {
-        checkUtf8(text);
-        checkCodePage(text);
+        checkEncodings(text);
         checkLineBreaks(text);
     }
     return 0;

@@ -18,11 +18,7 @@ using namespace tovalo::phone;
 constexpr std::size_t kMaxSourceUnits = 2000;
 
 // Page sides around the limits of 1 and 254, and now and then a far one.
-std::int16_t consumeSide(FuzzedDataProvider &in) {
-    constexpr std::int16_t kEdges[] = {253, 254, 255, 256, 32767, -32768, -1, 0};
-    const int pick = in.ConsumeIntegralInRange(0, 47);
-    return pick < 40 ? static_cast<std::int16_t>(pick) : kEdges[pick - 40];
-}
+constexpr std::initializer_list<std::int16_t> kSideEdges = {253, 254, 255, 256, 32767, -32768, -1};
 
 void checkPages(std::u16string_view pages, std::u16string_view source, const PhoneParams &params) {
     const int width = params.lineBreaks ? params.width - 1 : params.width;
@@ -62,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FuzzedDataProvider in(data, size);
 
     PhoneParams params;
-    params.height = consumeSide(in);
-    params.width = consumeSide(in);
+    params.height = consumeSmallOrEdge(in, kSideEdges);
+    params.width = consumeSmallOrEdge(in, kSideEdges);
     params.lineBreaks = in.ConsumeBool();
     params.fullWidth = in.ConsumeBool();
     params.verticalForms = in.ConsumeBool();

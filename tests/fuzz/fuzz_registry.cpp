@@ -118,21 +118,10 @@ Hive consumeHive(FuzzedDataProvider &in) {
 // The text with one byte changed, added or taken away.
 std::string damaged(std::string text, FuzzedDataProvider &in) {
     const std::size_t at = in.ConsumeIntegralInRange<std::size_t>(0, text.size());
-    const char byte = in.ConsumeIntegral<char>();
-    switch (in.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        if (at < text.size())
-            text[at] = byte;
-        break;
-    case 1:
-        text.insert(text.begin() + static_cast<std::ptrdiff_t>(at), byte);
-        break;
-    default:
-        if (at < text.size())
-            text.erase(at, 1);
-        break;
-    }
-    return text;
+    const std::size_t taken = in.ConsumeIntegralInRange<std::size_t>(0, 1);
+    const std::string added(in.ConsumeIntegralInRange<std::size_t>(0, 1),
+                            in.ConsumeIntegral<char>());
+    return text.replace(at, taken, added);
 }
 
 } // namespace

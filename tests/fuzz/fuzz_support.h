@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 
 // Stops the run when a property does not hold, naming it; libFuzzer then keeps the
@@ -42,6 +43,12 @@ inline std::u16string consumeShortText(FuzzedDataProvider &in, std::size_t maxBy
 inline std::u16string consumeRestAsText(FuzzedDataProvider &in, std::size_t maxUnits) {
     const bool rawUnits = in.ConsumeIntegralInRange(0, 7) == 0;
     return textOf(in.ConsumeRemainingBytesAsString(), rawUnits, maxUnits);
+}
+
+// Mostly a small value from 0 to 39, sometimes one of the edges.
+template <class T> T consumeSmallOrEdge(FuzzedDataProvider &in, std::initializer_list<T> edges) {
+    const std::size_t pick = in.ConsumeIntegralInRange<std::size_t>(0, 39 + edges.size());
+    return pick < 40 ? static_cast<T>(pick) : edges.begin()[pick - 40];
 }
 
 } // namespace tovalo::fuzz

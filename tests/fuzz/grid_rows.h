@@ -29,14 +29,11 @@ inline std::int64_t displayWidth(std::u16string_view text) {
 // reading the row back would not find the cells the layout wrote.
 inline bool cellsMayJoin(std::u16string_view text, const engine::CellRules &rules) {
     using G = text::GraphemeClass;
-    auto joinsBefore = [](G c) {
-        return c == G::Extend || c == G::ZWJ || c == G::SpacingMark || c == G::L || c == G::V ||
-               c == G::T || c == G::LV || c == G::LVT;
+    auto hangul = [](G c) { return c >= G::L && c <= G::LVT; };
+    auto joinsBefore = [&](G c) {
+        return hangul(c) || c == G::Extend || c == G::ZWJ || c == G::SpacingMark;
     };
-    auto joinsAfter = [](G c) {
-        return c == G::Prepend || c == G::ZWJ || c == G::L || c == G::V || c == G::T ||
-               c == G::LV || c == G::LVT;
-    };
+    auto joinsAfter = [&](G c) { return hangul(c) || c == G::Prepend || c == G::ZWJ; };
     for (engine::CellReader cells(text, rules); !cells.atEnd();) {
         const engine::Cell cell = cells.next();
         char32_t last = cell.first;

@@ -36,20 +36,11 @@ std::u16string preformatted(std::u16string_view vertical) {
     return page.substr(start, page.find(u"</Font></Pre>\r\n") - start);
 }
 
-TEST(HtmlPage, HoldsTheEscapedTextAndOneEmptyLine) {
-    EXPECT_EQ(preformatted(u"い　あ\r\nう　え"), u"い　あ\r\nう　え\r\n\r\n");
+TEST(HtmlPage, HoldsTheTextAndOneEmptyLineAndEscapesTheTitle) {
     EXPECT_EQ(preformatted(u""), u"\r\n\r\n");
     EXPECT_EQ(preformatted(u"あ\r\n"), u"あ\r\n\r\n\r\n");
-    EXPECT_EQ(preformatted(u"a<b>&c"), u"a&lt;b&gt;&amp;c\r\n\r\n");
     EXPECT_NE(htmlPage(u"/t/<a&b>.htm", u"").find(u"<Title>\r\n/t/&lt;a&amp;b&gt;.htm\r\n"),
               std::u16string::npos);
-}
-
-TEST(HtmlPage, CharactersOutsideTheCodePageBecomeCharacterReferences) {
-    const std::string bytes = savedFileBytes(u"/t/\u00E9.htm", u"?a😀\u00E9\xD800!");
-    EXPECT_NE(bytes.find("<Title>\r\n&#233;.htm\r\n"), std::string::npos);
-    EXPECT_NE(bytes.find(">\r\n?a&#128512;&#233;&#65533;!\r\n\r\n</Font></Pre>"),
-              std::string::npos);
 }
 
 TEST(TaggedFragment, WrapsTheTextWithoutAClosingLineEnd) {
@@ -59,12 +50,13 @@ TEST(TaggedFragment, WrapsTheTextWithoutAClosingLineEnd) {
     EXPECT_EQ(taggedFragment(u"x<y>&z"), open + u"\r\nx&lt;y&gt;&amp;z\r\n</Font></Pre>");
 }
 
-// A published page must not show the user's folders.
-TEST(HtmlPage, IsTitledWithTheFileOwnName) {
+// A published page must not show the user's folders; what the code page lacks becomes a
+// character reference.
+TEST(HtmlPage, IsTitledWithTheFileOwnNameAndRefersToCharactersOutsideTheCodePage) {
     const std::pair<std::u16string_view, std::u16string_view> cases[] = {
         {u"/home/user/秘密/page.htm", u"page.htm"},
-        {u"page.htm", u"page.htm"},
         {u"/tmp/myhtm", u"myhtm"},
+        {u"/t/\u00E9.htm", u"&#233;.htm"},
     };
     for (const auto &[path, title] : cases) {
         const std::string bytes = savedFileBytes(path, u"");
@@ -72,6 +64,9 @@ TEST(HtmlPage, IsTitledWithTheFileOwnName) {
                   std::string::npos);
     }
     EXPECT_EQ(savedFileBytes(u"/home/user/秘密/page.htm", u"").find(text::toCp932(u"秘密")),
+              std::string::npos);
+    EXPECT_NE(savedFileBytes(u"/t/a.htm", u"?a😀\u00E9\xD800!")
+                  .find(">\r\n?a&#128512;&#233;&#65533;!\r\n\r\n</Font></Pre>"),
               std::string::npos);
 }
 

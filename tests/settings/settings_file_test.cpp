@@ -29,32 +29,26 @@ TEST(SettingsFileWriting, FirstRunFileIsByteExactWithQuotationMarksDoubled) {
                                                   u"\"説明\"\"書\"\"\r\n\"\r\n\"\"\r\n"));
 }
 
-class SettingsRoundTrip : public testing::TestWithParam<std::u16string> {};
-
-TEST_P(SettingsRoundTrip, EveryFieldReadsBackUnchanged) {
-    const std::u16string &text = GetParam();
-    const SettingsRecords written{.settings = {.separatorKind = 4,
-                                               .fullWidth = true,
-                                               .shaping = false,
-                                               .pageRule = text,
-                                               .startText = 3,
-                                               .mailProgram = text},
-                                  .height = text,
-                                  .lines = u"7",
-                                  .fixedLines = true,
-                                  .source = text,
-                                  .vertical = text + u"\r\n" + text};
-    SettingsRecords read;
-    ASSERT_EQ(readSettingsFile(writeSettingsFile(written), read), kSettingsRecordCount);
-    EXPECT_EQ(fields(read), fields(written));
+TEST(SettingsFile, EveryFieldReadsBackUnchanged) {
+    for (const std::u16string text :
+         {u"", u"a,b,c", u"\r\n\r\n", u"#TRUE#", u"\"", u"\"\"", u"\"quoted\",\r\n\"next\"",
+          u"😀 𠮷野家", u"ﾃｱ"}) { // ﾃｱ: code page 932 bytes that are UTF-8 too
+        const SettingsRecords written{.settings = {.separatorKind = 4,
+                                                   .fullWidth = true,
+                                                   .shaping = false,
+                                                   .pageRule = text,
+                                                   .startText = 3,
+                                                   .mailProgram = text},
+                                      .height = text,
+                                      .lines = u"7",
+                                      .fixedLines = true,
+                                      .source = text,
+                                      .vertical = text + u"\r\n" + text};
+        SettingsRecords read;
+        ASSERT_EQ(readSettingsFile(writeSettingsFile(written), read), kSettingsRecordCount);
+        EXPECT_EQ(fields(read), fields(written));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, SettingsRoundTrip,
-                         testing::Values(u"", u"縦書き、テキスト。", u"a,b,c", u"\r\n\r\n",
-                                         u"  leading and trailing  ", u"#TRUE#", u"\"", u"\"\"",
-                                         u"彼は\"こんにちは\"と言った", u"\"quoted\",\r\n\"next\"",
-                                         u"ｱｲｳ ﾃｷｽﾄ", u"😀 𠮷野家",
-                                         u"ﾃｱ")); // code page 932 bytes that are UTF-8 too
 
 // One character that code page 932 lacks, in any field, makes the whole file UTF-8 with
 // a byte-order mark: the same text as the code page 932 file it would otherwise be.
@@ -69,8 +63,7 @@ TEST(SettingsFileWriting, WholeFileIsUtf8WithMarkWhenOneCharacterNeedsIt) {
         field += u"~";
         std::u16string text = text::fromCp932(writeSettingsFile(r));
         text.replace(text.find(u'~'), 1, u"𠮷");
-        field.pop_back();
-        field += u"𠮷";
+        field.replace(field.size() - 1, 1, u"𠮷");
         EXPECT_EQ(writeSettingsFile(r), "\xEF\xBB\xBF" + text::toUtf8(text));
     }
 }
@@ -119,18 +112,17 @@ TEST(SettingsFileReading, StopsAtTheFirstBadFieldKeepingWhatWasRead) {
 // Shut-down writes the texts of the last run back while start-up showed something else
 // and the source pane still holds what start-up put there.
 TEST(SettingsAtShutDown, TextsOfTheLastRunSurviveUntilTheUserWritesNewOnes) {
-    struct Case {
+    const struct {
         const char *name;
         bool unshown;
         std::u16string source; // at shut-down
         std::u16string written;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"manual shown, source untouched", true, u"manual", u"last source"},
         {"manual shown, user wrote", true, u"manual and more", u"manual and more"},
         {"last texts shown", false, u"manual", u"manual"},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SettingsAtStart start;
         start.startSource = u"manual";
         if (c.unshown)

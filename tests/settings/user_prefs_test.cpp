@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-
 using namespace tovalo::settings;
 
 namespace {
@@ -30,52 +28,40 @@ TEST(UserPrefs, WrittenPrefsReadBackTheSame) {
     EXPECT_TRUE(prefsFromEntries(prefsToEntries(prefs)) == prefs);
 }
 
-struct DamagedCase {
-    const char *name;
-    PrefEntries entries;
-    bool windowKept;
-};
-
-class DamagedEntries : public testing::TestWithParam<DamagedCase> {};
-
 // Each spoiled value gives its own default and leaves the others.
-TEST_P(DamagedEntries, GiveTheDefaultOfWhatTheySpoil) {
-    const UserPrefs prefs = prefsFromEntries(GetParam().entries);
-    EXPECT_EQ(prefs.window.has_value(), GetParam().windowKept);
-    EXPECT_FALSE(prefs.font || prefs.autoUpdate || prefs.verticalForms || prefs.tateChuYoko);
-    EXPECT_EQ(prefs.margin, 0);
+TEST(UserPrefs, DamagedEntriesGiveTheDefaultOfWhatTheySpoil) {
+    const struct {
+        const char *name;
+        PrefEntries entries;
+        bool windowKept;
+    } cases[] = {
+        {"none", {}, false},
+        {"whole", kWindow, true},
+        {"width missing", with(kWindow, "window/width", u""), false},
+        {"width zero", with(kWindow, "window/width", u"0"), false},
+        {"height huge", with(kWindow, "window/height", u"99999999999"), false},
+        {"left with a space", with(kWindow, "window/left", u" 5"), false},
+        {"top with full-width digits", with(kWindow, "window/top", u"３０"), false},
+        {"top with a fraction", with(kWindow, "window/top", u"3.5"), false},
+        {"maximised not a flag", with(kWindow, "window/maximized", u"yes"), true},
+        {"flags not words", {{"window/autoUpdate", u"1"}, {"options/tateChuYoko", u"TRUE"}}, false},
+        {"margin above 10", {{"window/margin", u"11"}}, false},
+        {"margin negative", {{"window/margin", u"-1"}}, false},
+        {"font without face", {{"font/points", u"12"}}, false},
+        {"font of no size", {{"font/face", u"Serif"}, {"font/points", u"0"}}, false},
+        {"font size not a number", {{"font/face", u"Serif"}, {"font/points", u"nan"}}, false},
+        {"font face far too long",
+         {{"font/face", std::u16string(300, u'a')}, {"font/points", u"9"}},
+         false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const UserPrefs prefs = prefsFromEntries(c.entries);
+        EXPECT_EQ(prefs.window.has_value(), c.windowKept);
+        EXPECT_FALSE(prefs.font || prefs.autoUpdate || prefs.verticalForms || prefs.tateChuYoko);
+        EXPECT_EQ(prefs.margin, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    UserPrefs, DamagedEntries,
-    testing::Values(
-        DamagedCase{"none", {}, false}, DamagedCase{"whole", kWindow, true},
-        DamagedCase{"width missing", with(kWindow, "window/width", u""), false},
-        DamagedCase{"width zero", with(kWindow, "window/width", u"0"), false},
-        DamagedCase{"height huge", with(kWindow, "window/height", u"99999999999"), false},
-        DamagedCase{"left with a space", with(kWindow, "window/left", u" 5"), false},
-        DamagedCase{"top with full-width digits", with(kWindow, "window/top", u"３０"), false},
-        DamagedCase{"top with a fraction", with(kWindow, "window/top", u"3.5"), false},
-        DamagedCase{"maximised not a flag", with(kWindow, "window/maximized", u"yes"), true},
-        DamagedCase{"flags not words",
-                    {{"window/autoUpdate", u"1"}, {"options/tateChuYoko", u"TRUE"}},
-                    false},
-        DamagedCase{"margin above 10", {{"window/margin", u"11"}}, false},
-        DamagedCase{"margin negative", {{"window/margin", u"-1"}}, false},
-        DamagedCase{"font without face", {{"font/points", u"12"}}, false},
-        DamagedCase{"font of no size", {{"font/face", u"Serif"}, {"font/points", u"0"}}, false},
-        DamagedCase{
-            "font size not a number", {{"font/face", u"Serif"}, {"font/points", u"nan"}}, false},
-        DamagedCase{"font face far too long",
-                    {{"font/face", std::u16string(300, u'a')}, {"font/points", u"9"}},
-                    false}),
-    [](const testing::TestParamInfo<DamagedCase> &info) {
-        std::string name = info.param.name;
-        for (char &c : name)
-            if (!std::isalnum(static_cast<unsigned char>(c)))
-                c = '_';
-        return name;
-    });
 
 // A colour that is not "#rrggbb" leaves the chosen font in the system's text colour.
 TEST(UserPrefs, DamagedColourKeepsTheFont) {
