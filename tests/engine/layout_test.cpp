@@ -90,6 +90,8 @@ const LayoutCase kLayoutCases[] = {
      u"  か\u3099\r\n  e\u0301 \r\n  #\uFE0F\u20E3\r\n", With{.shaping = false}},
     {"MarkWithACombiningCharacterNeitherHangsNorIsShaped", u"あ。\u0301", 1, 2,
      u"  。\u0301あ\r\n\u3000\u3000"},
+    {"JoinedEmojiAndSkinToneStayWhole", u"👨\u200D👩\u200D👧👍🏽", 1, 2,
+     u"  👍🏽👨\u200D👩\u200D👧\r\n\u3000\u3000"},
     {"CrLfNeverJoinAndTheWholeCellAfterACrIsSkipped", u"あ\r👍🏽い", 3, 2,
      u"いあ\r\n    \r\n    \r\n", With{.shaping = false}},
     {"HangingUnderTheColumnsWithAMargin", u"あいう。え", 3, 2,

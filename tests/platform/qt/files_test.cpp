@@ -159,7 +159,7 @@ private slots:
     // No symbol fonts are offered; another family keeps an upright font of normal weight.
     void fontDialogOffersScriptFontsAndGivesTheChoice() {
         tovalo::platform::FontColorDialog dialog(
-            {QFont(QStringLiteral("IPAGothic"), 11), Qt::blue});
+            {QFont(QStringLiteral("IPAGothic"), 11), QColor(0x12, 0x34, 0x56)}); // not a named one
         auto *chooser = dialog.findChild<QFontDialog *>(QStringLiteral("FontChooser"));
         QCOMPARE(dialog.choice().font.family(), QStringLiteral("IPAGothic"));
         QListView *families = chooser->findChildren<QListView *>().value(0);
@@ -183,7 +183,7 @@ private slots:
         font.setUnderline(true);
         chooser->setCurrentFont(font);
         auto *colors = dialog.findChild<QComboBox *>(QStringLiteral("TextColor"));
-        QCOMPARE(dialog.choice().color, QColor(Qt::blue));
+        QCOMPARE(dialog.choice().color, QColor(0x12, 0x34, 0x56));
         colors->setCurrentIndex(colors->findText(QStringLiteral("赤")));
         const auto choice = dialog.choice();
         QVERIFY(choice.font.family() == font.family() && choice.font.pointSize() == 14 &&

@@ -35,7 +35,7 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
 
 // Each byte of a cut sequence, a surrogate or an overlong form becomes U+FFFD.
 TEST(Utf8, IllFormedBytesBecomeReplacementCharacters) {
-    EXPECT_EQ(fromUtf8("a\xE3\x81"), u"a\uFFFD\uFFFD");
+    EXPECT_EQ(fromUtf8("a\xE3\x81\xC3\xA9"), u"a\uFFFD\uFFFDé");
     EXPECT_EQ(fromUtf8("\xED\xA0\x80\xC0\xAF😀"), u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD😀");
     EXPECT_FALSE(isValidUtf8("a\xE3\x81"));
 }
