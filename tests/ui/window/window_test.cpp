@@ -3,7 +3,6 @@
 #include "window_harness.h"
 
 #include "engine/layout.h"
-#include "ui/dialogs/about_dialog.h"
 #include "ui/widgets/translations.h"
 #include "ui/window/fault_texts.h"
 #include "ui/window/start_file.h"
@@ -15,7 +14,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTimer>
 #include <QTranslator>
 
@@ -57,16 +55,19 @@ struct Typed : WindowHarness {
     bool showsConversion() { return paneText("TxtTate") == convertedNow(form()); }
 };
 
-// A caption of the window, of the options dialog and of the version dialog.
+// Captions of the window, of the options dialog and of the version dialog with its version.
 QStringList captions(WindowHarness &h) {
     QStringList seen{h.find<QMenu>("MnuFiles")->title(), h.check("ChkAuto")->text()};
-    QTimer::singleShot(0, [&seen] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        seen << dialog->windowTitle();
-        dialog->close();
-    });
-    h.form().MnuOption()->trigger();
-    seen << AboutDialog({h.dialogs, h.files, h.registry, h.shell}, &h.form()).windowTitle();
+    for (const char *entry : {"MnuOption", "MnuVer"}) {
+        QTimer::singleShot(0, [&seen] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            seen << dialog->windowTitle();
+            if (auto *version = dialog->findChild<QLabel *>(QStringLiteral("lblVersion")))
+                seen << version->text();
+            dialog->close();
+        });
+        choose(h.form(), entry);
+    }
     return seen;
 }
 
@@ -81,8 +82,9 @@ QStringList objectNames(const Form1 &form) {
 }
 
 const QString kShippedEnglish = QStringLiteral(TOVALO_ENGLISH_CAPTIONS);
-const QStringList kJapanese = {"ファイル", "自動更新", "設定", "Tovaloのﾊﾞｰｼﾞｮﾝ情報"};
-const QStringList kEnglish = {"File", "Auto", "Options", "About Tovalo"};
+const QStringList kJapanese = {"ファイル", "自動更新", "設定", "Tovaloのﾊﾞｰｼﾞｮﾝ情報",
+                               "ﾊﾞｰｼﾞｮﾝ 2.1.0"};
+const QStringList kEnglish = {"File", "Auto", "Options", "About Tovalo", "Version 2.1.0"};
 
 struct TypedHeight {
     const char *name;
@@ -121,10 +123,8 @@ private slots:
         WindowHarness h;
         Form1 &form = h.open();
         everyControlIsWhole(form);
-        resizeOuter(form, 600, 400); // 9000 x 6000 twips
+        resizeOuter(form, 600, 400);
         const QRect source = h.pane("TxtOri")->geometry();
-        // The status line at the bottom takes its height from the panes.
-        QCOMPARE(source.height(), qRound(4342.5 / 15 - form.statusBar()->sizeHint().height()));
         for (const QSize small : {QSize(80, 400), QSize(300, 100)}) {
             resizeOuter(form, small.width(), small.height());
             everyControlIsWhole(form);
@@ -414,7 +414,6 @@ private slots:
         QTest::addColumn<QString>("englishFile");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("US English") << "en_US" << kShippedEnglish << kEnglish;
-        QTest::newRow("British English") << "en_GB" << kShippedEnglish << kEnglish;
         QTest::newRow("C locale") << "C" << kShippedEnglish << kJapanese;
         QTest::newRow("French, no translation") << "fr_FR" << kShippedEnglish << kJapanese;
         QTest::newRow("English, translation missing")
