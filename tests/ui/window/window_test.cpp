@@ -116,10 +116,11 @@ void putString(tovalo::platform::Registry &registry, const char *key, const char
 
 struct Paste {
     const char *name;
-    bool button;
-    QString clipboard;
+    const char *command;
+    QString clipboard; // also the file that "開く" reads
     bool holdsText;
     QString result;
+    bool automatic = false;
 };
 
 struct Mail {
@@ -550,62 +551,49 @@ private slots:
         }
     }
 
-    // The menu replaces the selection, the button the whole text.
-    void pasteReplacesTheSelectionOrTheWholeText_data() {
+    // The menu replaces the selection, the button and "開く" the whole text; each is one edit
+    // that Ctrl+Z takes back, with or without automatic update.
+    void pasteAndOpenAreOneUndoableEdit_data() {
+        QTest::addColumn<Paste>("row");
+        const QString text = QStringLiteral("新\r\nい"), blanks = QStringLiteral("新 \r\n\r\n");
         const Paste rows[] = {
-            {"menu, CR LF", false, "x\r\ny", true, "あx\r\nyえ"},
-            {"menu, no text", false, "", false, "あえ"},
-            {"button, no text", true, "", false, ""},
+            {"menu, CR LF", "MnuPaste", "x\r\ny", true, "もx\r\ny\r\n文章"},
+            {"menu, no text", "MnuPaste", "", false, "も\r\n文章"},
+            {"button, no text", "BtnPaste", "", false, ""},
+            {"button", "BtnPaste", text, true, text},
+            {"button, trailing blanks", "BtnPaste", blanks, true, blanks},
+            {"open", "MnuOpen", text, true, text},
+            {"open, trailing blanks", "MnuOpen", blanks, true, blanks},
         };
-        addRows(rows);
+        for (const bool automatic : {false, true})
+            for (Paste row : rows) {
+                row.automatic = automatic;
+                QTest::addRow("%s%s", row.name, automatic ? ", automatic update" : "") << row;
+            }
     }
-    void pasteReplacesTheSelectionOrTheWholeText() {
+    void pasteAndOpenAreOneUndoableEdit() {
         QFETCH(Paste, row);
         OpenWindow h;
-        h.check("ChkAuto")->setChecked(true);
-        h.pane("TxtOri")->setText(u"あいうえ");
-        select(h.pane("TxtOri"), 1, 2);
-        h.clipboard.content = row.clipboard;
-        h.clipboard.holdsText = row.holdsText;
-        row.button ? click(h.button("BtnPaste")) : h.choose("MnuPaste");
-        QCOMPARE(h.paneText("TxtOri"), row.result);
-        QCOMPARE(h.button("Command1")->isEnabled(), !row.result.isEmpty());
-        if (!row.result.isEmpty())
-            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
-    }
-
-    // Replacing the whole source is one edit that Ctrl+Z takes back.
-    void replacingTheWholeSourceIsUndone_data() {
-        QTest::addColumn<QByteArray>("command");
-        QTest::addColumn<bool>("automatic");
-        QTest::addColumn<QString>("newText");
-        for (const char *command : {"BtnPaste", "MnuOpen"})
-            for (const bool automatic : {false, true})
-                for (const QString &newText :
-                     {QStringLiteral("新\r\nい"), QStringLiteral("新 \r\n\r\n")})
-                    QTest::addRow("%s%s%s", command, automatic ? ", automatic update" : "",
-                                  newText.endsWith(u'い') ? "" : ", trailing blanks")
-                        << QByteArray(command) << automatic << newText;
-    }
-    void replacingTheWholeSourceIsUndone() {
-        QFETCH(QByteArray, command);
-        QFETCH(bool, automatic);
-        QFETCH(QString, newText);
-        OpenWindow h;
-        h.check("ChkAuto")->setChecked(automatic);
+        h.check("ChkAuto")->setChecked(row.automatic);
         Pane *source = h.pane("TxtOri");
         source->setText(u"もとの\r\n文章");
-        h.clipboard.setText(newText);
-        h.files.contents[QStringLiteral("/t/new.txt")] = sjis(newText.toStdU16String());
+        select(source, 1, 2);
+        h.clipboard.content = row.clipboard;
+        h.clipboard.holdsText = row.holdsText;
+        h.files.contents[QStringLiteral("/t/new.txt")] = sjis(row.clipboard.toStdU16String());
         h.dialogs.fileAnswer = QStringLiteral("/t/new.txt");
-        command == "BtnPaste" ? click(h.button("BtnPaste")) : h.choose("MnuOpen");
-        QCOMPARE(h.paneText("TxtOri"), newText);
+        row.command == std::string_view("BtnPaste") ? click(h.button("BtnPaste"))
+                                                    : h.choose(row.command);
+        QCOMPARE(h.paneText("TxtOri"), row.result);
+        QCOMPARE(h.button("Command1")->isEnabled(), !row.result.isEmpty());
+        if (row.automatic)
+            QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         QTest::keyClick(source, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(h.paneText("TxtOri"), QStringLiteral("もとの\r\n文章"));
-        if (automatic)
+        if (row.automatic)
             QCOMPARE(h.paneText("TxtTate"), convertedNow(h.form()));
         source->redo();
-        QCOMPARE(h.paneText("TxtOri"), newText);
+        QCOMPARE(h.paneText("TxtOri"), row.result);
     }
 
     // The whole vertical text whatever is selected, on a press of any mouse button, tagged
