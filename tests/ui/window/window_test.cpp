@@ -224,9 +224,7 @@ private slots:
         replaceBoxText(h.box("TxtH"), QStringLiteral("40"));
         down->setValue(down->maximum());
         across->setValue(0);
-        QTextCursor caret = h.pane("TxtTate")->textCursor();
-        caret.setPosition(5);
-        h.pane("TxtTate")->setTextCursor(caret);
+        select(h.pane("TxtTate"), 5, 0);
         click(h.button("Command1"));
         QCOMPARE(across->value(), across->maximum());
         QCOMPARE(down->value(), 0);
@@ -240,9 +238,7 @@ private slots:
         for (const auto &[caret, after] : {std::pair{1, 1}, std::pair{5, 3}}) {
             replaceBoxText(h.box("TxtMgn"), caret == 5 ? QStringLiteral("x") : QStringLiteral("0"));
             pane->setText(u"あいう  ");
-            QTextCursor cursor = pane->textCursor();
-            cursor.setPosition(caret);
-            pane->setTextCursor(cursor);
+            select(pane, caret, 0);
             click(h.button("Command1"));
             QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう"));
             QCOMPARE(pane->textCursor().position(), after);
