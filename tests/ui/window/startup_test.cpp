@@ -454,33 +454,31 @@ private slots:
         QVERIFY(ProgramIn(folder.dir.path()).form().isMaximized());
     }
 
-    // A damaged file gives the defaults; shut-down writes a sound one over it.
-    void damagedFileGivesTheDefaults() {
-        ProgramFolder folder;
-        writeFile(folder.conf(), "[window]\nmargin=4\n[opt");
-        {
-            ProgramIn first(folder.dir.path());
-            QCOMPARE(first.find<QLineEdit>("TxtMgn")->text(), QStringLiteral("0"));
-            QVERIFY(!first.form().settings().tateChuYoko);
-            QCOMPARE(first.pane("TxtOri")->text(), u"manual");
-            first.form().settings().tateChuYoko = true;
-            first.form().close();
-            QVERIFY(first.dialogs.messages.isEmpty());
+    // A damaged file gives the defaults and shut-down writes a sound one over it; one that
+    // cannot be written is reported before the window closes, with "Tov.ini" still written.
+    void perUserFileDamagedOrUnwritable() {
+        for (const bool unwritable : {false, true}) {
+            ProgramFolder folder;
+            if (unwritable)
+                QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
+            else
+                writeFile(folder.conf(), "[window]\nmargin=4\n[opt");
+            {
+                ProgramIn first(folder.dir.path());
+                QCOMPARE(first.find<QLineEdit>("TxtMgn")->text(), QStringLiteral("0"));
+                QVERIFY(!first.form().settings().tateChuYoko);
+                QCOMPARE(first.pane("TxtOri")->text(), u"manual");
+                first.form().settings().tateChuYoko = true;
+                first.form().close();
+                QCOMPARE(first.dialogs.messages.size(), unwritable ? 1 : 0);
+                QCOMPARE(first.dialogs.messages.value(0).text,
+                         unwritable ? QStringLiteral("設定ファイルを保存できませんでした。\n") +
+                                          folder.conf() + QStringLiteral("\nnot an ordinary file")
+                                    : QString());
+            }
+            QVERIFY(QFile::exists(folder.ini()));
+            QCOMPARE(ProgramIn(folder.dir.path()).form().settings().tateChuYoko, !unwritable);
         }
-        QVERIFY(ProgramIn(folder.dir.path()).form().settings().tateChuYoko);
-    }
-
-    // Reported before the window closes, with "Tov.ini" still written.
-    void unwritableFileIsReported() {
-        ProgramFolder folder;
-        QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
-        ProgramIn first(folder.dir.path());
-        first.form().close();
-        QCOMPARE(first.dialogs.messages.size(), 1);
-        QCOMPARE(first.dialogs.messages[0].text,
-                 QStringLiteral("設定ファイルを保存できませんでした。\n") + folder.conf() +
-                     QStringLiteral("\nnot an ordinary file"));
-        QVERIFY(QFile::exists(folder.ini()));
     }
 
     // The largest file opens whole and converts; one too large, endless or never opening

@@ -312,8 +312,7 @@ private slots:
                                              "はひふへほまみむめもやゆよらりるれろわをがぎぐげご");
         for (const auto &[pasted, height] :
              {std::pair<QString, const char *>(fifty.left(45) + "\nん", "10"), {fifty, "11"}}) {
-            WindowHarness h;
-            h.open();
+            OpenWindow h;
             click(h.check("ChkWidth")); // keeps "5" in TxtWidth
             replaceBoxText(h.box("TxtH"), QStringLiteral("20"));
             click(h.check("ChkAuto"));
