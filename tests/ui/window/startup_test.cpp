@@ -230,7 +230,6 @@ private slots:
             {"unpacked copy on a read-only disc", "/media/cd/tovalo", "/media/cd/tovalo/説明書.txt",
              false, config},
             {"installed, run as root", "/usr/bin", installedManual, true, config},
-            {"installed, run by a user", "/usr/bin", installedManual, false, config},
             {"no manual anywhere", "/opt/tools", "", true, config},
         };
         addRows(rows);
