@@ -145,9 +145,9 @@ struct Location {
 
 struct Unwritable {
     const char *name;
-    QString unwritable;
+    bool programFolder, configFolder, everyWrite, iniFile; // made read-only, or failing
     QString written; // the file written, or the one complained of
-    QString reason;
+    QString reason;  // empty: no warning
 };
 
 } // namespace
@@ -312,10 +312,10 @@ private slots:
         const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString beside = QStringLiteral("/opt/tovalo/Tov.ini");
         const Unwritable rows[] = {
-            {"program folder read-only", "program folder", config, ""},
-            {"both folders read-only", "both folders", config, "Permission denied"},
-            {"every write fails", "every write", beside, "Permission denied"},
-            {"Tov.ini read-only", "Tov.ini", beside, "the file is read-only"},
+            {"program folder read-only", true, false, false, false, config, ""},
+            {"both folders read-only", true, true, false, false, config, "Permission denied"},
+            {"every write fails", false, false, true, false, beside, "Permission denied"},
+            {"Tov.ini read-only", false, false, false, true, beside, "the file is read-only"},
         };
         addRows(rows);
     }
@@ -327,34 +327,29 @@ private slots:
         openOn(h, kWholeFile);
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
         // The files change while the program runs.
-        if (row.unwritable.endsWith(QStringLiteral("folder")) ||
-            row.unwritable == QStringLiteral("both folders"))
+        if (row.programFolder)
             h.files.readOnlyFolders.insert(h.files.programFolderPath);
-        if (row.unwritable == QStringLiteral("both folders"))
+        if (row.configFolder)
             h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
-        h.files.failWrites = row.unwritable == QStringLiteral("every write");
-        if (row.unwritable == QStringLiteral("Tov.ini"))
+        h.files.failWrites = row.everyWrite;
+        if (row.iniFile)
             h.files.readOnly.insert(besideTheProgram);
         h.close();
-
         QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
+        QCOMPARE(h.dialogs.messages.size(), row.reason.isEmpty() ? 0 : 1);
         if (row.reason.isEmpty()) {
-            QVERIFY(h.dialogs.messages.isEmpty());
             QVERIFY(h.files.normalized.contains(row.written));
-        } else {
-            QVERIFY(
-                !h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
-            QCOMPARE(h.dialogs.messages.size(), 1);
-            const auto &message = h.dialogs.messages[0];
-            QCOMPARE(message.icon, platform::MessageIcon::Warning);
-            QVERIFY(message.overShownWindow);
-            // The per-user file beside it fails alike, unless only "Tov.ini" is read-only.
-            QString expected = QStringLiteral("設定ファイルを保存できませんでした。\n") +
-                               row.written + '\n' + row.reason;
-            if (row.unwritable != QStringLiteral("Tov.ini"))
-                expected += '\n' + QFileInfo(row.written).path() + "/tovalo.conf\n" + row.reason;
-            QCOMPARE(message.text, expected);
+            return;
         }
+        QVERIFY(!h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
+        const auto &message = h.dialogs.messages[0];
+        QVERIFY(message.icon == platform::MessageIcon::Warning && message.overShownWindow);
+        // The per-user file beside it fails alike, unless only "Tov.ini" is read-only.
+        QString expected = QStringLiteral("設定ファイルを保存できませんでした。\n") + row.written +
+                           '\n' + row.reason;
+        if (!row.iniFile)
+            expected += '\n' + QFileInfo(row.written).path() + "/tovalo.conf\n" + row.reason;
+        QCOMPARE(message.text, expected);
     }
 
     // A damaged registry store is left alone; the settings file is read and written.

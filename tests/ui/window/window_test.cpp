@@ -216,8 +216,9 @@ private slots:
         QCOMPARE(changes.count(), 3);
     }
 
-    // The vertical pane shows the reader's start (first row, right end), caret kept.
-    void conversionShowsTheStartOfTheVerticalText() {
+    // The vertical pane shows the reader's start (first row, right end), caret kept;
+    // trimming, even in a failed conversion, keeps the source's caret inside the text.
+    void conversionShowsTheStartAndKeepsTheCarets() {
         WindowHarness h;
         h.putManual(std::u16string(3000, u'あ'));
         h.open();
@@ -234,19 +235,14 @@ private slots:
         QCOMPARE(across->value(), across->maximum());
         QCOMPARE(down->value(), 0);
         QCOMPARE(h.pane("TxtTate")->textCursor().position(), 5);
-    }
-
-    // Trimming, even in a failed conversion, keeps the caret inside the text.
-    void programRewriteKeepsTheCaretClamped() {
-        OpenWindow h;
-        Pane *pane = h.pane("TxtOri");
+        Pane *source = h.pane("TxtOri");
         for (const auto &[caret, after] : {std::pair{1, 1}, std::pair{5, 3}}) {
             replaceBoxText(h.box("TxtMgn"), caret == 5 ? QStringLiteral("x") : QStringLiteral("0"));
-            pane->setText(u"あいう  ");
-            select(pane, caret, 0);
+            source->setText(u"あいう  ");
+            select(source, caret, 0);
             click(h.button("Command1"));
             QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう"));
-            QCOMPARE(pane->textCursor().position(), after);
+            QCOMPARE(source->textCursor().position(), after);
         }
     }
 
