@@ -50,14 +50,6 @@ QRect sourcePaneFor(const QWidget &window) {
     return rect;
 }
 
-// A window on fakes except for the clipboard, which is the system's.
-struct WindowOnRealClipboard : WindowOn<platform::FakeFiles, platform::QtClipboard> {
-    WindowOnRealClipboard() {
-        make().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form()));
-    }
-};
-
 } // namespace
 
 class WindowSystemTest : public QObject {
@@ -71,7 +63,9 @@ private slots:
     // Copies hold the platform's LF line ends, like Ctrl+C in the panes; a paste takes every
     // line end.
     void clipboardHoldsLineFeeds() {
-        WindowOnRealClipboard w;
+        WindowOn<platform::FakeFiles, platform::QtClipboard> w; // the system's clipboard
+        w.make().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.form()));
         w.pane("TxtTate")->setText(u"縦\r\n書");
         QTest::mousePress(w.find<QWidget>("BtnCopy"), Qt::LeftButton, Qt::ShiftModifier);
         const QString tagged = QGuiApplication::clipboard()->text();
