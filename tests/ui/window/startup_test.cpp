@@ -138,8 +138,7 @@ struct Unwritable {
 class StartUpTest : public QObject {
     Q_OBJECT
 private slots:
-    // Record 3's parameters are restored; the height bar steps on from its box. A run that
-    // showed a blank page keeps the last texts it left alone.
+    // Record 3's parameters restored, the height bar steps on; a blank run keeps the last texts.
     void startChoice_data() {
         const StartChoice rows[] = {
             {.name = "no settings file, no manual", .choice = u"", .manual = false, .blank = true},
@@ -177,8 +176,7 @@ private slots:
                 q(written->vertical) == QStringLiteral("saved\r\nvertical text"));
     }
 
-    // The manual fails after the settings were applied, hence a height of 12; when nothing
-    // fails, the manual is shown with its own height and a newer build is announced.
+    // A failure stops start-up; when none, the manual shows and a newer build is announced.
     void failuresStopStartUpWithTheMessage() {
         for (const std::string_view failing : {"settings", "manual", "registry", "nothing"}) {
             WindowHarness h;
@@ -202,8 +200,7 @@ private slots:
         }
     }
 
-    // Beside the program only in a folder of its own with the manual that it may write;
-    // the first start writes the defaults.
+    // Beside the program only in its own folder with the manual; the defaults written first.
     void settingsLocation_data() {
         const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString installedManual = QStringLiteral("/usr/share/tovalo/説明書.txt");
@@ -238,8 +235,7 @@ private slots:
         QCOMPARE(written, QStringList{row.settings});
     }
 
-    // A file cut short fails unless the cut only takes its last line end; whole files with
-    // values the program never writes start up.
+    // A file cut short fails unless only its last line end is cut; odd values start up.
     void damagedOrOddFile_data() {
         using namespace std::string_view_literals;
         QTest::addColumn<QByteArray>("file");
@@ -270,8 +266,7 @@ private slots:
         typeConvertAndClose(h, file);
     }
 
-    // An unreadable file is kept as a copy; without a copy nothing is written, and the user
-    // is told.
+    // An unreadable file is kept as a copy; without a copy nothing is written, with a warning.
     void unreadableFileIsKept() {
         for (const bool folderReadOnly : {false, true}) {
             WindowHarness h;
@@ -355,8 +350,7 @@ private slots:
         }
     }
 
-    // The page is compared byte for byte; saving leaves no other file behind and never
-    // creates a folder: a name in a missing folder fails and says so.
+    // The page byte for byte, and no other file: a missing folder fails and is not created.
     void savedPageIsByteExact() {
         QTemporaryDir folder;
         RealWindow w;
@@ -431,8 +425,7 @@ private slots:
         QVERIFY(ProgramIn(folder.dir.path()).form().isMaximized());
     }
 
-    // A damaged file gives the defaults and shut-down writes a sound one over it; one that
-    // cannot be written is reported before the window closes, with "Tov.ini" still written.
+    // A damaged file gives the defaults; an unwritable one is reported, "Tov.ini" still written.
     void perUserFileDamagedOrUnwritable() {
         for (const bool unwritable : {false, true}) {
             ProgramFolder folder;
@@ -458,8 +451,7 @@ private slots:
         }
     }
 
-    // The largest file opens whole and converts; one too large, endless or never opening
-    // is refused, and the panes stay.
+    // Up to 4 MB a file opens and converts; larger, endless or never opening: refused.
     void openFilesUpToTheLimit_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<qint64>("size"); // of a file written: 0 for none

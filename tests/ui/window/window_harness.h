@@ -57,8 +57,7 @@ public:
     template <class... FilesArgs>
     explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
 
-    // Makes the window without start-up, so that no settings file is read or written; on
-    // the registry fake unless a store is given.
+    // Makes the window without start-up; on the registry fake unless a store is given.
     Form1 &make(platform::Registry *store = nullptr) {
         form_ = std::make_unique<Form1>(Form1Services{dialogs, files, store ? *store : registry,
                                                       clipboard, shell, windowOrder});
@@ -89,8 +88,7 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
-// A main window on fakes: files in memory, dialogs that answer at once and a registry
-// in memory.
+// A main window on fakes: files, dialogs and registry in memory.
 struct WindowHarness : WindowOn<platform::FakeFiles> {
     // Where the window reads and writes the settings file, as the files stand now.
     QString settingsPath() const { return settingsFilePath(files); }
@@ -132,8 +130,7 @@ void clickArrow(QScrollBar *bar, QStyle::SubControl arrow); // SC_ScrollBarSubLi
 // when its accessible description differs.
 QStringList tabOrder(QWidget *first, int count);
 
-// What the convert command makes of the window's source pane with its parameters and
-// options as they stand: the vertical text, or the failure text.
+// What converting the source pane with the parameters and options as they stand gives.
 QString convertedNow(const Form1 &form);
 
 // What the source pane shows when start-up stops at a failure.

@@ -60,8 +60,7 @@ private slots:
             QSKIP("needs an X server with a window manager: tests/run_under_window_manager");
     }
 
-    // Copies hold the platform's LF line ends, like Ctrl+C in the panes; a paste takes every
-    // line end.
+    // Copies hold the platform's LF line ends; a paste takes every line end.
     void clipboardHoldsLineFeeds() {
         WindowOn<platform::FakeFiles, platform::QtClipboard> w; // the system's clipboard
         w.make().show();
