@@ -1,7 +1,5 @@
-// Start-up and shut-down of the main window with the settings file, the manual and the
-// registry store, sound, damaged or unwritable; the commands and the per-user file
-// "tovalo.conf" on the real file system, and "開く" with files that could freeze the window
-// or exhaust its memory.
+// Start-up and shut-down with the settings file, the manual and the registry store, sound or
+// not; the real file system with "tovalo.conf" and files that could freeze the window.
 #include "window_harness.h"
 
 #include "platform/registry/file_registry.h"
@@ -31,8 +29,7 @@ std::u16string fileWith(std::u16string_view recordOne, std::u16string_view recor
 }
 
 const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前はまだ無い。";
-// A whole file of six records whose texts hold line breaks, doubled quotation marks
-// and double-byte characters.
+// Six records whose texts hold line breaks, doubled quotation marks and double-byte characters.
 const QByteArray kWholeFile =
     sjis(u"2,3,\"＃\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
          u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n");
@@ -56,9 +53,8 @@ Form1 &openOn(WindowHarness &h, const QByteArray &file) {
     return h.open();
 }
 
-// The user turns on automatic update and types, which converts; shut-down then rewrites
-// the settings file whole, after keeping the file start-up found as a copy, over an older
-// one, unless it read that file whole.
+// Automatic update on, a character typed; shut-down rewrites the settings file whole, keeping
+// the file start-up found as a copy, over an older one, unless it read that file whole.
 void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
     const QByteArray olderCopy = h.files.contents.value(copyPath(h));
     click(h.check("ChkAuto"));
@@ -92,8 +88,7 @@ QByteArray readFile(const QString &path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
-// Everything runs several times slower under AddressSanitizer; there the files that
-// are loaded are smaller, so that the test stays quick.
+// Under AddressSanitizer, several times slower, the largest file loaded is smaller.
 #ifndef __has_feature
 #define __has_feature(feature) 0 // GCC tells by __SANITIZE_ADDRESS__ alone
 #endif

@@ -42,9 +42,8 @@ inline QByteArray sjis(std::u16string_view text) {
 // Chooses the menu entry of that name as the user does; it must be enabled.
 void choose(const Form1 &form, const char *name);
 
-// A main window on the given file service (FakeFiles keeps files in memory, QtFiles uses
-// the real file system, QtFilesInFolder too for a program that lives in a folder) and
-// clipboard, with fakes for every other service. Each test makes its own.
+// A main window on the given file service (FakeFiles in memory, QtFiles, QtFilesInFolder for a
+// program in a folder of its own) and clipboard, with fakes for every other service.
 template <class Files, class Clipboard = platform::FakeClipboard> class WindowOn {
 public:
     platform::FakeDialogs dialogs;

@@ -1,6 +1,5 @@
-// The window on an X server with openbox (tests/run_under_window_manager): the system's
-// clipboard holds the platform's line ends, the first layout counts the window frame,
-// and "前面に表示" keeps the phone dialog above other windows.
+// On an X server with openbox (tests/run_under_window_manager): the system's clipboard, the
+// first layout with the window frame, and "前面に表示" keeping the phone dialog on top.
 #include "window_harness.h"
 
 #include "platform/qt/qt_clipboard.h"
@@ -18,8 +17,7 @@ using namespace tovalo::ui::test;
 
 namespace {
 
-// How long a test waits for the window manager, which is slow on a loaded machine and
-// under the sanitizers.
+// How long a test waits for the window manager, slow on a loaded machine or sanitized.
 constexpr int kPatience = 30000;
 
 // The window states that the window manager reports for a window.

@@ -199,7 +199,6 @@ private slots:
         QVERIFY(!h.form().isVisible());
     }
 
-    // The pane's text has CR LF line breaks; it reports only real changes.
     void paneTextHasCrLfLineBreaksAndReportsOnlyRealChanges() {
         OpenWindow h;
         Pane *pane = h.pane("TxtOri");
@@ -378,7 +377,6 @@ private slots:
         QCOMPARE(t.find<QLabel>("LblStatus")->text(), QString());
     }
 
-    // Every failure kind has a reason of its own; success has none.
     void everyFaultHasItsOwnReason() {
         using tovalo::engine::Fault;
         QSet<QString> reasons;
@@ -411,7 +409,6 @@ private slots:
         QVERIFY(t.showsConversion());
     }
 
-    // English captions for English locales only.
     void captionsFollowTheLocale_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("englishFile");
@@ -430,8 +427,7 @@ private slots:
         QCOMPARE(captions(h), expected);
     }
 
-    // F10 or Alt alone opens the first menu.
-    void keyboardOpensTheMenusConvertsAndCloses() {
+    void f10OrAltAloneOpensTheFirstMenu() {
         for (const std::string_view keys : {"F10", "Alt", "Alt+X"}) {
             OpenWindow h;
             QWidget *source = h.pane("TxtOri");
