@@ -47,8 +47,7 @@ TEST(ResizeLayout, EndsAtTheFirstNegativeSize) {
         double width, height;
         std::size_t steps;
     };
-    // Narrower than two convert buttons, exactly two wide, lower than six and a half
-    // bars, minimized, nothing at all.
+    // Narrower than two convert buttons, two wide, too low, minimized, nothing at all.
     for (const Case c : {Case{1223, 6000, 0}, Case{1224, 6000, 15}, Case{9000, 1657, 2},
                          Case{2400, 300, 2}, Case{0, 0, 0}})
         EXPECT_EQ(resizeLayout(c.width, c.height).size(), c.steps) << c.width << "x" << c.height;

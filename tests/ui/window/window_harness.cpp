@@ -1,8 +1,6 @@
 #include "window_harness.h"
 
 #include "engine/convert.h"
-#include "platform/text/cp932.h"
-#include "ui/window/settings_location.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,19 +9,6 @@
 #include <QStyleOptionSlider>
 
 namespace tovalo::ui::test {
-
-QString WindowHarness::settingsPath() const {
-    return settingsFilePath(files);
-}
-
-void WindowHarness::putSettings(std::u16string_view text) {
-    files.contents[settingsPath()] = QByteArray::fromStdString(text::toCp932(text));
-}
-
-void WindowHarness::putManual(std::u16string_view text) {
-    files.contents[files.programFolderPath + QStringLiteral("/説明書.txt")] =
-        QByteArray::fromStdString(text::toCp932(text));
-}
 
 void choose(const Form1 &form, const char *name) {
     auto *action = form.findChild<QAction *>(QString::fromLatin1(name));

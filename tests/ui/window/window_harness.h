@@ -7,9 +7,11 @@
 #include "platform/qt/fake_window_order.h"
 #include "platform/qt/qt_files.h"
 #include "platform/registry/fake_registry.h"
+#include "platform/text/cp932.h"
 #include "settings/settings_file.h"
 #include "ui/widgets/pane.h"
 #include "ui/window/form1.h"
+#include "ui/window/settings_location.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,13 +35,15 @@ namespace tovalo::ui::test {
 inline QString q(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
+inline QByteArray sjis(std::u16string_view text) {
+    return QByteArray::fromStdString(text::toCp932(text));
+}
 
 // Chooses the menu entry of that name as the user does; it must be enabled.
 void choose(const Form1 &form, const char *name);
 
-// A main window on the given file service (FakeFiles keeps files in memory, QtFiles uses
-// the real file system, QtFilesInFolder too for a program that lives in a folder) and
-// clipboard, with fakes for every other service. Each test makes its own.
+// A main window on the given file service (FakeFiles in memory, QtFiles, QtFilesInFolder for a
+// program in a folder of its own) and clipboard, with fakes for every other service.
 template <class Files, class Clipboard = platform::FakeClipboard> class WindowOn {
 public:
     platform::FakeDialogs dialogs;
@@ -52,21 +56,18 @@ public:
     template <class... FilesArgs>
     explicit WindowOn(FilesArgs &&...args) : files(std::forward<FilesArgs>(args)...) {}
 
-    // Makes the window without start-up, so that no settings file is read or written.
-    Form1 &make(platform::Registry &store) {
-        form_ = std::make_unique<Form1>(
-            Form1Services{dialogs, files, store, clipboard, shell, windowOrder});
+    // Makes the window without start-up; on the registry fake unless a store is given.
+    Form1 &make(platform::Registry *store = nullptr) {
+        form_ = std::make_unique<Form1>(Form1Services{dialogs, files, store ? *store : registry,
+                                                      clipboard, shell, windowOrder});
         return *form_;
     }
-    Form1 &make() { return make(registry); }
-    // Makes the window, runs its start-up and shows it; on the registry fake, or on the
-    // given store.
-    Form1 &open(platform::Registry &store) {
+    // Makes the window, runs its start-up and shows it.
+    Form1 &open(platform::Registry *store = nullptr) {
         make(store).startUp();
         form_->show();
         return *form_;
     }
-    Form1 &open() { return open(registry); }
     // Closes the window as the user does; its shut-down writes the settings file.
     void close() { form_->close(); }
     Form1 &form() { return *form_; }
@@ -86,14 +87,15 @@ private:
     std::unique_ptr<Form1> form_;
 };
 
-// A main window on fakes: files in memory, dialogs that answer at once and a registry
-// in memory.
+// A main window on fakes: files, dialogs and registry in memory.
 struct WindowHarness : WindowOn<platform::FakeFiles> {
     // Where the window reads and writes the settings file, as the files stand now.
-    QString settingsPath() const;
-    void putSettings(std::u16string_view text);
+    QString settingsPath() const { return settingsFilePath(files); }
+    void putSettings(std::u16string_view text) { files.contents[settingsPath()] = sjis(text); }
     QByteArray settingsBytes() const { return files.contents.value(settingsPath()); }
-    void putManual(std::u16string_view text);
+    void putManual(std::u16string_view text) {
+        files.contents[files.programFolderPath + QStringLiteral("/説明書.txt")] = sjis(text);
+    }
 };
 
 // The main window on fakes, started up and shown.
@@ -127,8 +129,7 @@ void clickArrow(QScrollBar *bar, QStyle::SubControl arrow); // SC_ScrollBarSubLi
 // when its accessible description differs.
 QStringList tabOrder(QWidget *first, int count);
 
-// What the convert command makes of the window's source pane with its parameters and
-// options as they stand: the vertical text, or the failure text.
+// What converting the source pane with the parameters and options as they stand gives.
 QString convertedNow(const Form1 &form);
 
 // What the source pane shows when start-up stops at a failure.
