@@ -89,11 +89,14 @@ QByteArray readFile(const QString &path) {
 }
 
 // Under AddressSanitizer, several times slower, the largest file loaded is smaller.
-#ifndef __has_feature
-#define __has_feature(feature) 0 // GCC tells by __SANITIZE_ADDRESS__ alone
-#endif
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
+#if defined(__SANITIZE_ADDRESS__)
 constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 #else
 constexpr bool kSanitized = false;
 #endif
