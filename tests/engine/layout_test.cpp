@@ -146,10 +146,17 @@ TEST(Layouts, FailOutsideTheirLimits) {
         {.height = 3, .margin = 1 << 30, .fault = Fault::ResultTooLarge},
         {.height = 3, .margin = 2147483646, .fault = Fault::ResultTooLarge},
         {.height = 3, .margin = 2147483647, .fault = Fault::ResultTooLarge},
-        {true, std::u16string(32767, u'あ'), 3, 2, 0, Fault::SourceTooLong},
-        {true, repeated(u"あ\r\n", 4000), 10, 2, 0, Fault::CellIndexOverflow},
-        {true, u"あ", 32768, 2, 0, Fault::HeightTooLarge},
-        {true, u"あ", 0, 2, 0, Fault::HeightBelowOne},
+        {.source = u"あ\r\nい", .height = 1 << 29, .fault = Fault::ResultTooLarge},
+        {.fixed = true,
+         .source = std::u16string(32767, u'あ'),
+         .height = 3,
+         .fault = Fault::SourceTooLong},
+        {.fixed = true,
+         .source = repeated(u"あ\r\n", 4000),
+         .height = 10,
+         .fault = Fault::CellIndexOverflow},
+        {.fixed = true, .height = 32768, .fault = Fault::HeightTooLarge},
+        {.fixed = true, .height = 0, .fault = Fault::HeightBelowOne},
     };
     for (const auto &c : cases) {
         const ConvParams params{c.height, c.lines, c.margin, !c.fixed, c.fixed};
@@ -193,6 +200,7 @@ TEST(CountLines, CountsTheColumnsOfTheFreeLayoutAndFailsOnBadHeights) {
         {.source = u"\r\n\r\nあ \r\n\r\n", .height = 3, .count = 1},
         {.source = std::u16string(32766, u'あ'), .height = 1, .count = 32767},
         {.source = u"あ", .height = 0, .fault = Fault::HeightBelowOne},
+        {.source = u"あ\r\nい", .height = 2147483647, .fault = Fault::CursorOverflow},
         {.source = std::u16string(32767, u'あ'), .height = 1, .fault = Fault::ColumnCountOverflow},
     };
     for (const auto &c : cases) {
