@@ -9,8 +9,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QtMath>
 
 #include <algorithm>
 #include <vector>
@@ -203,10 +205,17 @@ void Pane::showFirstLineRightEnd() {
     if (!isVisible())
         startWhenShown_ = true;
     // Lines are laid out when first needed; the first one tells the text's width, as
-    // every row of vertical text is equally wide.
-    document()->documentLayout()->blockBoundingRect(document()->firstBlock());
+    // every row of vertical text is equally wide. The document itself may still be as
+    // wide as a longer text before it (its layout never narrows), so the right end is
+    // taken from the first line.
+    const QTextBlock first = document()->firstBlock();
+    document()->documentLayout()->blockBoundingRect(first);
+    const QTextLayout *lines = first.layout();
+    const qreal lineWidth =
+        lines && lines->lineCount() > 0 ? lines->lineAt(0).naturalTextWidth() : 0;
+    const int rightEnd = qCeil(lineWidth + 2 * document()->documentMargin()) - viewport()->width();
     verticalScrollBar()->setValue(0);
-    horizontalScrollBar()->setValue(horizontalScrollBar()->maximum());
+    horizontalScrollBar()->setValue(std::clamp(rightEnd, 0, horizontalScrollBar()->maximum()));
 }
 
 // Rewrites only the lines that differ, each within its own block, so that a small change

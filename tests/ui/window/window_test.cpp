@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
@@ -241,6 +242,17 @@ private slots:
             QCOMPARE(h.paneText("TxtOri"), QStringLiteral("あいう"));
             QCOMPARE(source->textCursor().position(), after);
         }
+        // A short text after the shipped manual, whose widest row is not its first, starts in view.
+        QFile manual(QStringLiteral(TOVALO_SHIPPED_MANUAL));
+        QVERIFY(manual.open(QIODevice::ReadOnly));
+        h.pane("TxtOri")->setText(tovalo::text::fromCp932(manual.readAll().toStdString()));
+        replaceBoxText(h.box("TxtMgn"), QStringLiteral("0"));
+        replaceBoxText(h.box("TxtH"), QStringLiteral("35"));
+        click(h.button("Command1"));
+        QVERIFY(across->value() > 0);
+        h.pane("TxtOri")->setText(u"縦書き");
+        click(h.button("Command1"));
+        QCOMPARE(across->value(), 0);
     }
 
     // A dropped file opens as with "開く" wherever it lands; dragged text is inserted.
