@@ -34,16 +34,6 @@ const QByteArray kWholeFile =
     sjis(u"2,3,\"＃\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
          u"\"吾輩は\"\"猫\"\"である。\r\n名前はまだ無い。\"\r\n\"saved\r\nvertical\"\r\n");
 
-// Installs the update checker and lets it know of the given latest build.
-void installUpdateChecker(WindowHarness &h, std::uint32_t latestBuild) {
-    const std::string programKey = "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
-                                   "\\" + text::toUtf8(program_info::kName);
-    platform::KeyHandle key = 0;
-    h.registry.createKey(platform::RegistryRoot::CurrentUser, programKey, key);
-    h.registry.setNumber(key, "LatestBuild", latestBuild);
-    h.registry.closeKey(key);
-}
-
 QString copyPath(const WindowHarness &h) {
     return h.settingsPath() + QStringLiteral(".bak");
 }
@@ -180,7 +170,14 @@ private slots:
             WindowHarness h;
             h.putManual(kManual);
             h.putSettings(fileWith(u"1,1,\"＊\"", u"\"12\",\"7\",1", u"never shown"));
-            installUpdateChecker(h, failing == "nothing" ? 211 : 200);
+            // The update checker, installed, knows of a newer build or of none.
+            platform::KeyHandle key = 0;
+            h.registry.createKey(platform::RegistryRoot::CurrentUser,
+                                 "Software\\Upcheck\\" + text::toUtf8(program_info::kAuthorMail) +
+                                     "\\" + text::toUtf8(program_info::kName),
+                                 key);
+            h.registry.setNumber(key, "LatestBuild", failing == "nothing" ? 211 : 200);
+            h.registry.closeKey(key);
             if (failing == "settings")
                 h.files.unreadable.insert(h.settingsPath());
             if (failing == "manual")
