@@ -93,14 +93,6 @@ constexpr bool kSanitized = false;
 
 constexpr qint64 kLargestOpened = qint64{4} << 20;
 
-// A folder of its own, with the manual, where the program keeps its files beside it.
-struct ProgramFolder {
-    QTemporaryDir dir;
-    ProgramFolder() { writeFile(dir.filePath(QStringLiteral("説明書.txt")), "manual"); }
-    QString conf() const { return dir.filePath(QStringLiteral("tovalo.conf")); }
-    QString ini() const { return dir.filePath(QStringLiteral("Tov.ini")); }
-};
-
 struct StartChoice {
     const char *name;
     std::u16string choice; // of record 1; empty: no settings file
@@ -384,65 +376,60 @@ private slots:
         QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
 
-    void rememberedAcrossARealRestart() {
-        ProgramFolder folder;
-        const QRect place(40, 30, 700, 500);
-        {
-            ProgramIn first(folder.dir.path());
-            first.form().setGeometry(place);
-            first.dialogs.fontAnswer =
-                platform::FontChoice{QFont(QStringLiteral("Serif"), 14, QFont::Bold), Qt::red};
-            first.form().FontChange(); // warns first
-            QCOMPARE(first.dialogs.messages.value(0).text,
-                     QStringLiteral("フォントによっては表示がおかしくなります"));
-            first.find<QCheckBox>("ChkAuto")->setChecked(true);
-            first.find<QScrollBar>("ScrMgn")->setValue(3);
-            first.form().settings().verticalForms = true;
-            first.form().settings().tateChuYoko = true;
-            first.form().close();
-        }
-        QVERIFY(wholeSettings(readFile(folder.ini())));
-        // Qt's own reader understands the file.
-        QCOMPARE(QSettings(folder.conf(), QSettings::IniFormat).status(), QSettings::NoError);
-
-        ProgramIn next(folder.dir.path());
-        QCOMPARE(next.form().normalGeometry(), place);
-        const QFont font = next.pane("TxtTate")->font();
-        QVERIFY(font.family() == QStringLiteral("Serif") && font.pointSize() == 14 && font.bold());
-        QCOMPARE(next.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(next.pane("TxtOri")->font(), next.form().font());
-        QVERIFY(next.find<QCheckBox>("ChkAuto")->isChecked());
-        QVERIFY(next.form().settings().verticalForms && next.form().settings().tateChuYoko);
-        // The manual was converted once, with the restored margin and options.
-        QVERIFY(next.pane("TxtTate")->text().starts_with(u"   "));
-        next.form().showMaximized();
-        next.form().close();
-        QVERIFY(ProgramIn(folder.dir.path()).form().isMaximized());
-    }
-
-    // A damaged file gives the defaults; an unwritable one is reported, "Tov.ini" still written.
-    void perUserFileDamagedOrUnwritable() {
-        for (const bool unwritable : {false, true}) {
-            ProgramFolder folder;
-            if (unwritable)
-                QVERIFY(QDir(folder.dir.path()).mkdir(QStringLiteral("tovalo.conf")));
-            else
-                writeFile(folder.conf(), "[window]\nmargin=4\n[opt");
+    // Beside the program, in its own folder with the manual: a missing or damaged per-user
+    // file gives the defaults and everything chosen comes back; an unwritable one is reported.
+    void perUserFileAcrossARealRestart() {
+        for (const std::string_view perUser : {"missing", "damaged", "unwritable"}) {
+            QTemporaryDir dir;
+            writeFile(dir.filePath(QStringLiteral("説明書.txt")), "manual");
+            const QString conf = dir.filePath(QStringLiteral("tovalo.conf"));
+            if (perUser == "damaged")
+                writeFile(conf, "[window]\nmargin=4\n[opt");
+            if (perUser == "unwritable")
+                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tovalo.conf")));
+            const QRect place(40, 30, 700, 500);
             {
-                ProgramIn first(folder.dir.path());
+                ProgramIn first(dir.path());
                 QCOMPARE(first.find<QLineEdit>("TxtMgn")->text(), QStringLiteral("0"));
                 QVERIFY(!first.form().settings().tateChuYoko);
                 QCOMPARE(first.pane("TxtOri")->text(), u"manual");
+                first.form().setGeometry(place);
+                first.dialogs.fontAnswer =
+                    platform::FontChoice{QFont(QStringLiteral("Serif"), 14, QFont::Bold), Qt::red};
+                first.form().FontChange(); // warns first
+                first.find<QCheckBox>("ChkAuto")->setChecked(true);
+                first.find<QScrollBar>("ScrMgn")->setValue(3);
+                first.form().settings().verticalForms = true;
                 first.form().settings().tateChuYoko = true;
                 first.form().close();
-                QCOMPARE(first.dialogs.messages.size(), unwritable ? 1 : 0);
                 QCOMPARE(first.dialogs.messages.value(0).text,
-                         unwritable ? QStringLiteral("設定ファイルを保存できませんでした。\n") +
-                                          folder.conf() + QStringLiteral("\nnot an ordinary file")
-                                    : QString());
+                         QStringLiteral("フォントによっては表示がおかしくなります"));
+                QCOMPARE(first.dialogs.messages.value(1).text,
+                         perUser == "unwritable"
+                             ? QStringLiteral("設定ファイルを保存できませんでした。\n") + conf +
+                                   QStringLiteral("\nnot an ordinary file")
+                             : QString());
             }
-            QVERIFY(QFile::exists(folder.ini()));
-            QCOMPARE(ProgramIn(folder.dir.path()).form().settings().tateChuYoko, !unwritable);
+            QVERIFY(wholeSettings(readFile(dir.filePath(QStringLiteral("Tov.ini")))));
+            ProgramIn next(dir.path());
+            QCOMPARE(next.form().settings().tateChuYoko, perUser != "unwritable");
+            if (perUser == "unwritable")
+                continue;
+            // Qt's own reader understands the file.
+            QCOMPARE(QSettings(conf, QSettings::IniFormat).status(), QSettings::NoError);
+            QCOMPARE(next.form().normalGeometry(), place);
+            const QFont font = next.pane("TxtTate")->font();
+            QVERIFY(font.family() == QStringLiteral("Serif") && font.pointSize() == 14 &&
+                    font.bold());
+            QCOMPARE(next.pane("TxtTate")->palette().color(QPalette::Text), QColor(Qt::red));
+            QCOMPARE(next.pane("TxtOri")->font(), next.form().font());
+            QVERIFY(next.find<QCheckBox>("ChkAuto")->isChecked() &&
+                    next.form().settings().verticalForms);
+            // The manual was converted once, with the restored margin and options.
+            QVERIFY(next.pane("TxtTate")->text().starts_with(u"   "));
+            next.form().showMaximized();
+            next.form().close();
+            QVERIFY(ProgramIn(dir.path()).form().isMaximized());
         }
     }
 
