@@ -1,5 +1,4 @@
-// Start-up and shut-down with the settings file, the manual and the registry store, sound or
-// not; the real file system with "tovalo.conf" and files that could freeze the window.
+// Start-up and shut-down with the settings files, the manual and the registry store, sound or not.
 #include "window_harness.h"
 
 #include "platform/registry/file_registry.h"
@@ -28,7 +27,6 @@ std::u16string fileWith(std::u16string_view recordOne, std::u16string_view recor
            u"\"\r\n\"" + std::u16string(vertical) + u"\"\r\n";
 }
 
-const std::u16string kSavedSource = u"吾輩は\"猫\"である。\r\n名前はまだ無い。";
 // Six records whose texts hold line breaks, doubled quotation marks and double-byte characters.
 const QByteArray kWholeFile =
     sjis(u"2,3,\"＃\"\r\n#TRUE#,#FALSE#,#TRUE#\r\n\"12\",\"7\",1\r\n\"/usr/bin/mailer\"\r\n"
@@ -43,8 +41,7 @@ Form1 &openOn(WindowHarness &h, const QByteArray &file) {
     return h.open();
 }
 
-// Automatic update on, a character typed; shut-down rewrites the settings file whole, keeping
-// the file start-up found as a copy, over an older one, unless it read that file whole.
+// Types with automatic update; shut-down writes the settings whole and keeps a file not read whole.
 void typeConvertAndClose(WindowHarness &h, const QByteArray &fileFound) {
     const QByteArray olderCopy = h.files.contents.value(copyPath(h));
     click(h.check("ChkAuto"));
@@ -330,7 +327,7 @@ private slots:
             WindowHarness h;
             h.files.contents[h.settingsPath()] = kWholeFile;
             h.open(&store);
-            QCOMPARE(h.paneText("TxtOri"), q(kSavedSource));
+            QCOMPARE(h.paneText("TxtOri"), q(wholeSettings(kWholeFile)->source));
             typeConvertAndClose(h, kWholeFile);
             QVERIFY(damaged ? readFile(storeFile) == before
                             : readFile(storeFile).contains("\"Build\"=dword:000000d2"));
@@ -376,8 +373,7 @@ private slots:
         QVERIFY(QFileInfo(config.filePath(QStringLiteral("new/tovalo/Tov.ini"))).isFile());
     }
 
-    // Beside the program, in its own folder with the manual: a missing or damaged per-user
-    // file gives the defaults and everything chosen comes back; an unwritable one is reported.
+    // A missing or damaged per-user file gives the defaults; an unwritable one is reported.
     void perUserFileAcrossARealRestart() {
         for (const std::string_view perUser : {"missing", "damaged", "unwritable"}) {
             QTemporaryDir dir;

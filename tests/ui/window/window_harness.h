@@ -42,8 +42,7 @@ inline QByteArray sjis(std::u16string_view text) {
 // Chooses the menu entry of that name as the user does; it must be enabled.
 void choose(const Form1 &form, const char *name);
 
-// A main window on the given file service (FakeFiles in memory, QtFiles, QtFilesInFolder for a
-// program in a folder of its own) and clipboard, with fakes for every other service.
+// A main window on the given file service and clipboard, with fakes for every other service.
 template <class Files, class Clipboard = platform::FakeClipboard> class WindowOn {
 public:
     platform::FakeDialogs dialogs;
@@ -125,8 +124,7 @@ void click(QAbstractButton *button);
 void pasteInto(QWidget *widget, const QString &text);
 void clickArrow(QScrollBar *bar, QStyle::SubControl arrow); // SC_ScrollBarSubLine or AddLine
 
-// The object names of the first `count` widgets in tab order from `first`, each marked
-// when its accessible description differs.
+// The first `count` widgets in tab order by name, marked where the description differs.
 QStringList tabOrder(QWidget *first, int count);
 
 // What converting the source pane with the parameters and options as they stand gives.
@@ -138,8 +136,7 @@ inline const QString kStartUpFailure =
 // What the vertical pane shows when a conversion fails.
 inline const QString kFailed = QStringLiteral("\r\nえらー");
 
-// Data-driven cases with one row per case, each named by its `name`: the _data function
-// calls addRows(cases); the test function takes QFETCH(Row, row).
+// One data row per case, named by its `name`; the test function takes QFETCH(Row, row).
 template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
     QTest::addColumn<Row>("row");
     for (const Row &row : rows)

@@ -1,5 +1,4 @@
-// The main window's controls, panes, fonts, parameters and captions, its menu bar and its
-// file, edit and help commands, driven as a user drives them.
+// The main window, its menus and its commands, driven as a user drives them.
 #include "window_harness.h"
 
 #include "engine/layout.h"
