@@ -96,18 +96,21 @@ struct StartChoice {
     bool manual, blank;
 };
 
+// The settings file in the user's configuration folder.
+const QString kConfigured = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
+
 struct Location {
     const char *name;
-    QString programFolder, manual; // manual: empty for none
-    bool writable;
-    QString settings;
+    QString folder, manual;                // the program's; manual: empty for none
+    bool readOnly = false, beside = false; // beside: the settings beside the program
 };
 
+// What turns read-only or fails while the program runs.
 struct Unwritable {
     const char *name;
-    bool programFolder, configFolder, everyWrite, iniFile; // made read-only, or failing
-    QString written; // the file written, or the one complained of
-    QString reason;  // empty: no warning
+    bool program = false, config = false, everyWrite = false, iniFile = false; // folders, file
+    QString file = kConfigured; // the file written, or the one complained of
+    QString reason = {};        // empty: no warning
 };
 
 } // namespace
@@ -186,37 +189,36 @@ private slots:
 
     // Beside the program only in its own folder with the manual; the defaults written first.
     void settingsLocation_data() {
-        const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
-        const QString installedManual = QStringLiteral("/usr/share/tovalo/説明書.txt");
+        const QString build = QStringLiteral("/home/u/tovalo/build"), cd = "/media/cd/tovalo";
+        const QString installed = QStringLiteral("/usr/share/tovalo/説明書.txt");
+        const QString manual = QStringLiteral("/説明書.txt");
         const Location rows[] = {
-            {"build folder", "/home/u/tovalo/build", "/home/u/tovalo/build/説明書.txt", true,
-             "/home/u/tovalo/build/Tov.ini"},
-            {"unpacked copy on a read-only disc", "/media/cd/tovalo", "/media/cd/tovalo/説明書.txt",
-             false, config},
-            {"installed, run as root", "/usr/bin", installedManual, true, config},
-            {"no manual anywhere", "/opt/tools", "", true, config},
+            {.name = "build folder", .folder = build, .manual = build + manual, .beside = true},
+            {.name = "read-only disc", .folder = cd, .manual = cd + manual, .readOnly = true},
+            {.name = "installed, run as root", .folder = "/usr/bin", .manual = installed},
+            {.name = "no manual anywhere", .folder = "/opt/tools"},
         };
         addRows(rows);
     }
     void settingsLocation() {
         QFETCH(Location, row);
         WindowHarness h;
-        h.files.programFolderPath = row.programFolder;
+        h.files.programFolderPath = row.folder;
         if (!row.manual.isEmpty())
             h.files.contents[row.manual] = sjis(kManual);
-        if (!row.writable)
-            h.files.readOnlyFolders.insert(row.programFolder);
+        if (row.readOnly)
+            h.files.readOnlyFolders.insert(row.folder);
         h.open();
         QCOMPARE(h.paneText("TxtOri"), row.manual.isEmpty() ? QString() : q(kManual));
-        QCOMPARE(h.paneText("TxtTate"), row.manual.isEmpty() ? QString() : convertedNow(h.form()));
         h.close();
-        QCOMPARE(h.settingsPath(), row.settings);
+        const QString settings = row.beside ? row.folder + "/Tov.ini" : kConfigured;
+        QCOMPARE(h.settingsPath(), settings);
         const std::u16string parameters = row.manual.isEmpty() ? u"\"10\",\"5\"" : u"\"35\",\"30\"";
         QVERIFY(h.settingsBytes().startsWith(
             sjis(u"1,1,\"＊\"\r\n#FALSE#,#FALSE#,#TRUE#\r\n" + parameters + u",0\r\n\"\"\r\n")));
         QStringList written = h.files.contents.keys();
         written.removeOne(row.manual);
-        QCOMPARE(written, QStringList{row.settings});
+        QCOMPARE(written, QStringList{settings});
     }
 
     // A file cut short fails unless only its last line end is cut; odd values start up.
@@ -271,13 +273,14 @@ private slots:
 
     // Where the settings go, and the warning before the window closes when they cannot.
     void shutDownWithUnwritableFiles_data() {
-        const QString config = QStringLiteral("/home/user/.config/tovalo/Tov.ini");
         const QString beside = QStringLiteral("/opt/tovalo/Tov.ini");
+        const QString denied = QStringLiteral("Permission denied");
+        const QString readOnly = QStringLiteral("the file is read-only");
         const Unwritable rows[] = {
-            {"program folder read-only", true, false, false, false, config, ""},
-            {"both folders read-only", true, true, false, false, config, "Permission denied"},
-            {"every write fails", false, false, true, false, beside, "Permission denied"},
-            {"Tov.ini read-only", false, false, false, true, beside, "the file is read-only"},
+            {.name = "program folder read-only", .program = true},
+            {.name = "both folders read-only", .program = true, .config = true, .reason = denied},
+            {.name = "every write fails", .everyWrite = true, .file = beside, .reason = denied},
+            {.name = "Tov.ini read-only", .iniFile = true, .file = beside, .reason = readOnly},
         };
         addRows(rows);
     }
@@ -289,9 +292,9 @@ private slots:
         openOn(h, kWholeFile);
         typeAtEnd(h.pane("TxtOri"), QStringLiteral("。"));
         // The files change while the program runs.
-        if (row.programFolder)
+        if (row.program)
             h.files.readOnlyFolders.insert(h.files.programFolderPath);
-        if (row.configFolder)
+        if (row.config)
             h.files.readOnlyFolders.insert(h.files.configFolderPath + QStringLiteral("/tovalo"));
         h.files.failWrites = row.everyWrite;
         if (row.iniFile)
@@ -300,17 +303,17 @@ private slots:
         QCOMPARE(h.files.contents.value(besideTheProgram), kWholeFile);
         QCOMPARE(h.dialogs.messages.size(), row.reason.isEmpty() ? 0 : 1);
         if (row.reason.isEmpty()) {
-            QVERIFY(h.files.normalized.contains(row.written));
+            QVERIFY(h.files.normalized.contains(row.file));
             return;
         }
-        QVERIFY(!h.files.contents.contains(QStringLiteral("/home/user/.config/tovalo/Tov.ini")));
+        QVERIFY(!h.files.contents.contains(kConfigured));
         const auto &message = h.dialogs.messages[0];
         QVERIFY(message.icon == platform::MessageIcon::Warning && message.overShownWindow);
         // The per-user file beside it fails alike, unless only "Tov.ini" is read-only.
-        QString expected = QStringLiteral("設定ファイルを保存できませんでした。\n") + row.written +
-                           '\n' + row.reason;
+        QString expected =
+            QStringLiteral("設定ファイルを保存できませんでした。\n") + row.file + '\n' + row.reason;
         if (!row.iniFile)
-            expected += '\n' + QFileInfo(row.written).path() + "/tovalo.conf\n" + row.reason;
+            expected += '\n' + QFileInfo(row.file).path() + "/tovalo.conf\n" + row.reason;
         QCOMPARE(message.text, expected);
     }
 
