@@ -290,8 +290,7 @@ private slots:
 
     // A pasted line break counts as CR LF: 45 + 2 + 1 characters still fit 10.
     void pastingWithAutomaticUpdateFitsTheHeight() {
-        const QString fifty = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねの"
-                                             "はひふへほまみむめもやゆよらりるれろわをがぎぐげご");
+        const QString fifty(50, u'あ');
         for (const auto &[pasted, height] :
              {std::pair<QString, const char *>(fifty.left(45) + "\nん", "10"), {fifty, "11"}}) {
             OpenWindow h;
