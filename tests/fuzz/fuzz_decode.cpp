@@ -28,32 +28,23 @@ std::u16string pairedOnly(std::u16string_view text, std::size_t &characters) {
     return out;
 }
 
+// A file read as text, and a file the user opens: refused only when it is not text, and
+// read as the plain decoding wherever the bytes leave no doubt.
 void checkFileDecoding(std::string_view bytes) {
     const std::u16string decoded = decodeText(bytes);
+    const std::optional<std::u16string> opened = decodeTextFile(bytes);
     FUZZ_CHECK(decoded.size() <= bytes.size());
     if (bytes.starts_with("\xEF\xBB\xBF")) {
-        FUZZ_CHECK(decoded == fromUtf8(bytes.substr(3)));
+        FUZZ_CHECK(decoded == fromUtf8(bytes.substr(3)) && opened == decoded);
     } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        FUZZ_CHECK(decoded.size() == (bytes.size() - 2) / 2);
+        FUZZ_CHECK(decoded.size() == (bytes.size() - 2) / 2 && opened == decoded);
     } else if (isValidUtf8(bytes)) {
         FUZZ_CHECK(toUtf8(decoded) == bytes);
+        const bool plain = bytes.find_first_of(std::string_view("\0\x1b", 2)) == bytes.npos;
+        FUZZ_CHECK(plain ? opened == fromUtf8(bytes)
+                         : !opened || opened->find(u'\uFFFD') == opened->npos);
     } else {
         FUZZ_CHECK(decoded == fromCp932(bytes));
-    }
-}
-
-// A file the user opens: refused only when it is not text, and read as the plain
-// decoding wherever the bytes leave no doubt.
-void checkOpenedFile(std::string_view bytes) {
-    const std::optional<std::u16string> opened = decodeTextFile(bytes);
-    const bool hasNul = bytes.find('\0') != std::string_view::npos;
-    if (bytes.starts_with("\xEF\xBB\xBF") || bytes.starts_with("\xFF\xFE") ||
-        bytes.starts_with("\xFE\xFF")) {
-        FUZZ_CHECK(opened == decodeText(bytes));
-    } else if (!hasNul && isValidUtf8(bytes) && bytes.find('\x1b') == std::string_view::npos) {
-        FUZZ_CHECK(opened == fromUtf8(bytes));
-    } else if (opened) {
-        FUZZ_CHECK(opened->find(u'\uFFFD') == std::u16string::npos || !isValidUtf8(bytes));
     }
 }
 
@@ -86,7 +77,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
 
     checkFileDecoding(bytes);
-    checkOpenedFile(bytes);
     const std::u16string texts[] = {fromUtf8(bytes), fromUtf16(bytes, false),
                                     fromUtf16(bytes, true), fromCp932(bytes)};
     std::size_t characters = 0;

@@ -8,8 +8,6 @@
 
 #include "phone/page_maker.h"
 
-#include <algorithm>
-
 namespace tovalo::fuzz {
 namespace {
 
@@ -32,12 +30,11 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     // Cells that would merge with their neighbours cannot be read back one by one.
     if (cellsMayJoin(engine::TrimText(source), cellRulesOf(params)))
         return;
-    std::vector<char32_t> found;
-    auto shown = [](char32_t ch) { return ch != u' ' && ch != u'\u3000'; };
+    ShownCharacters shown([](char32_t ch) { return ch != u' ' && ch != u'\u3000'; });
     std::int64_t count = 0;
     while (!reader.atEnd()) {
         for (int r = 0; r < params.height; ++r) {
-            collectCharacters(reader.columns(2 * width), shown, found);
+            shown.add(reader.columns(2 * width));
             if (params.lineBreaks)
                 reader.expect(u"\r\n");
         }
@@ -45,8 +42,7 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
         ++count;
     }
     FUZZ_CHECK(count >= 1);
-    std::ranges::sort(found);
-    FUZZ_CHECK(found == sourceCharacters(engine::TrimText(source), cellRulesOf(params), shown));
+    shown.checkAllOf(engine::TrimText(source), cellRulesOf(params));
 }
 
 } // namespace
@@ -65,8 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     params.verticalForms = in.ConsumeBool();
     params.tateChuYoko = in.ConsumeBool();
     if (!in.ConsumeBool())
-        params.rule = consumeShortText(in, 6);
-    const std::u16string source = consumeRestAsText(in, kMaxSourceUnits);
+        params.rule = consumeText(in, 6);
+    const std::u16string source = consumeText(in, kMaxSourceUnits, true);
 
     const PhonePages pages = MpMaker(source, params);
     if (pages.ok())

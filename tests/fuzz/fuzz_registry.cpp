@@ -9,7 +9,6 @@
 #include "platform/registry/regedit_format.h"
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -33,23 +32,24 @@ std::string fileBytes(const std::filesystem::path &file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A folder of its own for the file store, made on first use and removed when the run
-// ends. It lies in memory where the system offers that, since every run writes a file.
-const char *storeFolder() {
-    static char folder[4096] = ""; // outlives every other static, for the removal at exit
-    if (folder[0] == '\0') {
-        const std::filesystem::path memory = "/dev/shm";
-        const std::filesystem::path base =
-            std::filesystem::is_directory(memory) ? memory : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tovalo-fuzz-XXXXXX").string();
-        FUZZ_CHECK(pattern.size() < sizeof folder && ::mkdtemp(pattern.data()) != nullptr);
-        std::memcpy(folder, pattern.c_str(), pattern.size() + 1);
-        std::atexit([] {
+// A folder of its own for the file store, removed when the run ends. It lies in memory
+// where the system offers that, since every run writes a file.
+const std::filesystem::path &storeFolder() {
+    static const struct Folder {
+        std::filesystem::path path;
+        ~Folder() {
             std::error_code ignored;
-            std::filesystem::remove_all(folder, ignored);
-        });
-    }
-    return folder;
+            std::filesystem::remove_all(path, ignored);
+        }
+    } folder{[] {
+        const bool memory = std::filesystem::is_directory("/dev/shm");
+        std::string pattern =
+            ((memory ? "/dev/shm" : std::filesystem::temp_directory_path()) / "tovalo-fuzz-XXXXXX")
+                .string();
+        FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
+        return std::filesystem::path(pattern);
+    }()};
+    return folder.path;
 }
 
 // The file store reads the text as parseRegedit does; a damaged file fails every call

@@ -67,12 +67,12 @@ SettingsRecords consumeRecords(FuzzedDataProvider &in) {
     r.settings.fullWidth = in.ConsumeBool();
     r.settings.shaping = in.ConsumeBool();
     r.fixedLines = in.ConsumeBool();
-    r.settings.pageRule = consumeShortText(in, 16);
-    r.height = consumeShortText(in, 16);
-    r.lines = consumeShortText(in, 16);
-    r.settings.mailProgram = consumeShortText(in, 64);
-    r.source = consumeShortText(in, 512);
-    r.vertical = consumeRestAsText(in, 1024);
+    r.settings.pageRule = consumeText(in, 16);
+    r.height = consumeText(in, 16);
+    r.lines = consumeText(in, 16);
+    r.settings.mailProgram = consumeText(in, 64);
+    r.source = consumeText(in, 512);
+    r.vertical = consumeText(in, 1024, true);
     return r;
 }
 

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -89,34 +90,43 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Adds the characters of a text that `shown` keeps.
-template <class Shown>
-void collectCharacters(std::u16string_view row, Shown shown, std::vector<char32_t> &found) {
-    for (std::size_t i = 0; i < row.size();)
-        if (const char32_t ch = text::nextCodePoint(row, i); shown(ch))
-            found.push_back(ch);
-}
+// The characters of a grid's rows that `shown` keeps, which must be those of its source:
+// the characters of each cell, the first after CharChange, except a line break and the
+// cell after it.
+class ShownCharacters {
+public:
+    explicit ShownCharacters(std::function<bool(char32_t)> shown) : shown_(std::move(shown)) {}
 
-// The characters of the source that its grid must show, in sorted order: the characters
-// of each cell, the first after CharChange, except a line break and the cell after it,
-// and except what `shown` leaves out.
-template <class Shown>
-std::vector<char32_t> sourceCharacters(std::u16string_view source, const engine::CellRules &rules,
-                                       Shown shown) {
-    std::vector<char32_t> found;
-    for (engine::CellReader cells(source, rules); !cells.atEnd();) {
-        const engine::Cell cell = cells.next();
-        if (cell.first == u'\r') {
-            if (!cells.atEnd())
-                cells.next();
-            continue;
-        }
-        if (shown(cell.first))
-            found.push_back(cell.first);
-        collectCharacters(cell.rest, shown, found);
+    void add(std::u16string_view row) {
+        for (std::size_t i = 0; i < row.size();)
+            keep(text::nextCodePoint(row, i));
     }
-    std::ranges::sort(found);
-    return found;
-}
+
+    void checkAllOf(std::u16string_view source, const engine::CellRules &rules) {
+        ShownCharacters expected(shown_);
+        for (engine::CellReader cells(source, rules); !cells.atEnd();) {
+            const engine::Cell cell = cells.next();
+            if (cell.first == u'\r') {
+                if (!cells.atEnd())
+                    cells.next();
+                continue;
+            }
+            expected.keep(cell.first);
+            expected.add(cell.rest);
+        }
+        std::ranges::sort(found_);
+        std::ranges::sort(expected.found_);
+        FUZZ_CHECK(found_ == expected.found_);
+    }
+
+private:
+    void keep(char32_t ch) {
+        if (shown_(ch))
+            found_.push_back(ch);
+    }
+
+    std::function<bool(char32_t)> shown_;
+    std::vector<char32_t> found_;
+};
 
 } // namespace tovalo::fuzz
