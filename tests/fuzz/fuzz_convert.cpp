@@ -38,14 +38,8 @@ std::int32_t consumeMargin(FuzzedDataProvider &in) {
 }
 
 std::u16string consumeRule(FuzzedDataProvider &in) {
-    switch (in.ConsumeIntegralInRange(0, 3)) {
-    case 0:
-        return u"＊";
-    case 1:
-        return u"";
-    default:
-        return consumeText(in, 6);
-    }
+    const int pick = in.ConsumeIntegralInRange(0, 3);
+    return pick == 0 ? u"＊" : pick == 1 ? u"" : consumeText(in, 6);
 }
 
 std::u16string digitsOf(std::int64_t value) {
