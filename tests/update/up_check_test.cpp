@@ -33,7 +33,7 @@ void installChecker(platform::Registry &registry) {
 void describe(UpCheck &upCheck) {
     upCheck.MailAddress(u"dev@example.jp");
     upCheck.Author(u"作者");
-    ASSERT_TRUE(upCheck.InfoURL(u"https://example.jp/tovalo.txt", 1).ok());
+    ASSERT_TRUE(upCheck.InfoURL(u"https://example.jp/tovalo.txt", 0).ok());
 }
 
 // Runs one call and gives its error, or number 0 when it succeeded.
@@ -119,11 +119,15 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
         put(registry, key, name, value);
     UpCheck running(registry); // the version 2.1.0 of this build: build 20100
     describe(running);
+    ASSERT_TRUE(running.InfoURL(u"https://third", 3).ok()); // written at once, the first is not
+    expectStored(Values{{kDeveloperKey, "InfoURL3", text("https://third")}});
+    EXPECT_FALSE(valueOf(registry, kDeveloperKey, "InfoURL"));
     running.FilePath(true);
     running.FilePath(false);
     ASSERT_TRUE(running.WriteData().ok());
     expectStored(earlier);
-    expectStored(Values{{kProgramKey, "DistinctName", text("Tovalo")},
+    expectStored(Values{{kDeveloperKey, "InfoURL", text("https://example.jp/tovalo.txt")},
+                        {kProgramKey, "DistinctName", text("Tovalo")},
                         {kProgramKey, "Build", number(20100)}});
 
     const std::string self = platform::runningProgramFile();
@@ -162,21 +166,6 @@ TEST_F(UpCheckTest, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
         put(registry, kProgramKey, name, value);
         EXPECT_EQ(upCheck.CheckNewVer().value(), newer) << "step " << step << ", " << name;
     }
-}
-
-TEST_F(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
-    installChecker(registry);
-    upCheck.MailAddress(u"dev@example.jp");
-    ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
-    EXPECT_FALSE(hasKey(registry, kDeveloperKey));
-
-    ASSERT_TRUE(upCheck.InfoURL(u"https://third", 3).ok());
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL3"), text("https://third"));
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), std::nullopt);
-
-    upCheck.Author(u"作者");
-    ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), text("https://zero"));
 }
 
 TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOpen) {

@@ -59,8 +59,8 @@ private slots:
         const QString hidden = sub + QStringLiteral("/.Tov.ini");
         const QString plain = sub + QStringLiteral("/説明書.txt");
         QVERIFY(files.makeFolder(sub, error) && files.makeFolder(sub, error)); // then it exists
-        QVERIFY(files.writeBytesAtomically(hidden, "first", error));
-        QVERIFY(files.writeBytesAtomically(plain, "a", error));
+        QVERIFY(files.writeBytesAtomically(hidden, "first", error) &&
+                files.writeBytesAtomically(plain, "a", error));
         QCOMPARE(files.readBytes(hidden).value(), QByteArray("first"));
         QVERIFY(files.exists(plain) && !files.exists(hidden));
         QVERIFY(files.existsIncludingHidden(hidden) && !files.existsIncludingHidden(dir.path()));
@@ -100,21 +100,16 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("target"));
         const QByteArray n = QFile::encodeName(name);
         const mode_t mode = made.section(QLatin1Char(' '), 1).toUInt(nullptr, 8);
-        if (made.startsWith(QStringLiteral("link"))) {
-            if (made.endsWith(QStringLiteral("file")))
-                putFile(target, "old");
-            if (made.endsWith(QStringLiteral("folder")))
-                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("target")));
-            QVERIFY(QFile::link(target, name));
-        } else {
-            if (made.startsWith(QStringLiteral("file")))
-                putFile(name, "old");
-            if (made.startsWith(QStringLiteral("pipe")))
-                QVERIFY(::mkfifo(n.constData(), mode) == 0);
-            if (made.startsWith(QStringLiteral("folder")))
-                QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("name")));
-            QVERIFY(::chmod(n.constData(), mode) == 0);
-        }
+        const bool link = made.startsWith(QStringLiteral("link"));
+        const QString at = link ? target : name,
+                      kind = made.section(QLatin1Char(' '), link ? -1 : 0, link ? -1 : 0);
+        if (kind == QStringLiteral("file"))
+            putFile(at, "old");
+        if (kind == QStringLiteral("pipe"))
+            QVERIFY(::mkfifo(QFile::encodeName(at).constData(), mode) == 0);
+        if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir().mkdir(at));
+        QVERIFY(link ? QFile::link(target, name) : ::chmod(n.constData(), mode) == 0);
         const auto entries = [&] {
             return QDir(dir.path())
                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);

@@ -183,17 +183,13 @@ TEST_F(FileRegistryTest, OnlyAWellFormedRegularFileIsAStoreAndABadOneIsLeftAsItI
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
-TEST_F(FileRegistryTest, TheFoldersOfAStoreAreMadeOnTheFirstWrite) {
+TEST_F(FileRegistryTest, FoldersAreMadeOnTheFirstWriteAndAKeyRemovedMeanwhileIsNotWritten) {
     FileRegistry fresh(folder / "config" / "registry");
-    put(fresh, "Software", "Build", number(1));
-    EXPECT_TRUE(fs::exists(fresh.fileOf(kUser)));
-}
-
-TEST_F(FileRegistryTest, AKeyAnotherProgramRemovedCannotBeWritten) {
-    KeyHandle key = userKey(registry, "Software\\Upcheck", true);
-    writeUserFile("REGEDIT4\r\n");
-    EXPECT_EQ(registry.setString(key, "Author", "x"), RegStatus::KeyDeleted);
-    EXPECT_EQ(fileText(userFile), "REGEDIT4\r\n");
+    put(fresh, "Software\\Upcheck", "Build", number(1));
+    KeyHandle key = userKey(fresh, "Software\\Upcheck");
+    std::ofstream(fresh.fileOf(kUser), std::ios::binary) << "REGEDIT4\r\n"; // another program
+    EXPECT_EQ(fresh.setString(key, "Author", "x"), RegStatus::KeyDeleted);
+    EXPECT_EQ(fileText(fresh.fileOf(kUser)), "REGEDIT4\r\n");
 }
 
 TEST_F(FileRegistryTest, AStoreIsWrittenThroughItsLinkAndKeepsItsPermissionBits) {

@@ -203,8 +203,9 @@ private slots:
         QCOMPARE(o.view(), row.width ? o.pages(6, row.side) : o.pages(row.side, 8));
     }
 
-    // Cleared size boxes keep the last size; the rule is stored, at most two characters.
-    void clearedBoxesKeepTheLastSizeAndTheRuleIsLimitedToTwoCharacters() {
+    // Cleared size boxes keep the last size; the rule is stored, at most two characters. Copy
+    // takes the user's edits; on top follows its box, not a setting that changes nothing.
+    void clearedBoxesRuleCopyOnTopScrollingAndTheCounterOfLongAndFailedPages() {
         Opened o;
         putInto(o.box("TxtW"), QStringLiteral("10"));
         clearBox(o.box("TxtH"));
@@ -216,11 +217,7 @@ private slots:
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
         QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 10));
-    }
 
-    // Copy takes the user's edits; on top follows its box, not a setting that changes nothing.
-    void copyOnTopScrollingAndTheCounterOfLongAndFailedPages() {
-        Opened o;
         typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
         click(o.in<QPushButton>("Command5"));
         QVERIFY(o.clipboard.clearCount == 1 && o.clipboard.content == o.view());
