@@ -12,7 +12,7 @@
 #include "engine/numbers.h"
 
 #include <algorithm>
-#include <limits>
+#include <cstdint>
 #include <string>
 
 namespace tovalo::fuzz {
@@ -31,10 +31,8 @@ std::int32_t consumeMargin(FuzzedDataProvider &in) {
     const int pick = in.ConsumeIntegralInRange(0, 9);
     if (pick < 8)
         return pick - 1;
-    if (pick == 8)
-        return in.ConsumeIntegralInRange<std::int32_t>(kMaxResultUnits,
-                                                       std::numeric_limits<std::int32_t>::max());
-    return in.ConsumeIntegralInRange<std::int32_t>(std::numeric_limits<std::int32_t>::min(), -1);
+    return pick == 8 ? in.ConsumeIntegralInRange<std::int32_t>(kMaxResultUnits, INT32_MAX)
+                     : in.ConsumeIntegralInRange<std::int32_t>(INT32_MIN, -1);
 }
 
 std::u16string consumeRule(FuzzedDataProvider &in) {

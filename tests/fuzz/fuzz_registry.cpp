@@ -27,35 +27,29 @@ void checkRoundTrip(const Hive &hive, RegistryRoot root) {
     FUZZ_CHECK(formatRegedit(*read, root) == written);
 }
 
-std::string fileBytes(const std::filesystem::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// A folder of its own for the file store, removed when the run ends. It lies in memory
-// where the system offers that, since every run writes a file.
-const std::filesystem::path &storeFolder() {
-    static const struct Folder {
-        std::filesystem::path path;
-        ~Folder() {
-            std::error_code ignored;
-            std::filesystem::remove_all(path, ignored);
-        }
-    } folder{[] {
-        const bool memory = std::filesystem::is_directory("/dev/shm");
+// A folder of its own for the file store, in memory where the system offers that, since
+// every run writes a file; removed when the run ends.
+struct StoreFolder {
+    std::filesystem::path path = [] {
+        const std::filesystem::path memory = "/dev/shm";
+        const bool inMemory = std::filesystem::is_directory(memory);
         std::string pattern =
-            ((memory ? "/dev/shm" : std::filesystem::temp_directory_path()) / "tovalo-fuzz-XXXXXX")
+            ((inMemory ? memory : std::filesystem::temp_directory_path()) / "tovalo-fuzz-XXXXXX")
                 .string();
         FUZZ_CHECK(::mkdtemp(pattern.data()) != nullptr);
-        return std::filesystem::path(pattern);
-    }()};
-    return folder.path;
-}
+        return pattern;
+    }();
+    ~StoreFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
 
 // The file store reads the text as parseRegedit does; a damaged file fails every call
 // and stays as it was.
 void checkFileStore(const std::string &text, bool wellFormed) {
-    FileRegistry registry(storeFolder());
+    static const StoreFolder folder;
+    FileRegistry registry(folder.path);
     const std::filesystem::path file = registry.fileOf(RegistryRoot::CurrentUser);
     std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
     KeyHandle key = 0;
@@ -67,20 +61,8 @@ void checkFileStore(const std::string &text, bool wellFormed) {
     FUZZ_CHECK(registry.openKey(RegistryRoot::CurrentUser, "", key) == RegStatus::StoreDamaged);
     FUZZ_CHECK(registry.createKey(RegistryRoot::CurrentUser, "Software\\Upcheck", key) ==
                RegStatus::StoreDamaged);
-    FUZZ_CHECK(fileBytes(file) == text);
-}
-
-// A key path the registry accepts, made of a few parts.
-std::string consumeKeyPath(FuzzedDataProvider &in) {
-    std::string path;
-    for (int parts = in.ConsumeIntegralInRange(0, 3); parts > 0; --parts) {
-        std::string part = in.ConsumeRandomLengthString(8);
-        std::erase(part, '\\');
-        if (part.empty())
-            part = "k";
-        path += path.empty() ? part : "\\" + part;
-    }
-    return path;
+    std::ifstream stored(file, std::ios::binary);
+    FUZZ_CHECK(std::string(std::istreambuf_iterator<char>(stored), {}) == text);
 }
 
 StoredValue consumeValue(FuzzedDataProvider &in) {
@@ -102,7 +84,7 @@ StoredValue consumeValue(FuzzedDataProvider &in) {
 Hive consumeHive(FuzzedDataProvider &in) {
     Hive hive;
     for (int steps = in.ConsumeIntegralInRange(0, 12); steps > 0; --steps) {
-        const std::string path = consumeKeyPath(in);
+        const std::string path = in.ConsumeRandomLengthString(24);
         if (!isValidKeyPath(path))
             continue;
         hive.addKey(path);
