@@ -169,8 +169,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
     const std::u16string whole = std::u16string(text) + u"\r\n\r\n";
     LineReader reader(whole);
     reader.expect(rule);
-    std::int64_t pages = 0;
-    while (!reader.atEnd()) {
+    do { // at least one page
         for (std::int32_t r = 0; r < params.colHeight; ++r)
             grid.row(reader, width);
         if (options.shaping) {
@@ -180,9 +179,7 @@ void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
             reader.expect(u"\r\n");
         }
         reader.expect(rule);
-        ++pages;
-    }
-    FUZZ_CHECK(pages >= 1);
+    } while (!reader.atEnd());
     grid.shown.checkAllOf(trimmed, grid.rules);
 }
 

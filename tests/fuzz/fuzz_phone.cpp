@@ -31,17 +31,14 @@ void checkPages(std::u16string_view pages, std::u16string_view source, const Pho
     if (cellsMayJoin(engine::TrimText(source), cellRulesOf(params)))
         return;
     ShownCharacters shown([](char32_t ch) { return ch != u' ' && ch != u'\u3000'; });
-    std::int64_t count = 0;
-    while (!reader.atEnd()) {
+    do { // at least one page
         for (int r = 0; r < params.height; ++r) {
             shown.add(reader.columns(2 * width));
             if (params.lineBreaks)
                 reader.expect(u"\r\n");
         }
         reader.expect(rule);
-        ++count;
-    }
-    FUZZ_CHECK(count >= 1);
+    } while (!reader.atEnd());
     shown.checkAllOf(engine::TrimText(source), cellRulesOf(params));
 }
 

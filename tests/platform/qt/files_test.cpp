@@ -1,5 +1,4 @@
 // The real file system service, the dialogs, the shell and the window order.
-#include "platform/qt/fake_files.h"
 #include "platform/qt/font_color_dialog.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_files.h"
@@ -51,7 +50,7 @@ QString kindOf(const QString &path) {
 class FilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void makesFoldersTellsHiddenFilesRenamesAndFindsDataFiles() {
+    void makesFoldersTellsHiddenFilesAndRenames() {
         QTemporaryDir dir;
         QtFiles files;
         QString error;
@@ -72,12 +71,6 @@ private slots:
         QVERIFY(files.renameReplacing(hidden, plain, error)); // over an older file
         QCOMPARE(contentOf(plain), QByteArray("first"));
         QVERIFY(!files.renameReplacing(hidden, plain, error) && !error.isEmpty());
-
-        tovalo::platform::FakeFiles fake; // beside the program, else in its shared folder
-        fake.programFolderPath = QStringLiteral("/usr/bin");
-        fake.contents[QStringLiteral("/usr/share/tovalo/help.htm")] = "installed";
-        QCOMPARE(fake.dataFile(QStringLiteral("help.htm")),
-                 QStringLiteral("/usr/share/tovalo/help.htm"));
     }
 
     // Links and permission bits stay; what is refused stays as it was, with no temporary file.
@@ -98,7 +91,6 @@ private slots:
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("name"));
         const QString target = dir.filePath(QStringLiteral("target"));
-        const QByteArray n = QFile::encodeName(name);
         const mode_t mode = made.section(QLatin1Char(' '), 1).toUInt(nullptr, 8);
         const bool link = made.startsWith(QStringLiteral("link"));
         const QString at = link ? target : name,
@@ -109,7 +101,8 @@ private slots:
             QVERIFY(::mkfifo(QFile::encodeName(at).constData(), mode) == 0);
         if (kind == QStringLiteral("folder"))
             QVERIFY(QDir().mkdir(at));
-        QVERIFY(link ? QFile::link(target, name) : ::chmod(n.constData(), mode) == 0);
+        QVERIFY(link ? QFile::link(target, name)
+                     : ::chmod(QFile::encodeName(name).constData(), mode) == 0);
         const auto entries = [&] {
             return QDir(dir.path())
                 .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);

@@ -159,9 +159,6 @@ private slots:
         Form1 &form = openWith(h, 4, 2);
         withOptions(form, [&h](FrmCstm &d) {
             QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
-            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 10),
-                     QStringList({"StBlank", "Check(0)", "Check(1)", "ChkVert", "ChkTcy", "chkMaru",
-                                  "BtnOK", "SpcI", "BtnFont", "StBlank"}));
             const QFontInfo dialogFont(d.font());
             for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
                 const QFontInfo shown(control->font());
