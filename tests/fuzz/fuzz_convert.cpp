@@ -1,8 +1,5 @@
-// Runs the free layout, the fixed-line-count layout, the estimate and the convert
-// command on random texts and parameters. Every successful layout must be a grid of
-// rows of one width that shows every character of the source, the estimate must count
-// the free layout's columns, and the convert command must read the boxes' texts into
-// the same parameters.
+// Both layouts give grids of rows of one width that show every character of the source,
+// the estimate counts the free layout's columns, and the convert command reads its boxes.
 
 #include "fuzz_support.h"
 #include "grid_rows.h"
@@ -25,8 +22,7 @@ constexpr std::size_t kMaxSourceUnits = 600;
 constexpr std::int32_t kTallColumns = 1000;
 constexpr std::size_t kMaxSourceUnitsWhenTall = 48;
 
-// Mostly small margins, sometimes one from the rest of the 32-bit range, where every
-// conversion fails as too large (the margins just below that are the unit tests').
+// Mostly small margins, sometimes one so large that every conversion fails as too large.
 std::int32_t consumeMargin(FuzzedDataProvider &in) {
     const int pick = in.ConsumeIntegralInRange(0, 9);
     if (pick < 8)
@@ -45,8 +41,7 @@ std::u16string digitsOf(std::int64_t value) {
     return {digits.begin(), digits.end()};
 }
 
-// A number as a box could hold it: blanks around it, and for a value that is not
-// negative a fraction that rounding takes away again.
+// A number as a box holds it: blanks around, and a fraction that rounding takes away.
 std::u16string boxText(std::int64_t value, FuzzedDataProvider &in) {
     constexpr std::u16string_view kBlanks[] = {u"", u" ", u"\t", u"\u3000 "};
     constexpr std::u16string_view kFractions[] = {u"", u".0", u".4"};
@@ -83,10 +78,8 @@ void checkNumberReading(std::u16string_view text) {
     FUZZ_CHECK(readsBack(readColHeight) && readsBack(readLineCount) && readsBack(readMargin));
 }
 
-// The rows of a grid of either layout: each begins with the margin and, when the cells
-// can be measured (see cellsMayJoin), is as wide as the others; together they show every
-// character of the source but blanks, the separator and the full stops and commas,
-// which may hang or stand twice.
+// Rows begin with the margin, are as wide as each other when measurable, and together
+// show every character of the source but those that may hang or stand twice.
 struct GridCheck {
     CellRules rules;
     std::u16string_view sep;
@@ -116,9 +109,8 @@ struct GridCheck {
     }
 };
 
-// The free layout: colHeight rows of one width, each ending in CR LF, then the hanging
-// row with shaping or nothing without it. Returns the number of columns, when the rows
-// can be measured, else 0.
+// colHeight rows ending in CR LF, then the hanging row with shaping. Returns the number
+// of columns, or 0 when the rows cannot be measured.
 std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimmed,
                              const ConvParams &params, const Settings &options) {
     GridCheck grid(trimmed, params, options);
@@ -139,18 +131,14 @@ std::int64_t checkFreeLayout(std::u16string_view text, std::u16string_view trimm
     const std::int64_t cellWidth = displayWidth(grid.sep) + 2;
     FUZZ_CHECK(width > params.margin && (width - params.margin) % cellWidth == 0);
     const std::int64_t columns = (width - params.margin) / cellWidth;
-    // When the number of lines is the number of columns, the hanging row is as wide as
-    // the rows, so that its marks stand under their columns.
+    // With as many lines as columns, the hanging row's marks stand under their columns.
     if (options.shaping && params.lineCount == columns)
         FUZZ_CHECK(displayWidth(hanging) == width);
     return columns;
 }
 
-// The fixed-line-count layout: a rule line and an empty line, then pages of colHeight
-// rows, the page's hanging row with shaping (an empty line without), and the rule line
-// again. Every row and hanging row is as wide as the page's columns. The final trim
-// takes the CR LF CR LF after the last rule line; when the rule itself begins with a
-// line break or ends in a blank it takes more, so the shape is then not checked.
+// A rule line, then pages of colHeight rows, a hanging row (empty without shaping) and
+// the rule again. A rule that the final trim would shorten is not checked.
 void checkFixedLines(std::u16string_view text, std::u16string_view trimmed,
                      const ConvParams &params, const Settings &options) {
     GridCheck grid(trimmed, params, options);
@@ -199,8 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     options.tateChuYoko = in.ConsumeBool();
     options.shaping = in.ConsumeBool();
     ConvParams params;
-    // Mostly small values, sometimes one past a limit of the layouts. (Columns of 32767
-    // cells and more take a tenth of a second each; the unit tests hold that limit.)
+    // Mostly small values, sometimes one past a limit (the unit tests hold 32767 cells).
     params.colHeight =
         consumeSmallOrEdge(in, {kTallColumns + 1, 1 << 29, INT32_MAX, INT32_MIN, -1});
     params.lineCount = consumeSmallOrEdge<std::int16_t>(in, {32767, -32768, -1});
@@ -223,8 +210,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const LayoutResult free = FreeLayout(trimmed, params, options);
     if (free.ok()) {
         const std::int64_t columns = checkFreeLayout(free.text, trimmed, params, options);
-        // Only the half-width marks, which hang in the estimate but not in the layout,
-        // may make the two differ.
+        // Half-width marks hang in the estimate only.
         if (columns > 0 && (options.fullWidth || trimmed.find_first_of(u".,｡､") == trimmed.npos)) {
             const LineCount estimate = CountLines(source, params.colHeight, options);
             FUZZ_CHECK(estimate.ok() && estimate.count == columns);

@@ -1,7 +1,4 @@
-// Decodes random bytes as a text file, as UTF-8, UTF-16 and code page 932, and encodes
-// the results again. Nothing is lost that the encoding can hold: valid UTF-8 comes back
-// byte for byte, every text survives UTF-8 but for lone surrogates, and a text taken
-// through the code page once is stable from then on, one character per character.
+// Decoding random bytes and encoding them again loses nothing the encoding can hold.
 
 #include "fuzz_support.h"
 
@@ -16,8 +13,7 @@ namespace {
 
 using namespace tovalo::text;
 
-// The text with every surrogate that is not part of a pair replaced by U+FFFD; also
-// counts its characters (a pair is one).
+// The text with lone surrogates replaced by U+FFFD; also counts its characters.
 std::u16string pairedOnly(std::u16string_view text, std::size_t &characters) {
     std::u16string out;
     characters = 0;
@@ -28,8 +24,7 @@ std::u16string pairedOnly(std::u16string_view text, std::size_t &characters) {
     return out;
 }
 
-// A file read as text, and a file the user opens: refused only when it is not text, and
-// read as the plain decoding wherever the bytes leave no doubt.
+// Opening refuses only what is not text, and reads plainly what leaves no doubt.
 void checkFileDecoding(std::string_view bytes) {
     const std::u16string decoded = decodeText(bytes);
     const std::optional<std::u16string> opened = decodeTextFile(bytes);
@@ -48,8 +43,7 @@ void checkFileDecoding(std::string_view bytes) {
     }
 }
 
-// Every text survives UTF-8 but for lone surrogates, and the code page keeps one
-// character per character and is stable after one pass.
+// UTF-8 keeps all but lone surrogates; the code page keeps the count and is stable.
 void checkEncodings(std::u16string_view text) {
     std::size_t characters = 0;
     const std::u16string paired = pairedOnly(text, characters);

@@ -1,7 +1,5 @@
-// Builds phone pages from random texts, sizes and rule texts. A build either fails with
-// the failure text or gives a rule line, then pages of H rows that are each exactly W
-// cells wide, each followed by the rule line, and the pages show every character of
-// the source.
+// Phone pages fail with the failure text or are rule-framed pages of H rows W cells
+// wide that show every character of the source.
 
 #include "fuzz_support.h"
 #include "grid_rows.h"

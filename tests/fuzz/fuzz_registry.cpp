@@ -1,7 +1,5 @@
-// Reads random text as a REGEDIT4 store, builds random stores and writes them, and
-// damages written stores. A text is either refused or read into keys that write out and
-// read back unchanged; a written store reads back to the same keys and values; the
-// file store reports a damaged file as such and never writes over it.
+// Stores read, written and damaged at random round-trip unchanged; the file store reports
+// a damaged file and never writes over it.
 
 #include "fuzz_support.h"
 
@@ -27,8 +25,7 @@ void checkRoundTrip(const Hive &hive, RegistryRoot root) {
     FUZZ_CHECK(formatRegedit(*read, root) == written);
 }
 
-// A folder of its own for the file store, in memory where the system offers that, since
-// every run writes a file; removed when the run ends.
+// The file store's folder, in memory where offered, removed when the run ends.
 struct StoreFolder {
     std::filesystem::path path = [] {
         const std::filesystem::path memory = "/dev/shm";
@@ -45,8 +42,7 @@ struct StoreFolder {
     }
 };
 
-// The file store reads the text as parseRegedit does; a damaged file fails every call
-// and stays as it was.
+// A damaged file fails every call and stays as it was.
 void checkFileStore(const std::string &text, bool wellFormed) {
     static const StoreFolder folder;
     FileRegistry registry(folder.path);
@@ -79,8 +75,7 @@ StoredValue consumeValue(FuzzedDataProvider &in) {
     }
 }
 
-// Keys and values as programs store them through the registry calls, which refuse
-// the names a store file cannot hold.
+// Keys and values with the names the registry calls accept.
 Hive consumeHive(FuzzedDataProvider &in) {
     Hive hive;
     for (int steps = in.ConsumeIntegralInRange(0, 12); steps > 0; --steps) {

@@ -1,9 +1,5 @@
-// Reads random bytes as a settings file, and writes random settings and reads them back.
-// Reading never fails other than by reporting how many records it read; a file read
-// whole writes back to the same values; written settings read back to the values and
-// texts that were written, quotation marks and line breaks included, as far as the file's
-// encoding holds their characters: code page 932, or UTF-8 when that code page lacks one.
-// The same bytes are also read as a UTF-8 file, behind a byte-order mark.
+// Random bytes read as a settings file (also behind a UTF-8 mark) report the records read;
+// written settings read back as far as the file's encoding holds their characters.
 
 #include "fuzz_support.h"
 
@@ -16,14 +12,12 @@ namespace {
 
 using settings::SettingsRecords;
 
-// A text as it comes back from a file of that encoding: through the code page and back,
-// or through UTF-8, which holds every character but half of a surrogate pair.
+// A text as it comes back from a file in code page 932 or UTF-8.
 std::u16string throughFile(std::u16string_view text, bool utf8) {
     return utf8 ? text::fromUtf8(text::toUtf8(text)) : text::fromCp932(text::toCp932(text));
 }
 
-// Records that differ from `r` in every field, so that a field the reader leaves alone
-// does not pass for one it read.
+// Records unlike `r` in every field, so that a field left unread shows.
 SettingsRecords unlike(const SettingsRecords &r) {
     SettingsRecords other;
     other.settings.separatorKind = static_cast<std::int16_t>(~r.settings.separatorKind);

@@ -1,7 +1,6 @@
 #pragma once
 
-// What every fuzz target shares: a check that stops the run at once, and the
-// random texts it feeds to the code under test.
+// What every fuzz target shares: a check that stops the run, and random texts.
 
 #include "platform/text/unicode.h"
 
@@ -13,8 +12,7 @@
 #include <initializer_list>
 #include <string>
 
-// Stops the run when a property does not hold, naming it; libFuzzer then keeps the
-// input that broke it.
+// Stops the run, naming the property; libFuzzer keeps the input that broke it.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
@@ -25,9 +23,8 @@
 
 namespace tovalo::fuzz {
 
-// A text from the input: UTF-8, now and then raw UTF-16 code units, which is how lone
-// surrogates get in (seed files are plain UTF-8 for that reason). A short piece from the
-// front, or the rest of the input; cut to at most maxUnits code units.
+// A short piece or the rest of the input as UTF-8, now and then as raw UTF-16 units,
+// which lets lone surrogates in; at most maxUnits code units.
 inline std::u16string consumeText(FuzzedDataProvider &in, std::size_t maxUnits, bool rest = false) {
     const bool rawUnits = in.ConsumeIntegralInRange(0, 7) == 0;
     const std::string bytes =

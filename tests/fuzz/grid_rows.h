@@ -1,9 +1,6 @@
 #pragma once
 
-// Reading a vertical text back line by line, and measuring what a fixed-pitch font
-// shows of it, cell by cell: a half-width cell (with or without its filler space,
-// which is a cell of its own when read back) is one half-width column wide, every
-// other cell two.
+// Reading a vertical text back: a half-width cell is one column wide, every other two.
 
 #include "fuzz_support.h"
 
@@ -25,9 +22,8 @@ inline std::int64_t displayWidth(std::u16string_view text) {
     return width;
 }
 
-// True when a cell of the text could merge with what stands beside it in a row (a
-// lone combining mark or joiner, a Hangul jamo, a prepended mark at its end), so that
-// reading the row back would not find the cells the layout wrote.
+// True when a cell could merge with its neighbour in a row (a lone mark or joiner,
+// Hangul jamo), so that the row would not read back as the cells written.
 inline bool cellsMayJoin(std::u16string_view text, const engine::CellRules &rules) {
     using G = text::GraphemeClass;
     auto hangul = [](G c) { return c >= G::L && c <= G::LVT; };
@@ -56,7 +52,7 @@ public:
     bool atEnd() const { return pos_ == text_.size(); }
     std::u16string_view rest() const { return text_.substr(pos_); }
 
-    // The text up to the next CR LF, which is passed. A grid row holds no CR of its own.
+    // The text up to the next CR LF, which holds no CR of its own.
     std::u16string_view line() {
         const std::size_t end = text_.find(u"\r\n", pos_);
         FUZZ_CHECK(end != std::u16string_view::npos);
@@ -90,9 +86,8 @@ private:
     std::size_t pos_ = 0;
 };
 
-// The characters of a grid's rows that `shown` keeps, which must be those of its source:
-// the characters of each cell, the first after CharChange, except a line break and the
-// cell after it.
+// The characters `shown` keeps of a grid's rows must be those of its source's cells,
+// the first after CharChange, but for a line break and the cell after it.
 class ShownCharacters {
 public:
     explicit ShownCharacters(std::function<bool(char32_t)> shown) : shown_(std::move(shown)) {}

@@ -46,12 +46,6 @@ const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
 const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
 const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
 
-class UpCheckTest : public ::testing::Test {
-protected:
-    platform::FakeRegistry registry;
-    UpCheck upCheck{registry, program()};
-};
-
 TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
     const std::map<std::int32_t, std::string_view> messages = {
         {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
@@ -71,7 +65,6 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         int iconIndex = 0, major = 2;
         Step step = kWriteData;
     };
-    const Step noFurtherURL = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); };
     const Case cases[] = {
         {objectError(1), false, u"", u"", u"", u"", -1, 4}, // nothing at all
         {.error = objectError(2), .mail = u"", .author = u""},
@@ -82,7 +75,7 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         {.error = 6, .major = 4}, // the build 40100 does not fit in 16 bits
         {.error = objectError(1), .installed = false, .step = kInfoURL2},
         {.error = objectError(2), .mail = u"", .step = kInfoURL2},
-        {.error = objectError(4), .step = noFurtherURL},
+        {.error = objectError(4), .step = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); }},
         {.error = objectError(2), .mail = u"", .step = kCheckNewVer},
         {.error = objectError(5), .installed = false, .product = u"", .step = kCheckNewVer},
         {.error = objectError(10), .installed = false, .step = kCheckNewVer},
@@ -102,7 +95,8 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
     }
 }
 
-TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
+TEST(UpCheck, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
+    platform::FakeRegistry registry;
     installChecker(registry);
     using Values = std::tuple<std::string_view, std::string_view, platform::StoredValue>[];
     const auto expectStored = [&](const auto &values) {
@@ -147,7 +141,9 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     });
 }
 
-TEST_F(UpCheckTest, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
+TEST(UpCheck, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
+    platform::FakeRegistry registry;
+    UpCheck upCheck(registry, program());
     describe(upCheck);
     installChecker(registry);
     upCheck.Build(210);
