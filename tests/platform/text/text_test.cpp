@@ -26,8 +26,9 @@ TEST(EncodeForFile, ShiftJisWhenEverythingFitsElseUtf8WithMark) {
     for (const auto &c : cases) {
         EXPECT_EQ(firstUnencodable(c.text), c.unencodable);
         EXPECT_EQ(encodeForFile(c.text), c.bytes);
-        if (c.text != std::u16string(lone, 2))
+        if (c.text != std::u16string(lone, 2)) {
             EXPECT_EQ(decodeText(encodeForFile(c.text)), c.text);
+        }
     }
     EXPECT_EQ(decodeText("\x85@a\x81"), u"\uFFFD@a\uFFFD"); // bytes that stand for nothing
 }
