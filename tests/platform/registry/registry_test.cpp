@@ -49,7 +49,7 @@ protected:
     const fs::path userFile = registry.fileOf(kUser);
 };
 
-TEST_F(FileRegistryTest, KeysWithTheirParentsAndValuesAreFoundWhateverTheCaseOfTheirNames) {
+TEST_F(FileRegistryTest, KeysAreFoundWhateverTheCaseOfTheirNamesAndBadNamesAreRefused) {
     EXPECT_FALSE(hasKey(registry, "Software\\Upcheck"));
     put(registry, "Software\\Upcheck\\a@b.jp", "Author", text("作者 \"x\\y\""));
     put(registry, "Software\\Upcheck\\a@b.jp", "Build", number(0x12345678));
@@ -61,10 +61,8 @@ TEST_F(FileRegistryTest, KeysWithTheirParentsAndValuesAreFoundWhateverTheCaseOfT
     EXPECT_FALSE(hasKey(registry, "Software\\Upcheck\\other"));
     KeyHandle key = 0;
     EXPECT_EQ(registry.openKey(RegistryRoot::LocalMachine, "Software", key), RegStatus::NotFound);
-}
 
-TEST_F(FileRegistryTest, ClosedKeysAndNamesTheStoreCannotHoldAreRefused) {
-    KeyHandle key = userKey(registry, "Software", true);
+    key = userKey(registry, "Software", true); // closed keys and names a store cannot hold
     EXPECT_EQ(registry.setString(key, "a\nb", "x"), RegStatus::InvalidName);
     ASSERT_EQ(registry.closeKey(key), RegStatus::Ok);
     EXPECT_EQ(registry.closeKey(key), RegStatus::InvalidHandle);
