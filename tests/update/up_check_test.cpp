@@ -46,7 +46,8 @@ const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
 const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
 const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
 
-TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
+// A registry failure is error 10, keeps what was written before it and leaves no key open.
+TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceOrFailureAndWritesNothingMore) {
     const std::map<std::int32_t, std::string_view> messages = {
         {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
         {objectError(2), "メールアドレスが指定されていません"},
@@ -57,16 +58,29 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         {objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"},
         {6, "オーバーフローしました。"},
     };
+    using Call = platform::FakeRegistry::Call;
     // Everything a registration needs is set unless a case says otherwise.
     struct Case {
         std::int32_t error;
         bool installed = true;
-        std::u16string_view mail = u"m", author = u"a", url = u"u", product = u"T";
+        std::u16string_view mail = u"dev@example.jp", author = u"a", url = u"u";
+        std::u16string_view product = u"Tovalo";
         int iconIndex = 0, major = 2;
         Step step = kWriteData;
+        Call fail = Call::Open;
+        int failAt = 0; // the failing call's number, 0 for none
+        int kept = 0;   // developer values written before the failure: Author, then InfoURL
     };
+    const std::int32_t failed = objectError(10);
     const Case cases[] = {
-        {objectError(1), false, u"", u"", u"", u"", -1, 4}, // nothing at all
+        {.error = objectError(1),
+         .installed = false,
+         .mail = u"",
+         .author = u"",
+         .url = u"",
+         .product = u"",
+         .iconIndex = -1,
+         .major = 4}, // nothing at all
         {.error = objectError(2), .mail = u"", .author = u""},
         {.error = objectError(3), .author = u"", .url = u""},
         {.error = objectError(4), .url = u"", .product = u""},
@@ -78,20 +92,38 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         {.error = objectError(4), .step = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); }},
         {.error = objectError(2), .mail = u"", .step = kCheckNewVer},
         {.error = objectError(5), .installed = false, .product = u"", .step = kCheckNewVer},
-        {.error = objectError(10), .installed = false, .step = kCheckNewVer},
+        {.error = failed, .installed = false, .step = kCheckNewVer},
+        {.error = failed, .step = kInstalled, .fail = Call::Close, .failAt = 1},
+        {.error = failed, .step = kInstalled, .fail = Call::Open, .failAt = 1},
+        {.error = failed, .fail = Call::Open, .failAt = 1},
+        {.error = failed, .fail = Call::SetValue, .failAt = 2, .kept = 1},
+        {.error = failed, .fail = Call::Create, .failAt = 2, .kept = 2}, // the program key
+        {.error = failed, .fail = Call::Close, .failAt = 2, .kept = 2},  // the developer key
+        {.error = failed, .step = kInfoURL2, .fail = Call::SetValue, .failAt = 1},
+        {.error = failed, .step = kCheckNewVer, .fail = Call::Query, .failAt = 1},
+        {.error = failed, .step = kCheckNewVer, .fail = Call::Close, .failAt = 1},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(messages.at(c.error));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(i);
         platform::FakeRegistry store;
         if (c.installed)
             installChecker(store);
+        if (c.failAt > 0) // the latest build the check reads
+            put(store, kProgramKey, "LatestBuild", number(1));
         UpCheck upCheck(store, program(std::u16string(c.product), c.major));
         upCheck.MailAddress(c.mail);
         upCheck.Author(c.author);
         ASSERT_TRUE(upCheck.InfoURL(c.url, 1).ok());
         upCheck.IconIndex(c.iconIndex);
+        if (c.failAt > 0)
+            store.failCall(c.fail, c.failAt);
         EXPECT_EQ(c.step(upCheck), UpCheckError(c.error, messages.at(c.error)));
-        EXPECT_FALSE(hasKey(store, "Software\\Upcheck\\m"));
+        EXPECT_EQ(store.openKeyCount(), 0u);
+        EXPECT_EQ(valueOf(store, kDeveloperKey, "Author").has_value(), c.kept > 0);
+        EXPECT_EQ(valueOf(store, kDeveloperKey, "InfoURL").has_value(), c.kept > 1);
+        EXPECT_FALSE(valueOf(store, kProgramKey, "Build"));
+        EXPECT_TRUE(c.failAt > 0 || !hasKey(store, kDeveloperKey));
     }
 }
 
@@ -153,43 +185,6 @@ TEST(UpCheck, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOutAndCheckNewVerReads
         const auto &[name, value, newer] = steps[step];
         put(registry, kProgramKey, name, value);
         EXPECT_EQ(running.CheckNewVer().value(), newer) << "step " << step << ", " << name;
-    }
-}
-
-TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOpen) {
-    using Call = platform::FakeRegistry::Call;
-    struct Case {
-        const char *name;
-        Call call;
-        int n;
-        Step step;
-        int kept = 0; // developer values written before the failure: Author, then InfoURL
-    };
-    const Case cases[] = {
-        {"installed check cannot close", Call::Close, 1, kInstalled},
-        {"installed check cannot read the store", Call::Open, 1, kInstalled},
-        {"store unreadable before a write", Call::Open, 1, kWriteData},
-        {"second write fails", Call::SetValue, 2, kWriteData, 1},
-        {"program key cannot be created", Call::Create, 2, kWriteData, 2},
-        {"developer key cannot close", Call::Close, 2, kWriteData, 2},
-        {"further address cannot be written", Call::SetValue, 1, kInfoURL2},
-        {"latest build cannot be read", Call::Query, 1, kCheckNewVer},
-        {"program key cannot close after the check", Call::Close, 1, kCheckNewVer},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        platform::FakeRegistry registry;
-        installChecker(registry);
-        put(registry, kProgramKey, "LatestBuild", number(1));
-        UpCheck upCheck(registry, program());
-        describe(upCheck);
-
-        registry.failCall(c.call, c.n);
-        EXPECT_EQ(c.step(upCheck).number, objectError(10));
-        EXPECT_EQ(registry.openKeyCount(), 0u);
-        EXPECT_EQ(valueOf(registry, kDeveloperKey, "Author").has_value(), c.kept > 0);
-        EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL").has_value(), c.kept > 1);
-        EXPECT_FALSE(valueOf(registry, kProgramKey, "Build"));
     }
 }
 
