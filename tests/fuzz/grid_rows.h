@@ -94,7 +94,8 @@ public:
 
     void add(std::u16string_view row) {
         for (std::size_t i = 0; i < row.size();)
-            keep(text::nextCodePoint(row, i));
+            if (const char32_t ch = text::nextCodePoint(row, i); shown_(ch))
+                found_.push_back(ch);
     }
 
     void checkAllOf(std::u16string_view source, const engine::CellRules &rules) {
@@ -106,8 +107,9 @@ public:
                     cells.next();
                 continue;
             }
-            expected.keep(cell.first);
-            expected.add(cell.rest);
+            std::u16string characters;
+            text::appendCodePoint(characters, cell.first);
+            expected.add(characters + std::u16string(cell.rest));
         }
         std::ranges::sort(found_);
         std::ranges::sort(expected.found_);
@@ -115,11 +117,6 @@ public:
     }
 
 private:
-    void keep(char32_t ch) {
-        if (shown_(ch))
-            found_.push_back(ch);
-    }
-
     std::function<bool(char32_t)> shown_;
     std::vector<char32_t> found_;
 };
