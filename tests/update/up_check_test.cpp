@@ -29,13 +29,6 @@ void installChecker(platform::Registry &registry) {
     ASSERT_EQ(registry.closeKey(userKey(registry, "Software\\Upcheck", true)), RegStatus::Ok);
 }
 
-// Sets what every registration needs: mail address, author and information address.
-void describe(UpCheck &upCheck) {
-    upCheck.MailAddress(u"dev@example.jp");
-    upCheck.Author(u"作者");
-    ASSERT_TRUE(upCheck.InfoURL(u"https://example.jp/tovalo.txt", 0).ok());
-}
-
 // Runs one call and gives its error, or number 0 when it succeeded.
 using Step = std::function<UpCheckError(UpCheck &)>;
 template <typename Result> UpCheckError errorOf(const Result &result) {
@@ -144,7 +137,9 @@ TEST(UpCheck, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOutAndCheckNewVerReads
     for (const auto &[key, name, value] : earlier)
         put(registry, key, name, value);
     UpCheck running(registry); // the version 2.1.0 of this build: build 20100
-    describe(running);
+    running.MailAddress(u"dev@example.jp");
+    running.Author(u"作者");
+    ASSERT_TRUE(running.InfoURL(u"https://example.jp/tovalo.txt", 0).ok());
     ASSERT_TRUE(running.InfoURL(u"https://third", 3).ok()); // written at once, the first is not
     expectStored(Values{{kDeveloperKey, "InfoURL3", text("https://third")}});
     EXPECT_FALSE(valueOf(registry, kDeveloperKey, "InfoURL"));
