@@ -1,9 +1,5 @@
-// Reads random bytes as a settings file, and writes random settings and reads them back.
-// Reading never fails other than by reporting how many records it read; a file read
-// whole writes back to the same values; written settings read back to the values and
-// texts that were written, quotation marks and line breaks included, as far as the file's
-// encoding holds their characters: code page 932, or UTF-8 when that code page lacks one.
-// The same bytes are also read as a UTF-8 file, behind a byte-order mark.
+// Random bytes read as a settings file (also behind a UTF-8 mark) report the records read;
+// written settings read back as far as the file's encoding holds their characters.
 
 #include "fuzz_support.h"
 
@@ -16,14 +12,12 @@ namespace {
 
 using settings::SettingsRecords;
 
-// A text as it comes back from a file of that encoding: through the code page and back,
-// or through UTF-8, which holds every character but half of a surrogate pair.
+// A text as it comes back from a file in code page 932 or UTF-8.
 std::u16string throughFile(std::u16string_view text, bool utf8) {
     return utf8 ? text::fromUtf8(text::toUtf8(text)) : text::fromCp932(text::toCp932(text));
 }
 
-// Records that differ from `r` in every field, so that a field the reader leaves alone
-// does not pass for one it read.
+// Records unlike `r` in every field, so that a field left unread shows.
 SettingsRecords unlike(const SettingsRecords &r) {
     SettingsRecords other;
     other.settings.separatorKind = static_cast<std::int16_t>(~r.settings.separatorKind);
@@ -43,19 +37,14 @@ void checkRoundTrip(const SettingsRecords &written) {
     const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
     SettingsRecords read = unlike(written);
     FUZZ_CHECK(settings::readSettingsFile(bytes, read) == settings::kSettingsRecordCount);
-    FUZZ_CHECK(read.settings.separatorKind == written.settings.separatorKind);
-    FUZZ_CHECK(read.settings.startText == written.settings.startText);
     FUZZ_CHECK(read.settings.pageRule == throughFile(written.settings.pageRule, utf8));
-    FUZZ_CHECK(read.settings.barForLongVowel == written.settings.barForLongVowel);
-    FUZZ_CHECK(read.settings.fullWidth == written.settings.fullWidth);
-    FUZZ_CHECK(read.settings.shaping == written.settings.shaping);
     FUZZ_CHECK(read.height == throughFile(written.height, utf8));
     FUZZ_CHECK(read.lines == throughFile(written.lines, utf8));
-    FUZZ_CHECK(read.fixedLines == written.fixedLines);
     FUZZ_CHECK(read.settings.mailProgram == throughFile(written.settings.mailProgram, utf8));
     FUZZ_CHECK(read.source == throughFile(written.source, utf8));
     FUZZ_CHECK(read.vertical == throughFile(written.vertical, utf8));
-    // What was read writes out to the very same file.
+    // What was read writes out to the very same file, so every number and switch, which
+    // began unlike the written one, was read back.
     FUZZ_CHECK(settings::writeSettingsFile(read) == bytes);
 }
 
@@ -67,12 +56,12 @@ SettingsRecords consumeRecords(FuzzedDataProvider &in) {
     r.settings.fullWidth = in.ConsumeBool();
     r.settings.shaping = in.ConsumeBool();
     r.fixedLines = in.ConsumeBool();
-    r.settings.pageRule = consumeShortText(in, 16);
-    r.height = consumeShortText(in, 16);
-    r.lines = consumeShortText(in, 16);
-    r.settings.mailProgram = consumeShortText(in, 64);
-    r.source = consumeShortText(in, 512);
-    r.vertical = consumeRestAsText(in, 1024);
+    r.settings.pageRule = consumeText(in, 16);
+    r.height = consumeText(in, 16);
+    r.lines = consumeText(in, 16);
+    r.settings.mailProgram = consumeText(in, 64);
+    r.source = consumeText(in, 512);
+    r.vertical = consumeText(in, 1024, true);
     return r;
 }
 

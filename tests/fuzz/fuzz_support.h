@@ -1,19 +1,18 @@
 #pragma once
 
-// What every fuzz target shares: a check that stops the run at once, and the
-// random texts it feeds to the code under test.
+// What every fuzz target shares: a check that stops the run, and random texts.
 
 #include "platform/text/unicode.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
 
-// Stops the run when a property does not hold, naming it; libFuzzer then keeps the
-// input that broke it.
+// Stops the run, naming the property; libFuzzer keeps the input that broke it.
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
@@ -24,25 +23,15 @@
 
 namespace tovalo::fuzz {
 
-// Bytes as text: UTF-8 unless the selector asks for raw UTF-16 code units, which is how
-// lone surrogates get in. Seed files are plain UTF-8 text for that reason.
-inline std::u16string textOf(const std::string &bytes, bool rawUnits, std::size_t maxUnits) {
+// A short piece or the rest of the input as UTF-8, now and then as raw UTF-16 units,
+// which lets lone surrogates in; at most maxUnits code units.
+inline std::u16string consumeText(FuzzedDataProvider &in, std::size_t maxUnits, bool rest = false) {
+    const bool rawUnits = in.ConsumeIntegralInRange(0, 7) == 0;
+    const std::string bytes =
+        rest ? in.ConsumeRemainingBytesAsString() : in.ConsumeRandomLengthString(maxUnits);
     std::u16string text = rawUnits ? text::fromUtf16(bytes, false) : text::fromUtf8(bytes);
-    if (text.size() > maxUnits)
-        text.resize(maxUnits);
+    text.resize(std::min(text.size(), maxUnits));
     return text;
-}
-
-// A short text from the front of the input.
-inline std::u16string consumeShortText(FuzzedDataProvider &in, std::size_t maxBytes) {
-    const bool rawUnits = in.ConsumeIntegralInRange(0, 7) == 0;
-    return textOf(in.ConsumeRandomLengthString(maxBytes), rawUnits, maxBytes);
-}
-
-// The rest of the input as text, cut to at most maxUnits code units.
-inline std::u16string consumeRestAsText(FuzzedDataProvider &in, std::size_t maxUnits) {
-    const bool rawUnits = in.ConsumeIntegralInRange(0, 7) == 0;
-    return textOf(in.ConsumeRemainingBytesAsString(), rawUnits, maxUnits);
 }
 
 // Mostly a small value from 0 to 39, sometimes one of the edges.

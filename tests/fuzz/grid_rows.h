@@ -1,9 +1,6 @@
 #pragma once
 
-// Reading a vertical text back line by line, and measuring what a fixed-pitch font
-// shows of it, cell by cell: a half-width cell (with or without its filler space,
-// which is a cell of its own when read back) is one half-width column wide, every
-// other cell two.
+// Reading a vertical text back: a half-width cell is one column wide, every other two.
 
 #include "fuzz_support.h"
 
@@ -12,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -24,9 +22,8 @@ inline std::int64_t displayWidth(std::u16string_view text) {
     return width;
 }
 
-// True when a cell of the text could merge with what stands beside it in a row (a
-// lone combining mark or joiner, a Hangul jamo, a prepended mark at its end), so that
-// reading the row back would not find the cells the layout wrote.
+// True when a cell could merge with its neighbour in a row (a lone mark or joiner,
+// Hangul jamo), so that the row would not read back as the cells written.
 inline bool cellsMayJoin(std::u16string_view text, const engine::CellRules &rules) {
     using G = text::GraphemeClass;
     auto hangul = [](G c) { return c >= G::L && c <= G::LVT; };
@@ -55,7 +52,7 @@ public:
     bool atEnd() const { return pos_ == text_.size(); }
     std::u16string_view rest() const { return text_.substr(pos_); }
 
-    // The text up to the next CR LF, which is passed. A grid row holds no CR of its own.
+    // The text up to the next CR LF, which holds no CR of its own.
     std::u16string_view line() {
         const std::size_t end = text_.find(u"\r\n", pos_);
         FUZZ_CHECK(end != std::u16string_view::npos);
@@ -89,34 +86,39 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Adds the characters of a text that `shown` keeps.
-template <class Shown>
-void collectCharacters(std::u16string_view row, Shown shown, std::vector<char32_t> &found) {
-    for (std::size_t i = 0; i < row.size();)
-        if (const char32_t ch = text::nextCodePoint(row, i); shown(ch))
-            found.push_back(ch);
-}
+// The characters `shown` keeps of a grid's rows must be those of its source's cells,
+// the first after CharChange, but for a line break and the cell after it.
+class ShownCharacters {
+public:
+    explicit ShownCharacters(std::function<bool(char32_t)> shown) : shown_(std::move(shown)) {}
 
-// The characters of the source that its grid must show, in sorted order: the characters
-// of each cell, the first after CharChange, except a line break and the cell after it,
-// and except what `shown` leaves out.
-template <class Shown>
-std::vector<char32_t> sourceCharacters(std::u16string_view source, const engine::CellRules &rules,
-                                       Shown shown) {
-    std::vector<char32_t> found;
-    for (engine::CellReader cells(source, rules); !cells.atEnd();) {
-        const engine::Cell cell = cells.next();
-        if (cell.first == u'\r') {
-            if (!cells.atEnd())
-                cells.next();
-            continue;
-        }
-        if (shown(cell.first))
-            found.push_back(cell.first);
-        collectCharacters(cell.rest, shown, found);
+    void add(std::u16string_view row) {
+        for (std::size_t i = 0; i < row.size();)
+            if (const char32_t ch = text::nextCodePoint(row, i); shown_(ch))
+                found_.push_back(ch);
     }
-    std::ranges::sort(found);
-    return found;
-}
+
+    void checkAllOf(std::u16string_view source, const engine::CellRules &rules) {
+        ShownCharacters expected(shown_);
+        for (engine::CellReader cells(source, rules); !cells.atEnd();) {
+            const engine::Cell cell = cells.next();
+            if (cell.first == u'\r') {
+                if (!cells.atEnd())
+                    cells.next();
+                continue;
+            }
+            std::u16string characters;
+            text::appendCodePoint(characters, cell.first);
+            expected.add(characters + std::u16string(cell.rest));
+        }
+        std::ranges::sort(found_);
+        std::ranges::sort(expected.found_);
+        FUZZ_CHECK(found_ == expected.found_);
+    }
+
+private:
+    std::function<bool(char32_t)> shown_;
+    std::vector<char32_t> found_;
+};
 
 } // namespace tovalo::fuzz

@@ -29,13 +29,6 @@ void installChecker(platform::Registry &registry) {
     ASSERT_EQ(registry.closeKey(userKey(registry, "Software\\Upcheck", true)), RegStatus::Ok);
 }
 
-// Sets what every registration needs: mail address, author and information address.
-void describe(UpCheck &upCheck) {
-    upCheck.MailAddress(u"dev@example.jp");
-    upCheck.Author(u"作者");
-    ASSERT_TRUE(upCheck.InfoURL(u"https://example.jp/tovalo.txt", 1).ok());
-}
-
 // Runs one call and gives its error, or number 0 when it succeeded.
 using Step = std::function<UpCheckError(UpCheck &)>;
 template <typename Result> UpCheckError errorOf(const Result &result) {
@@ -46,13 +39,8 @@ const Step kWriteData = [](UpCheck &u) { return errorOf(u.WriteData()); };
 const Step kCheckNewVer = [](UpCheck &u) { return errorOf(u.CheckNewVer()); };
 const Step kInfoURL2 = [](UpCheck &u) { return errorOf(u.InfoURL(u"https://b", 2)); };
 
-class UpCheckTest : public ::testing::Test {
-protected:
-    platform::FakeRegistry registry;
-    UpCheck upCheck{registry, program()};
-};
-
-TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
+// A registry failure is error 10, keeps what was written before it and leaves no key open.
+TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceOrFailureAndWritesNothingMore) {
     const std::map<std::int32_t, std::string_view> messages = {
         {objectError(1), "更新風鐸がインストールされていないのでソフトの情報が書き込めません"},
         {objectError(2), "メールアドレスが指定されていません"},
@@ -63,17 +51,29 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         {objectError(10), "レジストリに原因不明のエラーが発生しアクセスできません"},
         {6, "オーバーフローしました。"},
     };
+    using Call = platform::FakeRegistry::Call;
     // Everything a registration needs is set unless a case says otherwise.
     struct Case {
         std::int32_t error;
         bool installed = true;
-        std::u16string_view mail = u"m", author = u"a", url = u"u", product = u"T";
+        std::u16string_view mail = u"dev@example.jp", author = u"a", url = u"u";
+        std::u16string_view product = u"Tovalo";
         int iconIndex = 0, major = 2;
         Step step = kWriteData;
+        Call fail = Call::Open;
+        int failAt = 0; // the failing call's number, 0 for none
+        int kept = 0;   // developer values written before the failure: Author, then InfoURL
     };
-    const Step noFurtherURL = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); };
+    const std::int32_t failed = objectError(10);
     const Case cases[] = {
-        {objectError(1), false, u"", u"", u"", u"", -1, 4}, // nothing at all
+        {.error = objectError(1),
+         .installed = false,
+         .mail = u"",
+         .author = u"",
+         .url = u"",
+         .product = u"",
+         .iconIndex = -1,
+         .major = 4}, // nothing at all
         {.error = objectError(2), .mail = u"", .author = u""},
         {.error = objectError(3), .author = u"", .url = u""},
         {.error = objectError(4), .url = u"", .product = u""},
@@ -82,27 +82,46 @@ TEST(UpCheckErrors, EachCallStopsAtTheFirstMissingPieceAndWritesNothing) {
         {.error = 6, .major = 4}, // the build 40100 does not fit in 16 bits
         {.error = objectError(1), .installed = false, .step = kInfoURL2},
         {.error = objectError(2), .mail = u"", .step = kInfoURL2},
-        {.error = objectError(4), .step = noFurtherURL},
+        {.error = objectError(4), .step = [](UpCheck &u) { return errorOf(u.InfoURL(u"", 3)); }},
         {.error = objectError(2), .mail = u"", .step = kCheckNewVer},
         {.error = objectError(5), .installed = false, .product = u"", .step = kCheckNewVer},
-        {.error = objectError(10), .installed = false, .step = kCheckNewVer},
+        {.error = failed, .installed = false, .step = kCheckNewVer},
+        {.error = failed, .step = kInstalled, .fail = Call::Close, .failAt = 1},
+        {.error = failed, .step = kInstalled, .fail = Call::Open, .failAt = 1},
+        {.error = failed, .fail = Call::Open, .failAt = 1},
+        {.error = failed, .fail = Call::SetValue, .failAt = 2, .kept = 1},
+        {.error = failed, .fail = Call::Create, .failAt = 2, .kept = 2}, // the program key
+        {.error = failed, .fail = Call::Close, .failAt = 2, .kept = 2},  // the developer key
+        {.error = failed, .step = kInfoURL2, .fail = Call::SetValue, .failAt = 1},
+        {.error = failed, .step = kCheckNewVer, .fail = Call::Query, .failAt = 1},
+        {.error = failed, .step = kCheckNewVer, .fail = Call::Close, .failAt = 1},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(messages.at(c.error));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(i);
         platform::FakeRegistry store;
         if (c.installed)
             installChecker(store);
+        if (c.failAt > 0) // the latest build the check reads
+            put(store, kProgramKey, "LatestBuild", number(1));
         UpCheck upCheck(store, program(std::u16string(c.product), c.major));
         upCheck.MailAddress(c.mail);
         upCheck.Author(c.author);
         ASSERT_TRUE(upCheck.InfoURL(c.url, 1).ok());
         upCheck.IconIndex(c.iconIndex);
+        if (c.failAt > 0)
+            store.failCall(c.fail, c.failAt);
         EXPECT_EQ(c.step(upCheck), UpCheckError(c.error, messages.at(c.error)));
-        EXPECT_FALSE(hasKey(store, "Software\\Upcheck\\m"));
+        EXPECT_EQ(store.openKeyCount(), 0u);
+        EXPECT_EQ(valueOf(store, kDeveloperKey, "Author").has_value(), c.kept > 0);
+        EXPECT_EQ(valueOf(store, kDeveloperKey, "InfoURL").has_value(), c.kept > 1);
+        EXPECT_FALSE(valueOf(store, kProgramKey, "Build"));
+        EXPECT_TRUE(c.failAt > 0 || !hasKey(store, kDeveloperKey));
     }
 }
 
-TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
+TEST(UpCheck, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOutAndCheckNewVerReadsItBack) {
+    platform::FakeRegistry registry;
     installChecker(registry);
     using Values = std::tuple<std::string_view, std::string_view, platform::StoredValue>[];
     const auto expectStored = [&](const auto &values) {
@@ -118,12 +137,18 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
     for (const auto &[key, name, value] : earlier)
         put(registry, key, name, value);
     UpCheck running(registry); // the version 2.1.0 of this build: build 20100
-    describe(running);
+    running.MailAddress(u"dev@example.jp");
+    running.Author(u"作者");
+    ASSERT_TRUE(running.InfoURL(u"https://example.jp/tovalo.txt", 0).ok());
+    ASSERT_TRUE(running.InfoURL(u"https://third", 3).ok()); // written at once, the first is not
+    expectStored(Values{{kDeveloperKey, "InfoURL3", text("https://third")}});
+    EXPECT_FALSE(valueOf(registry, kDeveloperKey, "InfoURL"));
     running.FilePath(true);
     running.FilePath(false);
     ASSERT_TRUE(running.WriteData().ok());
     expectStored(earlier);
-    expectStored(Values{{kProgramKey, "DistinctName", text("Tovalo")},
+    expectStored(Values{{kDeveloperKey, "InfoURL", text("https://example.jp/tovalo.txt")},
+                        {kProgramKey, "DistinctName", text("Tovalo")},
                         {kProgramKey, "Build", number(20100)}});
 
     const std::string self = platform::runningProgramFile();
@@ -141,14 +166,8 @@ TEST_F(UpCheckTest, WriteDataWritesWhatIsSetAndKeepsWhatItLeavesOut) {
         {kProgramKey, "FilePath", text(self)},
         {kProgramKey, "DisplayName", text("縦書き Tovalo")},
     });
-}
 
-TEST_F(UpCheckTest, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
-    describe(upCheck);
-    installChecker(registry);
-    upCheck.Build(210);
-    ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_FALSE(upCheck.CheckNewVer().value()); // a missing value counts as 0
+    EXPECT_FALSE(running.CheckNewVer().value()); // a missing value counts as 0
     // Before each call the checker writes one value; the running build is 210.
     const std::tuple<std::string_view, platform::StoredValue, bool> steps[] = {
         {"LatestBuild", number(211), true}, {"LatestBuild", number(210), false},
@@ -160,59 +179,7 @@ TEST_F(UpCheckTest, CheckNewVerComparesWithWhatTheCheckerWroteLast) {
     for (std::size_t step = 0; step < std::size(steps); ++step) {
         const auto &[name, value, newer] = steps[step];
         put(registry, kProgramKey, name, value);
-        EXPECT_EQ(upCheck.CheckNewVer().value(), newer) << "step " << step << ", " << name;
-    }
-}
-
-TEST_F(UpCheckTest, InfoURLWritesFurtherAddressesAtOnceAndTheFirstOnlyWithWriteData) {
-    installChecker(registry);
-    upCheck.MailAddress(u"dev@example.jp");
-    ASSERT_TRUE(upCheck.InfoURL(u"https://zero", 0).ok());
-    EXPECT_FALSE(hasKey(registry, kDeveloperKey));
-
-    ASSERT_TRUE(upCheck.InfoURL(u"https://third", 3).ok());
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL3"), text("https://third"));
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), std::nullopt);
-
-    upCheck.Author(u"作者");
-    ASSERT_TRUE(upCheck.WriteData().ok());
-    EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL"), text("https://zero"));
-}
-
-TEST(UpCheckFaults, ARegistryFailureIsError10KeepsWhatWasWrittenAndLeavesNoKeyOpen) {
-    using Call = platform::FakeRegistry::Call;
-    struct Case {
-        const char *name;
-        Call call;
-        int n;
-        Step step;
-        int kept = 0; // developer values written before the failure: Author, then InfoURL
-    };
-    const Case cases[] = {
-        {"installed check cannot close", Call::Close, 1, kInstalled},
-        {"installed check cannot read the store", Call::Open, 1, kInstalled},
-        {"store unreadable before a write", Call::Open, 1, kWriteData},
-        {"second write fails", Call::SetValue, 2, kWriteData, 1},
-        {"program key cannot be created", Call::Create, 2, kWriteData, 2},
-        {"developer key cannot close", Call::Close, 2, kWriteData, 2},
-        {"further address cannot be written", Call::SetValue, 1, kInfoURL2},
-        {"latest build cannot be read", Call::Query, 1, kCheckNewVer},
-        {"program key cannot close after the check", Call::Close, 1, kCheckNewVer},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        platform::FakeRegistry registry;
-        installChecker(registry);
-        put(registry, kProgramKey, "LatestBuild", number(1));
-        UpCheck upCheck(registry, program());
-        describe(upCheck);
-
-        registry.failCall(c.call, c.n);
-        EXPECT_EQ(c.step(upCheck).number, objectError(10));
-        EXPECT_EQ(registry.openKeyCount(), 0u);
-        EXPECT_EQ(valueOf(registry, kDeveloperKey, "Author").has_value(), c.kept > 0);
-        EXPECT_EQ(valueOf(registry, kDeveloperKey, "InfoURL").has_value(), c.kept > 1);
-        EXPECT_FALSE(valueOf(registry, kProgramKey, "Build"));
+        EXPECT_EQ(running.CheckNewVer().value(), newer) << "step " << step << ", " << name;
     }
 }
 

@@ -85,29 +85,7 @@ void putInto(QLineEdit *box, const QString &text) {
     pasteInto(box, text);
 }
 
-// A size typed with Enter or pasted, then an arrow of ScrH if any.
-struct SizeCase {
-    const char *name;
-    QString typed;
-    bool pasted = false;
-    bool width = false; // TxtW, else TxtH
-    QStyle::SubControl arrow = QStyle::SC_None;
-    int side;
-    QString shown;
-};
-
-using enum QStyle::SubControl;
-const SizeCase kSizeCases[] = {
-    {.name = "2 entered", .typed = "2", .side = 3, .shown = "3"},
-    {.name = "7.9 pasted", .typed = "7.9", .pasted = true, .side = 7, .shown = "7"},
-    {.name = "２０", .typed = "２０", .pasted = true, .width = true, .side = 20, .shown = "20"},
-    {.name = "up from 6", .typed = "6", .arrow = SC_ScrollBarSubLine, .side = 7, .shown = "7"},
-    {.name = "down at 3", .typed = "3", .arrow = SC_ScrollBarAddLine, .side = 3, .shown = "3"},
-};
-
 } // namespace
-
-Q_DECLARE_METATYPE(SizeCase)
 
 class DialogsTest : public QObject {
     Q_OBJECT
@@ -159,21 +137,16 @@ private slots:
         Form1 &form = openWith(h, 4, 2);
         withOptions(form, [&h](FrmCstm &d) {
             QTRY_COMPARE(QApplication::focusWidget(), in<QWidget>(&d, "StBlank"));
-            QCOMPARE(tabOrder(in<QWidget>(&d, "StBlank"), 10),
-                     QStringList({"StBlank", "Check(0)", "Check(1)", "ChkVert", "ChkTcy", "chkMaru",
-                                  "BtnOK", "SpcI", "BtnFont", "StBlank"}));
             const QFontInfo dialogFont(d.font());
             for (QAbstractButton *control : d.findChildren<QAbstractButton *>()) {
                 const QFontInfo shown(control->font());
-                const QString name = control->objectName();
-                QVERIFY2(name == QStringLiteral("BtnFont") ||
-                             (shown.family() == dialogFont.family() &&
-                              shown.pointSizeF() == dialogFont.pointSizeF()),
-                         qPrintable(name + QLatin1Char(' ') + shown.family()));
                 const QRect inDialog(control->mapTo(&d, QPoint(0, 0)), control->size());
-                QVERIFY2(control->parentWidget()->rect().contains(control->geometry()) &&
+                QVERIFY2((control->objectName() == QStringLiteral("BtnFont") ||
+                          (shown.family() == dialogFont.family() &&
+                           shown.pointSizeF() == dialogFont.pointSizeF())) &&
+                             control->parentWidget()->rect().contains(control->geometry()) &&
                              d.rect().contains(inDialog),
-                         qPrintable(name));
+                         qPrintable(control->objectName() + QLatin1Char(' ') + shown.family()));
             }
             click(in(&d, "BtnFont"));
             QVERIFY(h.dialogs.fontDialogs.size() == 1 && d.isVisible());
@@ -185,26 +158,9 @@ private slots:
         });
     }
 
-    void sizesAreHeldToThreeToFifty_data() { addRows(kSizeCases); }
-    void sizesAreHeldToThreeToFifty() {
-        QFETCH(SizeCase, row);
-        Opened o;
-        QLineEdit *edit = o.box(row.width ? "TxtW" : "TxtH");
-        if (row.pasted) {
-            putInto(edit, row.typed);
-        } else {
-            replaceBoxText(edit, row.typed);
-            QTest::keyClick(edit, Qt::Key_Return);
-        }
-        if (row.arrow != QStyle::SC_None)
-            clickArrow(o.in<QScrollBar>("ScrH"), row.arrow);
-        QCOMPARE(edit->text(), row.shown);
-        QCOMPARE(-o.in<QScrollBar>(row.width ? "ScrW" : "ScrH")->value(), row.side);
-        QCOMPARE(o.view(), row.width ? o.pages(6, row.side) : o.pages(row.side, 8));
-    }
-
-    // Cleared size boxes keep the last size; the rule is stored, at most two characters.
-    void clearedBoxesKeepTheLastSizeAndTheRuleIsLimitedToTwoCharacters() {
+    // Cleared size boxes keep the last size; the rule is stored, at most two characters. Copy
+    // takes the user's edits; on top follows its box, not a setting that changes nothing.
+    void clearedBoxesRuleCopyOnTopScrollingAndTheCounterOfLongAndFailedPages() {
         Opened o;
         putInto(o.box("TxtW"), QStringLiteral("10"));
         clearBox(o.box("TxtH"));
@@ -216,11 +172,7 @@ private slots:
         pasteInto(o.box("TxtSep"), QStringLiteral("x"));
         QCOMPARE(q(o.form().settings().pageRule), QStringLiteral("ab"));
         QCOMPARE(o.view(), o.pages(6, 10));
-    }
 
-    // Copy takes the user's edits; on top follows its box, not a setting that changes nothing.
-    void copyOnTopScrollingAndTheCounterOfLongAndFailedPages() {
-        Opened o;
         typeAtEnd(o.in<Pane>("TxtView"), QStringLiteral("メモ"));
         click(o.in<QPushButton>("Command5"));
         QVERIFY(o.clipboard.clearCount == 1 && o.clipboard.content == o.view());
@@ -244,14 +196,21 @@ private slots:
         QCOMPARE(counter->text(), QStringLiteral("約 3文字"));
     }
 
-    // After closing, the next press loads the dialog anew, with a rule longer than the box.
-    void pressesRebuildTheStandardPagesAndReloadAfterClosing() {
+    // Sizes are held to 3 to 50 and follow the arrows. After closing, the next press loads the
+    // dialog anew, with a rule longer than the box.
+    void sizesAndPressesRebuildTheStandardPagesAndReloadAfterClosing() {
         Opened o;
         QVERIFY(o.dialog->isVisible() && !o.dialog->isModal());
-        putInto(o.box("TxtH"), QStringLiteral("10"));
+        replaceBoxText(o.box("TxtH"), QStringLiteral("2"));
+        QTest::keyClick(o.box("TxtH"), Qt::Key_Return);
+        clickArrow(o.in<QScrollBar>("ScrH"), QStyle::SC_ScrollBarAddLine); // down at 3
+        QCOMPARE(o.box("TxtH")->text(), QStringLiteral("3"));
+        QCOMPARE(o.view(), o.pages(3, 8));
+        putInto(o.box("TxtH"), QStringLiteral("9"));
+        clickArrow(o.in<QScrollBar>("ScrH"), QStyle::SC_ScrollBarSubLine); // up to 10
         click(o.in<QCheckBox>("ChkRtn"));
         QCOMPARE(o.view(), o.pages(10, 8)); // the line-break box waits for the next rebuild
-        putInto(o.box("TxtW"), QStringLiteral("20"));
+        putInto(o.box("TxtW"), QStringLiteral("２０"));
         QCOMPARE(o.view(), o.pages(10, 20, false));
         const QString shown = o.view();
         o.pane("TxtOri")->setText(kSource + u"なにぬねの"); // no rebuild of its own
