@@ -166,9 +166,13 @@ private slots:
         QCOMPARE(dialog.choice().color, QColor(0x12, 0x34, 0x56));
         auto *colors = dialog.findChild<QComboBox *>(QStringLiteral("TextColor"));
         colors->setCurrentIndex(colors->findText(QStringLiteral("赤")));
+        QVERIFY(!chooser->currentFont().italic() &&
+                chooser->currentFont().weight() == QFont::Normal);
+        QFont font(QStringLiteral("DejaVu Sans"), 14);
+        font.setUnderline(true);
+        chooser->setCurrentFont(font);
         const QFont chosen = dialog.choice().font;
-        QVERIFY(chosen.family() == QStringLiteral("DejaVu Sans") && !chosen.italic() &&
-                chosen.weight() == QFont::Normal);
+        QVERIFY(chosen.family() == font.family() && chosen.pointSize() == 14 && chosen.underline());
         QCOMPARE(dialog.choice().color, QColor(Qt::red));
     }
 
